@@ -1,0 +1,29 @@
+#pragma once
+
+#include <concepts>
+#include <cstdint>
+#include <limits>
+
+namespace quorvel::engine {
+
+// The game's arithmetic never wraps: an assignment whose value does not fit the target's
+// width is skipped and the target keeps its old value. Returns whether it was assigned.
+template <std::integral T>
+bool assignChecked(T& target, long long value) {
+    if (value < std::numeric_limits<T>::min() || value > std::numeric_limits<T>::max())
+        return false;
+    target = static_cast<T>(value);
+    return true;
+}
+
+template <std::integral T>
+bool addChecked(T& target, long long amount) {
+    return assignChecked(target, static_cast<long long>(target) + amount);
+}
+
+// A product computed in 16-bit arithmetic; nothing when it overflows.
+inline bool mul16(long long a, long long b, std::int16_t& out) {
+    return assignChecked(out, a * b);
+}
+
+}  // namespace quorvel::engine

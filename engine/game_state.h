@@ -1,0 +1,85 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "engine/paylines.h"
+#include "engine/reel_window.h"
+#include "engine/symbols.h"
+
+namespace quorvel::engine {
+
+// Arrays indexed from 1, as the game numbers reels, cells and lines; entry 0 is unused.
+template <int N>
+using Indexed = std::array<std::int16_t, N + 1>;
+
+// The current player's values: loaded from and saved to the settings store per slot.
+struct PlayerValues {
+    std::int32_t bank = 0;
+    std::int32_t wager = 0;
+    std::int32_t totalwon = 0;
+    std::int32_t games = 0;
+    std::int32_t amountinvested = 0;
+    std::int16_t machinepay = 0;
+    std::int16_t reelspeed = 0;
+    std::int16_t soundonoff = 0;
+    std::int16_t winroll = 0;
+    std::int16_t howmanyspins = 0;
+    std::int16_t sizescreen = 0;
+    std::int32_t grand = 0;
+    std::int32_t major = 0;
+    std::int32_t minor = 0;
+    std::int16_t grandwon = 0;
+    std::int16_t majorwon = 0;
+    std::int16_t minorwon = 0;
+    std::int32_t jackpotbank = 0;
+    std::string currentplayer;
+    std::string playerslot = "1";
+};
+
+// The run state of the main screen: lives as long as the program, never stored.
+struct RunState {
+    std::int16_t betstep = 1;
+    std::int16_t bet = 1;
+    std::int16_t lines = 25;
+    std::int16_t linechoice = 0;
+    std::int16_t freespinmode = 0;
+    std::int16_t freespinsplayed = 0;
+    std::int16_t freespintarget = 0;
+    std::int32_t featurewin = 0;
+    std::int32_t spinwin = 0;
+    std::int32_t atrisk = 0;
+    std::int32_t carrywin = 0;
+    std::int16_t countstep = 0;
+    std::int16_t countmode = 0;
+    std::int32_t countedwin = 0;
+    std::int16_t reel3counts = 0;
+    std::int16_t scattercount = 0;
+    std::int16_t jackpotcount = 0;
+    Indexed<kReels> scattercell{};
+    Indexed<kReels> jackpotcell{};
+    Indexed<kCells> wildcell{};
+    Indexed<kCells> animcell{};
+    std::array<Indexed<kLines>, kPayingSymbols> linesum{};  // by paying symbol, then line
+    Indexed<kLines> linewin{};
+    Indexed<kLines> linematch{};
+    std::array<std::int32_t, kReels + 1> reelstop{};                 // reelstop1 .. reelstop5
+    Indexed<kReels> stop{};                                          // the drawn stop of each reel
+    std::array<std::array<Symbol, kRows + 1>, kReels + 1> window{};  // [reel][row]
+    std::int16_t tickcount = 0;
+    std::int16_t autospinwait = 0;
+    std::int16_t autoplaymode = 0;
+    std::int16_t lineindex = 0;
+    std::int16_t animframe = 0;
+    std::int16_t belltick = 0;
+    std::int16_t keycount = 0;
+};
+
+// The one owner of the game's state; every handler reads and writes it in place.
+struct GameState {
+    PlayerValues player;
+    RunState run;
+};
+
+}  // namespace quorvel::engine

@@ -1,0 +1,71 @@
+#include "platform/headless/headless_platform.h"
+
+#include <algorithm>
+
+namespace quorvel::platform::headless {
+
+void HeadlessWindowHost::open(Window& window) {
+    if (std::find(open_.begin(), open_.end(), &window) == open_.end()) open_.push_back(&window);
+    window.setVisible(true);
+    front_ = &window;
+}
+
+void HeadlessWindowHost::close(Window& window) {
+    std::erase(open_, &window);
+    window.setVisible(false);
+    if (front_ == &window) front_ = open_.empty() ? nullptr : open_.back();
+}
+
+HeadlessPlatform::HeadlessPlatform(std::uint64_t seed) : random(clock, seed) {}
+
+Services HeadlessPlatform::services() {
+    return Services{clock,    clock,   sound, resources, store,
+                    messages, display, links, random,    windows};
+}
+
+void HeadlessPlatform::queueElementEvent(Window& window, const std::string& name, int index,
+                                         EventKind kind, Event event) {
+    clock.post([&window, name, index, kind, event] {
+        if (Element* element = window.find(name, index)) window.dispatch(*element, kind, event);
+    });
+}
+
+void HeadlessPlatform::click(Window& window, const std::string& name, int index) {
+    queueElementEvent(window, name, index, EventKind::Click, {});
+}
+
+void HeadlessPlatform::mouseDown(Window& window, const std::string& name, int index, int button) {
+    Event event;
+    event.button = button;
+    queueElementEvent(window, name, index, EventKind::MouseDown, event);
+}
+
+void HeadlessPlatform::mouseUp(Window& window, const std::string& name, int index, int button) {
+    Event event;
+    event.button = button;
+    queueElementEvent(window, name, index, EventKind::MouseUp, event);
+}
+
+void HeadlessPlatform::mouseMove(Window& window, const std::string& name, int index) {
+    queueElementEvent(window, name, index, EventKind::MouseMove, {});
+}
+
+void HeadlessPlatform::press(Window& window, const std::string& name, int index) {
+    mouseDown(window, name, index);
+    mouseUp(window, name, index);
+    click(window, name, index);
+}
+
+void HeadlessPlatform::mouseMoveOnWindow(Window& window) {
+    clock.post([&window] { window.dispatchWindow(EventKind::MouseMove); });
+}
+
+void HeadlessPlatform::key(Window& window, int character) {
+    clock.post([&window, character] { window.keyPress(character); });
+}
+
+void HeadlessPlatform::closeRequest(Window& window) {
+    clock.post([&window] { window.dispatchWindow(EventKind::Close); });
+}
+
+}  // namespace quorvel::platform::headless

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/headless/recorders.h"
+#include "platform/headless/scripted_random.h"
+#include "platform/headless/virtual_time.h"
+#include "platform/services.h"
+#include "platform/window.h"
+
+namespace quorvel::platform::headless {
+
+// Keeps track of which windows the game has opened; nothing is drawn.
+class HeadlessWindowHost : public WindowHost {
+  public:
+    void open(Window& window) override;
+    void close(Window& window) override;
+    void bringToFront(Window& window) override { front_ = &window; }
+    const std::vector<Window*>& openWindows() const { return open_; }
+    Window* front() const { return front_; }
+
+  private:
+    std::vector<Window*> open_;
+    Window* front_ = nullptr;
+};
+
+// The whole platform for tests, plus the driver that plays the part of the player.
+class HeadlessPlatform {
+  public:
+    explicit HeadlessPlatform(std::uint64_t seed = 1);
+
+    Services services();
+
+    VirtualTime clock;
+    RecordingSound sound{clock};
+    MemoryResources resources;
+    MemoryStore store;
+    ScriptedMessageBoxes messages;
+    FakeDisplay display;
+    FakeLinks links;
+    ScriptedRandom random;
+    HeadlessWindowHost windows;
+
+    void runFor(std::int64_t ms) { clock.runFor(ms); }
+    bool runUntil(const std::function<bool()>& condition, std::int64_t limitMs) {
+        return clock.runUntil(condition, limitMs);
+    }
+
+    // Queued input, as a player would give it; it runs at the next pump or run step.
+    void click(Window& window, const std::string& name, int index = 0);
+    void mouseDown(Window& window, const std::string& name, int index = 0, int button = 1);
+    void mouseUp(Window& window, const std::string& name, int index = 0, int button = 1);
+    void mouseMove(Window& window, const std::string& name, int index = 0);
+    // A full press of a picture button: down, up, then click.
+    void press(Window& window, const std::string& name, int index = 0);
+    void mouseMoveOnWindow(Window& window);
+    void key(Window& window, int character);
+    void closeRequest(Window& window);
+
+  private:
+    void queueElementEvent(Window& window, const std::string& name, int index, EventKind kind,
+                           Event event);
+};
+
+}  // namespace quorvel::platform::headless

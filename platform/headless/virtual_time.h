@@ -1,0 +1,66 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/event_loop.h"
+#include "platform/timers.h"
+
+namespace quorvel::platform::headless {
+
+// A virtual clock with the timers and the event queue that run on it. Nothing runs during
+// a sleep; time moves only by sleeps and by the driver's run calls.
+class VirtualTime : public Timers, public EventLoop {
+  public:
+    std::int64_t now() const { return now_; }
+
+    void add(const std::string& name, int intervalMs, std::function<void()> handler) override;
+    // Enabling a stopped timer starts its countdown; enabling a running one changes nothing.
+    void setEnabled(std::string_view name, bool enabled) override;
+    void setInterval(std::string_view name, int intervalMs) override;
+    bool enabled(std::string_view name) const override;
+    int interval(std::string_view name) const override;
+    // How often the timer's handler has run.
+    int fired(std::string_view name) const;
+
+    void pump() override;
+    void sleep(int ms) override;
+
+    // Queues an input event; it runs at the next pump or run step.
+    void post(std::function<void()> input);
+    bool pendingInput() const { return !input_.empty(); }
+
+    // Runs input and timers until the clock has advanced by ms.
+    void runFor(std::int64_t ms);
+    // Runs until the condition holds (checked after every event) or the limit passes.
+    bool runUntil(const std::function<bool()>& condition, std::int64_t limitMs);
+
+  private:
+    struct Timer {
+        std::string name;
+        int interval = 0;
+        bool enabled = false;
+        bool running = false;
+        std::int64_t due = 0;
+        int fired = 0;
+        std::function<void()> handler;
+    };
+
+    Timer* find(std::string_view name);
+    const Timer* find(std::string_view name) const;
+    Timer& get(std::string_view name);
+    const Timer& get(std::string_view name) const;
+    void runInput();
+    // The enabled, idle timer that is due first (ties in the order added), or nullptr.
+    Timer* nextDue();
+    void fire(Timer& timer);
+
+    std::int64_t now_ = 0;
+    std::vector<Timer> timers_;
+    std::deque<std::function<void()>> input_;
+};
+
+}  // namespace quorvel::platform::headless

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/display.h"
+#include "platform/event_loop.h"
+#include "platform/links.h"
+#include "platform/message_boxes.h"
+#include "platform/random_source.h"
+#include "platform/settings_store.h"
+#include "platform/sound.h"
+#include "platform/timers.h"
+#include "platform/window_host.h"
+
+namespace quorvel::platform {
+
+// Everything the game needs of its platform, handed to each screen through its constructor.
+struct Services {
+    Timers& timers;
+    EventLoop& events;
+    SoundChannel& sound;
+    Resources& resources;
+    SettingsStore& store;
+    MessageBoxes& messages;
+    Display& display;
+    Links& links;
+    RandomSource& random;
+    WindowHost& windows;
+};
+
+}  // namespace quorvel::platform

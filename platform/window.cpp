@@ -1,0 +1,165 @@
+#include "platform/window.h"
+
+#include <stdexcept>
+
+namespace quorvel::platform {
+
+Window::Window(std::string name, int clientWidth, int clientHeight)
+    : name_(std::move(name)), clientWidth_(clientWidth), clientHeight_(clientHeight) {}
+
+Element& Window::add(const std::string& name, int index, ElementKind kind) {
+    auto key = std::make_pair(name, index);
+    if (byName_.count(key)) throw std::logic_error("duplicate element " + name);
+    elements_.push_back(std::make_unique<Element>(*this, name, index, kind));
+    byName_[key] = elements_.back().get();
+    return *elements_.back();
+}
+
+Element* Window::find(const std::string& name, int index) const {
+    auto it = byName_.find({name, index});
+    return it == byName_.end() ? nullptr : it->second;
+}
+
+Element& Window::at(const std::string& name, int index) const {
+    if (Element* element = find(name, index)) return *element;
+    throw std::out_of_range("no element " + name + "(" + std::to_string(index) + ") in " + name_);
+}
+
+void Window::setCaption(const std::string& caption) {
+    if (caption_ == caption) return;
+    caption_ = caption;
+    windowChanged();
+}
+
+void Window::setEnabled(bool enabled) {
+    if (enabled_ == enabled) return;
+    enabled_ = enabled;
+    windowChanged();
+}
+
+void Window::setVisible(bool visible) {
+    if (visible_ == visible) return;
+    visible_ = visible;
+    windowChanged();
+}
+
+void Window::move(int left, int top) {
+    if (left_ == left && top_ == top) return;
+    left_ = left;
+    top_ = top;
+    windowChanged();
+}
+
+void Window::setKeyPreview(bool on) {
+    keyPreview_ = on;
+}
+
+void Window::setMousePointer(MousePointer pointer) {
+    if (pointer_ == pointer) return;
+    pointer_ = pointer;
+    windowChanged();
+}
+
+void Window::setFocus(Element* element) {
+    if (focus_ == element) return;
+    focus_ = element;
+    windowChanged();
+}
+
+void Window::setBackground(const Picture& picture) {
+    if (background_ == picture) return;
+    background_ = picture;
+    windowChanged();
+}
+
+void Window::on(const std::string& name, EventKind kind, Handler handler) {
+    handlers_[{name, kind}] = std::move(handler);
+}
+
+bool Window::hasHandler(const std::string& name, EventKind kind) const {
+    return handlers_.count({name, kind}) > 0;
+}
+
+Handler* Window::handler(const std::string& name, EventKind kind) {
+    auto it = handlers_.find({name, kind});
+    return it == handlers_.end() ? nullptr : &it->second;
+}
+
+bool Window::dispatch(Element& element, EventKind kind, Event event) {
+    if (!element.shown() || !element.active()) return false;
+    if (kind == EventKind::Click && element.kind() == ElementKind::OptionButton) {
+        select(element);
+        return true;
+    }
+    Handler* h = handler(element.name(), kind);
+    if (!h) return false;
+    event.index = element.index();
+    // Copy first: a handler may replace its own registration while it runs.
+    Handler run = *h;
+    run(event);
+    return true;
+}
+
+bool Window::dispatchWindow(EventKind kind, Event event) {
+    if (!enabled_ && kind != EventKind::Close) return false;
+    Handler* h = handler("", kind);
+    if (!h) return false;
+    Handler run = *h;
+    run(event);
+    return true;
+}
+
+void Window::keyPress(int key) {
+    if (!enabled_) return;
+    Event event;
+    event.key = key;
+    if (keyPreview_) {
+        if (Handler* h = handler("", EventKind::KeyPress)) {
+            Handler run = *h;
+            run(event);
+        }
+        if (event.key == 0) return;
+    }
+    if (focus_ && focus_->shown() && focus_->active()) {
+        if (Handler* h = handler(focus_->name(), EventKind::KeyPress)) {
+            event.index = focus_->index();
+            Handler run = *h;
+            run(event);
+        }
+    }
+}
+
+void Window::press(const std::string& name, int index) {
+    Element& element = at(name, index);
+    if (Handler* h = handler(name, EventKind::Click)) {
+        Event event;
+        event.index = element.index();
+        Handler run = *h;
+        run(event);
+    }
+}
+
+void Window::select(Element& option) {
+    for (const auto& other : elements_) {
+        if (other.get() != &option && other->kind() == ElementKind::OptionButton &&
+            other->parent() == option.parent())
+            other->setValue(false);
+    }
+    option.setValue(true);
+    if (Handler* h = handler(option.name(), EventKind::Click)) {
+        Event event;
+        event.index = option.index();
+        Handler run = *h;
+        run(event);
+    }
+}
+
+void Window::notifyChanged(Element& element) {
+    if (observer_) observer_->elementChanged(element);
+}
+
+void Window::windowChanged() {
+    if (observer_) observer_->windowChanged(*this);
+}
+
+}  // namespace quorvel::platform

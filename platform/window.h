@@ -1,0 +1,110 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/element.h"
+
+namespace quorvel::platform {
+
+enum class EventKind { MouseDown, MouseUp, MouseMove, Click, KeyPress, Close };
+enum class MousePointer { Default, Arrow, Hourglass };
+
+struct Event {
+    int index = 0;   // position in a control array, 0 for a single element
+    int button = 1;  // 1 left, 2 right, 4 middle
+    int x = 0, y = 0;
+    int key = 0;  // character code of a key press; a handler sets 0 to discard the key
+};
+
+using Handler = std::function<void(Event&)>;
+
+class Window;
+
+// Told about every change so that a toolkit can mirror the model on screen.
+class WindowObserver {
+  public:
+    virtual ~WindowObserver() = default;
+    virtual void elementChanged(Element& element) = 0;
+    virtual void windowChanged(Window& window) = 0;
+};
+
+// A toolkit-free window: its elements, its own switches, and the handlers of its events.
+class Window {
+  public:
+    Window(std::string name, int clientWidth, int clientHeight);
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    const std::string& name() const { return name_; }
+    int clientWidth() const { return clientWidth_; }
+    int clientHeight() const { return clientHeight_; }
+
+    Element& add(const std::string& name, int index, ElementKind kind);
+    // The element, or nullptr.
+    Element* find(const std::string& name, int index = 0) const;
+    // The element; a missing one is a programming error and throws.
+    Element& at(const std::string& name, int index = 0) const;
+    // Every element in creation order, which is also the drawing order (later on top).
+    const std::vector<std::unique_ptr<Element>>& elements() const { return elements_; }
+
+    const std::string& caption() const { return caption_; }
+    void setCaption(const std::string& caption);
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool enabled);
+    bool visible() const { return visible_; }
+    void setVisible(bool visible);
+    int left() const { return left_; }
+    int top() const { return top_; }
+    void move(int left, int top);
+    bool keyPreview() const { return keyPreview_; }
+    void setKeyPreview(bool on);
+    MousePointer mousePointer() const { return pointer_; }
+    void setMousePointer(MousePointer pointer);
+    Element* focus() const { return focus_; }
+    void setFocus(Element* element);
+    const Picture& background() const { return background_; }
+    void setBackground(const Picture& picture);
+
+    // Handlers by element name (a control array shares one) or, with "", the window's own.
+    void on(const std::string& name, EventKind kind, Handler handler);
+    bool hasHandler(const std::string& name, EventKind kind) const;
+
+    // Input from the player: reaches only an element that is shown and active.
+    bool dispatch(Element& element, EventKind kind, Event event = {});
+    // Input on the bare window (mouse moves, the close request).
+    bool dispatchWindow(EventKind kind, Event event = {});
+    // A key: the window sees it first while key preview is on, then the focused element.
+    void keyPress(int key);
+    // Runs the click handler at once, as if clicked, whatever the button's state.
+    void press(const std::string& name, int index = 0);
+    // Selects an option button, clears the others of its container, and runs its click.
+    void select(Element& option);
+
+    void setObserver(WindowObserver* observer) { observer_ = observer; }
+    void notifyChanged(Element& element);
+
+  private:
+    Handler* handler(const std::string& name, EventKind kind);
+    void windowChanged();
+
+    std::string name_;
+    int clientWidth_, clientHeight_;
+    std::vector<std::unique_ptr<Element>> elements_;
+    std::map<std::pair<std::string, int>, Element*> byName_;
+    std::map<std::pair<std::string, EventKind>, Handler> handlers_;
+    std::string caption_;
+    bool enabled_ = true;
+    bool visible_ = false;
+    int left_ = 0, top_ = 0;
+    bool keyPreview_ = false;
+    MousePointer pointer_ = MousePointer::Default;
+    Element* focus_ = nullptr;
+    Picture background_;
+    WindowObserver* observer_ = nullptr;
+};
+
+}  // namespace quorvel::platform

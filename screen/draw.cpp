@@ -1,0 +1,60 @@
+#include "engine/draw.h"
+
+#include "engine/evaluate.h"
+#include "screen/quorvel.h"
+
+namespace quorvel::screen {
+
+void Quorvel::resetForDraw() {
+    el("doublebutton").setEnabled(false);
+    el("pannomoney").hide();
+    for (const char* timer : {"tmrlineflash", "Timerscatters", "tmrtick", "Timer4"})
+        services_.timers.stop(timer);
+    engine::resetDrawMarks(state_.run);
+    for (int cell = 1; cell <= engine::kCells; ++cell) {
+        el("flasher", cell).hide();
+        el("flasher", cell).setPicture("ImageList2", 19);
+    }
+    services_.timers.stop("Timerrespin");
+    for (int line = 1; line <= engine::kLines; ++line)
+        el("lin", line).show();
+    for (int segment = 1; segment <= 6; ++segment)
+        el("Lineflash", segment).hide();
+    services_.events.pump();
+    services_.events.pump();
+}
+
+void Quorvel::drawreel1() {
+    resetForDraw();
+    services_.events.pump();
+    engine::drawReel(state_.run, services_.random, 1);
+    drawreel2();
+}
+
+void Quorvel::drawreel2() {
+    engine::drawReel(state_.run, services_.random, 2);
+    drawreel3();
+}
+
+void Quorvel::drawreel3() {
+    engine::drawReel(state_.run, services_.random, 3);
+    drawreel4();
+}
+
+void Quorvel::drawreel4() {
+    engine::drawReel(state_.run, services_.random, 4);
+    drawreel5();
+}
+
+void Quorvel::drawreel5() {
+    engine::drawReel(state_.run, services_.random, 5);
+    evaluatespin();
+}
+
+void Quorvel::evaluatespin() {
+    services_.events.pump();
+    engine::fillLineSums(state_.run);
+    engine::evaluateWin(state_);
+}
+
+}  // namespace quorvel::screen

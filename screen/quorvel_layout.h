@@ -1,0 +1,18 @@
+#pragma once
+
+#include <span>
+
+#include "platform/layout.h"
+
+namespace quorvel::screen {
+
+inline constexpr int kMainClientWidth = 12045;  // twips
+inline constexpr int kMainClientHeight = 9030;
+inline constexpr const char* kMainDesignCaption = "Slots_Quorvel";
+
+// Every element of the main screen in its design state, in drawing order.
+std::span<const platform::ElementSpec> mainScreenDesign();
+// The main screen's interval timers with their periods.
+std::span<const platform::TimerSpec> mainScreenTimers();
+
+}  // namespace quorvel::screen

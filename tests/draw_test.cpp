@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include "engine/strips.h"
+#include "platform/headless/headless_platform.h"
+#include "screen/quorvel.h"
+
+using namespace quorvel;
+using engine::Symbol;
+
+namespace {
+
+struct Draw : testing::Test {
+    platform::headless::HeadlessPlatform p;
+    screen::Quorvel q{p.services()};
+    engine::RunState& run = q.state().run;
+
+    // The draw asks in this order: reels 1, 2, then reel 3's mystery, reel 3, reels 4, 5.
+    void queue(std::array<int, 5> stops, int reel3counts = 2) {
+        p.random.queueDraw(stops[0], 22);
+        p.random.queueDraw(stops[1], 22);
+        p.random.queueDraw(reel3counts, 2);
+        p.random.queueDraw(stops[2], 22);
+        p.random.queueDraw(stops[3], 22);
+        p.random.queueDraw(stops[4], 22);
+    }
+};
+
+}  // namespace
+
+TEST_F(Draw, StopsFillTheWindowMarksAndRestOffsets) {
+    queue({3, 1, 2, 5, 13});
+    q.drawreel1();
+    EXPECT_TRUE(p.random.queueEmpty());
+    EXPECT_EQ(p.random.reseeds(), 6);
+    EXPECT_EQ(run.stop[1], 3);
+    for (int cell : {1, 2, 3})
+        EXPECT_EQ(run.wildcell[cell], cell);
+    for (int cell : {6, 5, 4})
+        EXPECT_EQ(run.wildcell[cell], cell) << "reel 2 counts upwards";
+    EXPECT_EQ(run.wildcell[7], 0);
+    EXPECT_EQ(run.window[3][1], Symbol::map);
+    EXPECT_EQ(run.reelstop[3], -3750);
+    EXPECT_EQ(run.reelstop[5], -24375);
+    EXPECT_EQ(run.reelstop[1], -5625);
+    // Reel 5 at stop 13 shows three wilds too: cells 13, 14, 15.
+    for (int cell : {13, 14, 15})
+        EXPECT_EQ(run.wildcell[cell], cell);
+}
+
+TEST_F(Draw, ChestsAndJollyRogersAreMarkedByCell) {
+    // Reel 2 at 7: chest at the bottom (cell 4). Reel 3 at 4: mystery tile at the bottom.
+    queue({10, 7, 4, 1, 1}, 1);
+    q.drawreel1();
+    EXPECT_EQ(run.scattercell[2], 4);
+    EXPECT_EQ(run.scattercell[1], 3) << "reel 1 at 10 shows the chest of position 12";
+    EXPECT_EQ(run.scattercount, 2);
+    EXPECT_EQ(run.jackpotcell[3], 9);
+    EXPECT_EQ(run.reel3counts, 1);
+    EXPECT_EQ(run.jackpotcount, 1);
+
+    queue({10, 7, 4, 1, 1}, 2);
+    q.drawreel1();
+    EXPECT_EQ(run.jackpotcell[3], 9) << "a tile that does not count keeps its cell";
+    EXPECT_EQ(run.jackpotcount, 0);
+}
+
+TEST_F(Draw, ThreeCountingJollyRogersStartTheJackpotOnlyOutsideFreeSpins) {
+    // Reel 1 at 8, reel 2 at 16 and reel 3 at 6 put a jolly roger in each top row.
+    queue({8, 16, 6, 1, 1}, 1);
+    q.drawreel1();
+    EXPECT_EQ(run.jackpotcount, 3);
+    EXPECT_EQ(run.jackpotcell[1], 1);
+    EXPECT_EQ(run.jackpotcell[2], 6);
+    EXPECT_EQ(run.jackpotcell[3], 7);
+
+    run.freespinmode = -1;
+    queue({8, 16, 6, 1, 1}, 1);
+    q.drawreel1();
+    EXPECT_EQ(run.reel3counts, 2) << "free spins never let the tile count";
+    EXPECT_EQ(run.jackpotcount, 0);
+    EXPECT_EQ(run.jackpotcell[1], 1);
+}
+
+TEST_F(Draw, TheResetClearsTheLastSpinOnScreenAndInState) {
+    platform::Window& w = q.window();
+    queue({3, 1, 1, 1, 1});
+    q.drawreel1();
+    run.animcell[2] = 1;
+    run.linematch[4] = 3;
+    w.at("doublebutton").setEnabled(true);
+    w.at("pannomoney").show();
+    w.at("flasher", 5).show();
+    w.at("flasher", 5).setPicture("ImageList1", 3);
+    w.at("lin", 7).hide();
+    w.at("Lineflash", 2).show();
+    for (const char* timer : {"tmrlineflash", "Timerscatters", "tmrtick", "Timer4", "Timerrespin"})
+        p.clock.start(timer);
+
+    queue({20, 20, 20, 20, 20});
+    q.drawreel1();
+    EXPECT_FALSE(w.at("doublebutton").enabled());
+    EXPECT_FALSE(w.at("pannomoney").visible());
+    EXPECT_FALSE(w.at("flasher", 5).visible());
+    EXPECT_EQ(w.at("flasher", 5).picture(), (platform::Picture{"ImageList2", 19}));
+    EXPECT_TRUE(w.at("lin", 7).visible());
+    EXPECT_FALSE(w.at("Lineflash", 2).visible());
+    for (const char* timer : {"tmrlineflash", "Timerscatters", "tmrtick", "Timer4", "Timerrespin"})
+        EXPECT_FALSE(p.clock.enabled(timer)) << timer;
+    EXPECT_EQ(run.animcell[2], 0);
+    EXPECT_EQ(run.linematch[4], 0);
+    for (int cell = 1; cell <= 15; ++cell)
+        EXPECT_EQ(run.wildcell[cell], 0) << cell;
+}
+
+TEST_F(Draw, EvaluationFollowsTheDraw) {
+    // Reels 1-3 wild on the middle row (stops 3, 2, 10), a chest on reel 4 (stop 6).
+    run.lines = 1;
+    run.bet = 2;
+    queue({3, 2, 10, 6, 1});
+    q.drawreel1();
+    EXPECT_EQ(run.window[4][2], Symbol::chest);
+    EXPECT_EQ(run.linematch[1], 3);
+    EXPECT_EQ(run.linewin[1], 1);
+    EXPECT_EQ(run.spinwin, 465 * 2);
+    EXPECT_EQ(run.countstep, 1);
+}

@@ -1,0 +1,201 @@
+// quorvel-sim: the game's math on the command line, from the same engine as the game.
+#include <CLI/CLI.hpp>
+#include <chrono>
+#include <cstdio>
+#include <iostream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+
+#include "engine/evaluate.h"
+#include "engine/money.h"
+#include "engine/paylines.h"
+#include "engine/strips.h"
+#include "tools/sim/eval_draw.h"
+#include "tools/sim/par_sheet.h"
+
+namespace {
+
+using quorvel::sim::DrawRequest;
+using json = nlohmann::json;
+
+struct UsageError {
+    std::string message;
+};
+
+std::array<int, 5> parseStops(const std::string& text) {
+    std::array<int, 5> stops{};
+    std::stringstream in(text);
+    std::string part;
+    int count = 0;
+    while (std::getline(in, part, ',')) {
+        if (count == 5) throw UsageError{"--stops takes exactly five stops"};
+        std::size_t used = 0;
+        int stop = 0;
+        try {
+            stop = std::stoi(part, &used);
+        } catch (const std::exception&) {
+            used = 0;
+        }
+        if (used == 0 || used != part.size())
+            throw UsageError{"--stops: '" + part + "' is not a whole number"};
+        if (stop < 1 || stop > quorvel::engine::kStops)
+            throw UsageError{"--stops: stop " + part + " is outside 1..22"};
+        stops[count++] = stop;
+    }
+    if (count != 5) throw UsageError{"--stops takes exactly five stops"};
+    return stops;
+}
+
+template <typename T, std::size_t N>
+json indexed(const std::array<T, N>& values) {
+    return json(std::vector<long long>(values.begin() + 1, values.end()));
+}
+
+json evalJson(const DrawRequest& request) {
+    const auto state = quorvel::sim::evaluateDraw(request);
+    const auto& run = state.run;
+    json window = json::array();
+    for (int reel = 1; reel <= quorvel::engine::kReels; ++reel) {
+        json column = json::array();
+        for (int row = 1; row <= quorvel::engine::kRows; ++row)
+            column.push_back(std::string(quorvel::engine::symbolName(run.window[reel][row])));
+        window.push_back(column);
+    }
+    const bool freeSpinsWon = quorvel::engine::freeSpinsWon(run);
+    return json{
+        {"stops", request.stops},
+        {"window", window},
+        {"spinwin", run.spinwin},
+        {"scattercount", run.scattercount},
+        {"jackpotcount", run.jackpotcount},
+        {"linewin", indexed(run.linewin)},
+        {"linematch", indexed(run.linematch)},
+        {"wildcell", indexed(run.wildcell)},
+        {"scattercell", indexed(run.scattercell)},
+        {"jackpotcell", indexed(run.jackpotcell)},
+        {"reelstop", indexed(run.reelstop)},
+        {"freegames",
+         freeSpinsWon ? quorvel::engine::freeGamesFor(run.scattercount, request.freeSpin) : 0},
+        {"jackpot", quorvel::engine::jackpotFeatureStarts(run)},
+    };
+}
+
+json sheetJson(const quorvel::sim::ParSheet& s, double seconds) {
+    return json{
+        {"lines", s.lines},
+        {"machinepay", s.machinepay},
+        {"outcomes", s.outcomes},
+        {"raw_rtp", s.rawRtp},
+        {"base_rtp", s.baseRtp},
+        {"hit_frequency", s.hitFrequency},
+        {"freespins_p3", s.freespinsP[3]},
+        {"freespins_p4", s.freespinsP[4]},
+        {"freespins_p5", s.freespinsP[5]},
+        {"jackpot_feature_p", s.jackpotFeatureP},
+        {"freespin_rtp", s.freespinRtp},
+        {"jackpot_multiple_rtp", s.jackpotMultipleRtp},
+        {"total_rtp", s.baseRtp + s.freespinRtp + s.jackpotMultipleRtp},
+        {"seconds", seconds},
+    };
+}
+
+void printSheets(const quorvel::sim::ParTally& tally, int lines, double seconds) {
+    const char* names[] = {"Dream Machine !!", "Loose", "Realistic"};
+    quorvel::sim::ParSheet sheets[3];
+    for (int i = 0; i < 3; ++i)
+        sheets[i] = quorvel::sim::parSheet(tally, lines, i + 2);
+    std::printf("Quorvel par sheet: normal spin, %d line%s, %llu outcomes, %.3f s\n\n", lines,
+                lines == 1 ? "" : "s", static_cast<unsigned long long>(sheets[0].outcomes),
+                seconds);
+    std::printf("%-34s %18s %18s %18s\n", "payout setting", names[0], names[1], names[2]);
+    std::printf("%-34s %18d %18d %18d\n", "machinepay", 2, 3, 4);
+    const auto row = [&](const char* label, auto field, double scale) {
+        std::printf("%-34s", label);
+        for (const auto& s : sheets)
+            std::printf(" %18.6f", field(s) * scale);
+        std::printf("\n");
+    };
+    using S = quorvel::sim::ParSheet;
+    std::printf("%-34s %18.6f %18.6f %18.6f\n", "raw return (before control) %",
+                sheets[0].rawRtp * 100, sheets[1].rawRtp * 100, sheets[2].rawRtp * 100);
+    row(
+        "base game return %", [](const S& s) { return s.baseRtp; }, 100);
+    row(
+        "free spins return %", [](const S& s) { return s.freespinRtp; }, 100);
+    row(
+        "jackpot bet-multiples return %", [](const S& s) { return s.jackpotMultipleRtp; }, 100);
+    row(
+        "total return (without meters) %",
+        [](const S& s) { return s.baseRtp + s.freespinRtp + s.jackpotMultipleRtp; }, 100);
+    row(
+        "hit frequency %", [](const S& s) { return s.hitFrequency; }, 100);
+    row(
+        "3 chests, 1 in", [](const S& s) { return 1 / s.freespinsP[3]; }, 1);
+    row(
+        "4 chests, 1 in", [](const S& s) { return 1 / s.freespinsP[4]; }, 1);
+    row(
+        "5 chests, 1 in", [](const S& s) { return 1 / s.freespinsP[5]; }, 1);
+    row(
+        "jackpot feature, 1 in", [](const S& s) { return 1 / s.jackpotFeatureP; }, 1);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app{"Quorvel's game math: evaluate one draw or print the exact par sheet"};
+    app.require_subcommand(1);
+
+    std::string stopsText;
+    DrawRequest request;
+    auto* eval = app.add_subcommand("eval", "Evaluate the draw that shows the given stops");
+    eval->add_option("--stops", stopsText, "Stops of reels 1..5, e.g. 1,2,3,4,5")->required();
+    eval->add_option("--lines", request.lines, "Lines played: 1, 5, 10, 15 or 25");
+    eval->add_option("--bet", request.bet, "Bet per line in cents: 1, 2, 3, 5, 10 or 20");
+    eval->add_option("--reel3", request.reel3, "1: reel 3's jolly roger counts, 2: it does not");
+    eval->add_flag("--free", request.freeSpin, "Evaluate as a free spin");
+
+    int parLines = 25;
+    int machinepay = 4;
+    bool asJson = false;
+    auto* par = app.add_subcommand("par", "Exact par sheet of a normal spin (full enumeration)");
+    par->add_option("--lines", parLines, "Lines played: 1, 5, 10, 15 or 25");
+    par->add_option("--machinepay", machinepay, "Payout setting for --json: 2, 3 or 4");
+    par->add_flag("--json", asJson, "One JSON object for the chosen payout setting");
+
+    try {
+        app.parse(argc, argv);
+        if (eval->parsed()) {
+            request.stops = parseStops(stopsText);
+            if (!quorvel::engine::isOfferedLineCount(request.lines))
+                throw UsageError{"--lines must be 1, 5, 10, 15 or 25"};
+            if (!quorvel::engine::isOfferedBet(request.bet))
+                throw UsageError{"--bet must be 1, 2, 3, 5, 10 or 20"};
+            if (request.reel3 != 1 && request.reel3 != 2)
+                throw UsageError{"--reel3 must be 1 or 2"};
+            std::cout << evalJson(request).dump() << '\n';
+            return 0;
+        }
+        if (!quorvel::engine::isOfferedLineCount(parLines))
+            throw UsageError{"--lines must be 1, 5, 10, 15 or 25"};
+        if (machinepay < 2 || machinepay > 4) throw UsageError{"--machinepay must be 2, 3 or 4"};
+        const auto started = std::chrono::steady_clock::now();
+        const auto tally = quorvel::sim::enumerateNormalSpin(parLines);
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+        if (asJson)
+            std::cout
+                << sheetJson(quorvel::sim::parSheet(tally, parLines, machinepay), seconds).dump()
+                << '\n';
+        else
+            printSheets(tally, parLines, seconds);
+        return 0;
+    } catch (const CLI::ParseError& e) {
+        if (e.get_exit_code() == 0) return app.exit(e);
+        std::cerr << "quorvel-sim: " << e.what() << '\n';
+        return 2;
+    } catch (const UsageError& e) {
+        std::cerr << "quorvel-sim: " << e.message << '\n';
+        return 2;
+    }
+}
