@@ -109,8 +109,8 @@ bool Window::dispatchWindow(EventKind kind, Event event) {
     return true;
 }
 
-void Window::keyPress(int key) {
-    if (!enabled_) return;
+int Window::keyPress(int key) {
+    if (!enabled_) return 0;
     Event event;
     event.key = key;
     if (keyPreview_) {
@@ -118,7 +118,7 @@ void Window::keyPress(int key) {
             Handler run = *h;
             run(event);
         }
-        if (event.key == 0) return;
+        if (event.key == 0) return 0;
     }
     if (focus_ && focus_->shown() && focus_->active()) {
         if (Handler* h = handler(focus_->name(), EventKind::KeyPress)) {
@@ -127,6 +127,7 @@ void Window::keyPress(int key) {
             run(event);
         }
     }
+    return event.key;
 }
 
 void Window::press(const std::string& name, int index) {

@@ -78,7 +78,8 @@ class Window {
     // Input on the bare window (mouse moves, the close request).
     bool dispatchWindow(EventKind kind, Event event = {});
     // A key: the window sees it first while key preview is on, then the focused element.
-    void keyPress(int key);
+    // Returns the key as the handlers left it, 0 when one of them discarded it.
+    int keyPress(int key);
     // Runs the click handler at once, as if clicked, whatever the button's state.
     void press(const std::string& name, int index = 0);
     // Selects an option button, clears the others of its container, and runs its click.

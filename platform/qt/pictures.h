@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QPixmap>
+#include <QSize>
+#include <map>
+#include <string>
+
+#include "platform/element.h"
+
+namespace quorvel::platform::qt {
+
+// Turns the model's picture references into pixmaps of the size they are shown at.
+class PictureSource {
+  public:
+    virtual ~PictureSource() = default;
+    virtual QPixmap picture(const Picture& picture, QSize size) = 0;
+};
+
+// Labelled stand-ins, so every element can be seen at its place before the artwork exists.
+class PlaceholderPictures : public PictureSource {
+  public:
+    QPixmap picture(const Picture& picture, QSize size) override;
+
+  private:
+    std::map<std::tuple<std::string, int, int, int>, QPixmap> cache_;
+};
+
+}  // namespace quorvel::platform::qt

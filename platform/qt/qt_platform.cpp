@@ -1,0 +1,25 @@
+#include "platform/qt/qt_platform.h"
+
+#include <QCoreApplication>
+#include <chrono>
+#include <thread>
+
+namespace quorvel::platform::qt {
+
+void QtEventLoop::pump() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void QtEventLoop::sleep(int ms) {
+    host_.paintNow();
+    if (ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+QtPlatform::QtPlatform(std::string assetDirectory) : resources(std::move(assetDirectory)) {}
+
+Services QtPlatform::services() {
+    return Services{timers,   events,  sound, resources, store,
+                    messages, display, links, random,    windows};
+}
+
+}  // namespace quorvel::platform::qt
