@@ -65,55 +65,93 @@ struct ActiveLine {
     std::uint16_t prefix;  // symbols carried by reels 1, 2 and 3 on this line
 };
 
+// Walks reels 1-3 in full and reels 4-5 only where a line is still alive: where no line
+// reaches reel 4 (or 5) the win depends on the chest count alone, tallied in bulk.
+class Enumerator {
+  public:
+    Enumerator(const Tables& t, int lines, ParTally& tally) : t_(t), lines_(lines), tally_(tally) {
+        for (int chests = 0; chests <= 5; ++chests)
+            scatterBets_[chests] = engine::scatterMultiple(chests) * lines;
+        for (int s5 = 1; s5 <= kStops; ++s5)
+            ++fifthChests_[t.chests[5][s5]];
+        for (int s4 = 1; s4 <= kStops; ++s4)
+            for (int s5 = 1; s5 <= kStops; ++s5)
+                ++lastTwoChests_[t.chests[4][s4] + t.chests[5][s5]];
+    }
+
+    void prefix(int s1, int s2, int s3) {
+        active_.clear();
+        for (int line = 1; line <= lines_; ++line) {
+            const auto prefix = static_cast<std::uint16_t>(
+                t_.mask[line][1][s1] & t_.mask[line][2][s2] & t_.mask[line][3][s3]);
+            if (prefix) active_.push_back({line, prefix});
+        }
+        chests_ = t_.chests[1][s1] + t_.chests[2][s2] + t_.chests[3][s3];
+        jolly_ = t_.jollyroger[1][s1] && t_.jollyroger[2][s2] && t_.jollyroger[3][s3];
+        if (active_.empty()) {
+            for (int more = 0; more <= 2; ++more)
+                tally(scatterBets_[chests_ + more], chests_ + more, lastTwoChests_[more]);
+            return;
+        }
+        for (int s4 = 1; s4 <= kStops; ++s4)
+            reelFour(s4);
+    }
+
+  private:
+    void reelFour(int s4) {
+        std::uint32_t three = 0;
+        reached_.clear();
+        for (const ActiveLine& a : active_) {
+            const std::uint16_t m4 = t_.mask[a.line][4][s4];
+            three += t_.pay3[a.prefix & ~m4];
+            if (const auto on4 = static_cast<std::uint16_t>(a.prefix & m4))
+                reached_.push_back({a.line, on4});
+        }
+        const int chests = chests_ + t_.chests[4][s4];
+        if (reached_.empty()) {
+            for (int more = 0; more <= 1; ++more)
+                tally(three + scatterBets_[chests + more], chests + more, fifthChests_[more]);
+            return;
+        }
+        for (int s5 = 1; s5 <= kStops; ++s5) {
+            const int all = chests + t_.chests[5][s5];
+            std::uint64_t win = three + scatterBets_[all];
+            for (const ActiveLine& r : reached_) {
+                const std::uint16_t m5 = t_.mask[r.line][5][s5];
+                win += t_.pay4[r.prefix & ~m5] + t_.pay5[r.prefix & m5];
+            }
+            tally(win, all, 1);
+        }
+    }
+
+    void tally(std::uint64_t win, int chests, std::uint64_t count) {
+        const int band = win > 2ull * lines_ ? ParTally::Controlled : ParTally::Stands;
+        tally_.combinations[band] += count;
+        tally_.winBets[band] += win * count;
+        tally_.hits[band] += win > 0 ? count : 0;
+        tally_.chests[chests][band] += count;
+        tally_.jackpotSymbols[band] += jolly_ ? count : 0;
+    }
+
+    const Tables& t_;
+    const int lines_;
+    ParTally& tally_;
+    std::array<std::uint32_t, 6> scatterBets_{};
+    std::array<std::uint64_t, 2> fifthChests_{};
+    std::array<std::uint64_t, 3> lastTwoChests_{};
+    std::vector<ActiveLine> active_;
+    std::vector<ActiveLine> reached_;  // the lines that carry their prefix on reel 4 too
+    int chests_ = 0;
+    bool jolly_ = false;
+};
+
 // Tallies the combinations whose reel 1 stop lies in [firstStop, lastStop].
 void enumerateStops(const Tables& t, int lines, int firstStop, int lastStop, ParTally& tally) {
-    const std::uint64_t threshold = 2ull * lines;
-    std::array<std::uint32_t, 6> scatterBets{};
-    for (int chests = 0; chests <= 5; ++chests)
-        scatterBets[chests] = engine::scatterMultiple(chests) * lines;
-
-    std::vector<ActiveLine> active;
-    std::vector<std::uint16_t> reached;  // prefix & reel 4, per active line
-    active.reserve(kLines);
-    reached.reserve(kLines);
+    Enumerator enumerator(t, lines, tally);
     for (int s1 = firstStop; s1 <= lastStop; ++s1)
         for (int s2 = 1; s2 <= kStops; ++s2)
-            for (int s3 = 1; s3 <= kStops; ++s3) {
-                active.clear();
-                for (int line = 1; line <= lines; ++line) {
-                    const auto prefix = static_cast<std::uint16_t>(
-                        t.mask[line][1][s1] & t.mask[line][2][s2] & t.mask[line][3][s3]);
-                    if (prefix) active.push_back({line, prefix});
-                }
-                const int chests123 = t.chests[1][s1] + t.chests[2][s2] + t.chests[3][s3];
-                const bool jolly =
-                    t.jollyroger[1][s1] && t.jollyroger[2][s2] && t.jollyroger[3][s3];
-                for (int s4 = 1; s4 <= kStops; ++s4) {
-                    std::uint32_t three = 0;
-                    reached.clear();
-                    for (const ActiveLine& a : active) {
-                        const std::uint16_t m4 = t.mask[a.line][4][s4];
-                        three += t.pay3[a.prefix & ~m4];
-                        const auto on4 = static_cast<std::uint16_t>(a.prefix & m4);
-                        if (on4) reached.push_back(on4 | static_cast<std::uint16_t>(a.line << 10));
-                    }
-                    const int chests1234 = chests123 + t.chests[4][s4];
-                    for (int s5 = 1; s5 <= kStops; ++s5) {
-                        std::uint64_t win = three + scatterBets[chests1234 + t.chests[5][s5]];
-                        for (std::uint16_t r : reached) {
-                            const std::uint16_t on4 = r & (kMasks - 1);
-                            const std::uint16_t m5 = t.mask[r >> 10][5][s5];
-                            win += t.pay4[on4 & ~m5] + t.pay5[on4 & m5];
-                        }
-                        const int band = win > threshold ? ParTally::Controlled : ParTally::Stands;
-                        ++tally.combinations[band];
-                        tally.winBets[band] += win;
-                        tally.hits[band] += win > 0;
-                        ++tally.chests[chests1234 + t.chests[5][s5]][band];
-                        tally.jackpotSymbols[band] += jolly;
-                    }
-                }
-            }
+            for (int s3 = 1; s3 <= kStops; ++s3)
+                enumerator.prefix(s1, s2, s3);
 }
 
 void add(ParTally& into, const ParTally& from) {
@@ -129,11 +167,16 @@ void add(ParTally& into, const ParTally& from) {
 
 }  // namespace
 
-ParTally enumerateNormalSpin(int lines) {
+ParTally enumerateNormalSpin(int lines, int threads) {
     static const Tables t = buildTables();
+    ParTally first;
+    if (threads < 2) {
+        enumerateStops(t, lines, 1, kStops, first);
+        return first;
+    }
     // Two halves of reel 1's stops on two cores; the tallies are exact integers, so the
     // split changes nothing in the result.
-    ParTally first, second;
+    ParTally second;
     std::thread helper([&] { enumerateStops(t, lines, kStops / 2 + 1, kStops, second); });
     enumerateStops(t, lines, 1, kStops / 2, first);
     helper.join();

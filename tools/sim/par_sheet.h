@@ -16,7 +16,7 @@ struct ParTally {
 };
 
 // Enumerates all 22^5 combinations exactly, from the game's strips, lines and pays.
-ParTally enumerateNormalSpin(int lines);
+ParTally enumerateNormalSpin(int lines, int threads = 2);
 
 struct ParSheet {
     int lines = 25;
