@@ -1,19 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "engine/strips.h"
-#include "platform/headless/headless_platform.h"
-#include "screen/quorvel.h"
+#include "main_screen_fixture.h"
 
 using namespace quorvel;
 using engine::Symbol;
 
 namespace {
 
-struct Draw : testing::Test {
-    platform::headless::HeadlessPlatform p;
-    screen::Quorvel q{p.services()};
-    engine::RunState& run = q.state().run;
-
+struct Draw : testing_support::MainScreenTest {
     // The draw asks in this order: reels 1, 2, then reel 3's mystery, reel 3, reels 4, 5.
     void queue(std::array<int, 5> stops, int reel3counts = 2) {
         p.random.queueDraw(stops[0], 22);
@@ -82,7 +77,6 @@ TEST_F(Draw, ThreeCountingJollyRogersStartTheJackpotOnlyOutsideFreeSpins) {
 }
 
 TEST_F(Draw, TheResetClearsTheLastSpinOnScreenAndInState) {
-    platform::Window& w = q.window();
     queue({3, 1, 1, 1, 1});
     q.drawreel1();
     run.animcell[2] = 1;

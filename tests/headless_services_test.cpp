@@ -7,6 +7,7 @@
 
 using namespace quorvel::platform;
 using namespace quorvel::platform::headless;
+using quorvel::platform::ElementKind;
 
 TEST(HeadlessPlatform, SoundCallsAreRecordedWithTheirTime) {
     HeadlessPlatform p;
@@ -102,4 +103,37 @@ TEST(HeadlessPlatform, DisplayAndLinksRecordWhatTheGameAsks) {
     EXPECT_EQ(p.links.connectionState(), 0);
     EXPECT_EQ(p.links.open("mailto:someone"), 42);
     EXPECT_EQ(p.links.opened().front(), "mailto:someone");
+}
+
+TEST(HeadlessPlatform, TheDriverQueuesInputUntilTheNextPumpOrRunStep) {
+    HeadlessPlatform p;
+    Window window("w", 1000, 1000);
+    window.add("button", 0, ElementKind::PictureBox);
+    std::vector<std::string> log;
+    for (EventKind kind :
+         {EventKind::MouseDown, EventKind::MouseUp, EventKind::Click, EventKind::MouseMove})
+        window.on("button", kind, [&log, kind](Event& e) {
+            log.push_back(std::to_string(static_cast<int>(kind)) + "/" + std::to_string(e.button));
+        });
+    window.on("", EventKind::KeyPress,
+              [&log](Event& e) { log.push_back("key" + std::to_string(e.key)); });
+    window.on("", EventKind::MouseMove, [&log](Event&) { log.push_back("bare"); });
+    window.on("", EventKind::Close, [&log](Event&) { log.push_back("close"); });
+    window.setKeyPreview(true);
+
+    p.press(window, "button");
+    p.mouseDown(window, "button", 0, 2);
+    p.mouseMove(window, "button");
+    p.key(window, ' ');
+    p.mouseMoveOnWindow(window);
+    p.closeRequest(window);
+    p.click(window, "missing");  // an element that does not exist is ignored
+    EXPECT_TRUE(log.empty());
+    p.clock.pump();
+    EXPECT_EQ(log, (std::vector<std::string>{"0/1", "1/1", "3/1", "0/2", "2/1", "key32", "bare",
+                                             "close"}));
+    window.setEnabled(false);
+    p.press(window, "button");
+    p.runFor(10);
+    EXPECT_EQ(log.size(), 8u) << "a disabled window takes no input";
 }

@@ -3,19 +3,14 @@
 #include <map>
 #include <string>
 
-#include "platform/headless/headless_platform.h"
-#include "screen/quorvel.h"
+#include "main_screen_fixture.h"
 
 using namespace quorvel;
 using platform::ElementKind;
 
 namespace {
 
-struct MainScreen : testing::Test {
-    platform::headless::HeadlessPlatform p;
-    screen::Quorvel q{p.services()};
-    platform::Window& w = q.window();
-
+struct MainScreen : testing_support::MainScreenTest {
     void expectBox(const std::string& name, int index, int left, int top, int width, int height) {
         const platform::Element& e = w.at(name, index);
         EXPECT_EQ(e.left(), left) << name << "(" << index << ")";
