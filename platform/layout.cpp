@@ -3,27 +3,27 @@
 namespace quorvel::platform {
 
 void buildElements(Window& window, std::span<const ElementSpec> design) {
-    for (const ElementSpec& spec : design) {
-        Element& element = window.add(spec.name, spec.index, spec.kind);
-        if (*spec.parent) element.setParent(&window.at(spec.parent));
-        element.move(spec.left, spec.top);
-        element.resize(spec.width, spec.height);
-        element.setVisible(spec.visible);
-        element.setEnabled(spec.enabled);
-        element.setCaption(spec.caption);
-        element.setTooltip(spec.tooltip);
-        if (*spec.picture) element.setPicture(Picture{spec.picture, 0});
-        element.setFont(Font{spec.fontFamily, spec.fontPoints, spec.bold, spec.italic});
-        element.setForeColour(spec.fore);
-        if (spec.hasBack) element.setBackColour(spec.back);
-        element.setAlign(spec.align);
-        element.setAutoSize(spec.autoSize);
-        element.setBorder(spec.border);
-        element.setStretch(spec.stretch);
-        element.setPoints(spec.points);
-        element.setLineWidth(spec.lineWidth);
-        if (spec.kind == ElementKind::ImageList)
-            element.setImages(spec.images, spec.imageWidth, spec.imageHeight);
+    for (const ElementSpec& row : design) {
+        Element& element = window.add(row.name, row.index, row.kind);
+        if (*row.parent) element.setParent(&window.at(row.parent));
+        element.move(row.left, row.top);
+        element.resize(row.width, row.height);
+        element.setVisible(row.visible);
+        element.setEnabled(row.enabled);
+        element.setCaption(row.caption);
+        element.setTooltip(row.tooltip);
+        if (*row.picture) element.setPicture(Picture{row.picture, 0});
+        element.setFont(Font{row.fontFamily, row.fontPoints, row.bold, row.italic});
+        element.setForeColour(row.fore);
+        if (row.hasBack) element.setBackColour(row.back);
+        element.setAlign(row.align);
+        element.setAutoSize(row.autoSize);
+        element.setBorder(row.border);
+        element.setStretch(row.stretch);
+        element.setPoints(row.points);
+        element.setLineWidth(row.lineWidth);
+        if (row.kind == ElementKind::ImageList)
+            element.setImages(row.images, row.imageWidth, row.imageHeight);
     }
 }
 
