@@ -20,7 +20,7 @@ struct ScreenSize {
 };
 
 class Display {
-  public:
+public:
     virtual ~Display() = default;
     virtual ScreenSize screenSize() const = 0;
     // The display mode with this index, or nothing when there is no such mode.

@@ -9,8 +9,8 @@ namespace quorvel::platform {
 Element::Element(Window& window, std::string name, int index, ElementKind kind)
     : window_(window), name_(std::move(name)), index_(index), kind_(kind) {}
 
-void Element::changed() {
-    window_.notifyChanged(*this);
+void Element::changed(Aspect aspect) {
+    window_.notifyChanged(*this, aspect);
 }
 
 template <typename T>
@@ -24,15 +24,15 @@ void Element::setParent(Element* parent) {
     if (parent_) std::erase(parent_->children_, this);
     parent_ = parent;
     if (parent_) parent_->children_.push_back(this);
-    changed();
+    changed(Aspect::Tree);
 }
 
 void Element::move(int left, int top) {
-    if (update(left_, left) | update(top_, top)) changed();
+    if (update(left_, left) | update(top_, top)) changed(Aspect::Geometry);
 }
 
 void Element::resize(int width, int height) {
-    if (update(width_, width) | update(height_, height)) changed();
+    if (update(width_, width) | update(height_, height)) changed(Aspect::Geometry);
 }
 
 int Element::absoluteLeft() const {
@@ -43,7 +43,7 @@ int Element::absoluteTop() const {
 }
 
 void Element::setVisible(bool visible) {
-    if (update(visible_, visible)) changed();
+    if (update(visible_, visible)) changed(Aspect::Visibility);
 }
 
 bool Element::shown() const {
@@ -51,7 +51,7 @@ bool Element::shown() const {
 }
 
 void Element::setEnabled(bool enabled) {
-    if (update(enabled_, enabled)) changed();
+    if (update(enabled_, enabled)) changed(Aspect::Enabled);
 }
 
 bool Element::active() const {
@@ -59,60 +59,60 @@ bool Element::active() const {
 }
 
 void Element::setCaption(const std::string& caption) {
-    if (update(caption_, caption)) changed();
+    if (update(caption_, caption)) changed(Aspect::Text);
 }
 
 void Element::setTooltip(const std::string& tooltip) {
-    if (update(tooltip_, tooltip)) changed();
+    if (update(tooltip_, tooltip)) changed(Aspect::Text);
 }
 
 void Element::setPicture(const Picture& picture) {
-    if (update(picture_, picture)) changed();
+    if (update(picture_, picture)) changed(Aspect::Picture);
 }
 
 void Element::setForeColour(Colour colour) {
-    if (update(fore_, colour)) changed();
+    if (update(fore_, colour)) changed(Aspect::Style);
 }
 
 void Element::setBackColour(Colour colour) {
-    if (update(back_, colour) | update(hasBack_, true)) changed();
+    if (update(back_, colour) | update(hasBack_, true)) changed(Aspect::Style);
 }
 
 void Element::setFont(const Font& font) {
-    if (update(font_, font)) changed();
+    if (update(font_, font)) changed(Aspect::Style);
 }
 
 void Element::setAlign(Align align) {
-    if (update(align_, align)) changed();
+    if (update(align_, align)) changed(Aspect::Style);
 }
 
 void Element::setAutoSize(bool autoSize) {
-    if (update(autoSize_, autoSize)) changed();
+    if (update(autoSize_, autoSize)) changed(Aspect::Geometry);
 }
 
 void Element::setBorder(bool border) {
-    if (update(border_, border)) changed();
+    if (update(border_, border)) changed(Aspect::Style);
 }
 
 void Element::setStretch(bool stretch) {
-    if (update(stretch_, stretch)) changed();
+    if (update(stretch_, stretch)) changed(Aspect::Picture);
 }
 
 void Element::setPoints(const LinePoints& points) {
-    if (update(points_, points)) changed();
+    if (update(points_, points)) changed(Aspect::Line);
 }
 
 void Element::setLineWidth(int pixels) {
-    if (update(lineWidth_, pixels)) changed();
+    if (update(lineWidth_, pixels)) changed(Aspect::Line);
 }
 
 void Element::setValue(bool value) {
-    if (update(value_, value)) changed();
+    if (update(value_, value)) changed(Aspect::Value);
 }
 
 void Element::setImages(int count, int widthPx, int heightPx) {
     if (update(imageCount_, count) | update(imageWidth_, widthPx) | update(imageHeight_, heightPx))
-        changed();
+        changed(Aspect::Picture);
 }
 
 }  // namespace quorvel::platform

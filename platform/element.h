@@ -22,6 +22,9 @@ enum class ElementKind {
 
 enum class Align { Left, Centre, Right };
 
+// What about an element changed, so that a toolkit redoes only that.
+enum class Aspect { Tree, Geometry, Visibility, Enabled, Text, Picture, Style, Value, Line };
+
 struct Colour {
     std::uint8_t r = 0, g = 0, b = 0;
     bool operator==(const Colour&) const = default;
@@ -53,7 +56,7 @@ class Window;
 // One element of a window. Geometry is in twips relative to the container; a hidden or
 // disabled container hides or disables everything it holds.
 class Element {
-  public:
+public:
     Element(Window& window, std::string name, int index, ElementKind kind);
     Element(const Element&) = delete;
     Element& operator=(const Element&) = delete;
@@ -128,8 +131,8 @@ class Element {
     int imageHeight() const { return imageHeight_; }
     void setImages(int count, int widthPx, int heightPx);
 
-  private:
-    void changed();
+private:
+    void changed(Aspect aspect);
 
     Window& window_;
     std::string name_;

@@ -3,7 +3,7 @@
 namespace quorvel::platform {
 
 class EventLoop {
-  public:
+public:
     virtual ~EventLoop() = default;
     // Lets every pending event (input, due timers, repaints) run once, then returns.
     virtual void pump() = 0;

@@ -5,7 +5,7 @@
 namespace quorvel::platform {
 
 class Links {
-  public:
+public:
     virtual ~Links() = default;
     // 1 when the computer is connected to the internet, 0 otherwise.
     virtual int connectionState() const = 0;

@@ -9,7 +9,7 @@ enum class Answer { Yes, No };
 
 // Modal boxes; each call returns when the player has answered.
 class MessageBoxes {
-  public:
+public:
     virtual ~MessageBoxes() = default;
     virtual void show(const std::string& title, const std::string& text, MessageIcon icon) = 0;
     virtual Answer askYesNo(const std::string& title, const std::string& text, MessageIcon icon,

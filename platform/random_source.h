@@ -3,7 +3,7 @@
 namespace quorvel::platform {
 
 class RandomSource {
-  public:
+public:
     virtual ~RandomSource() = default;
     // Uniform in [0, 1).
     virtual double next() = 0;

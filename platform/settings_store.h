@@ -6,7 +6,7 @@ namespace quorvel::platform {
 
 // Per-user text values addressed as application -> section -> key.
 class SettingsStore {
-  public:
+public:
     virtual ~SettingsStore() = default;
     // A missing key reads as the empty text.
     virtual std::string read(const std::string& application, const std::string& section,

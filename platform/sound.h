@@ -14,7 +14,7 @@ struct SoundBuffer {
 
 // One channel: every new sound cuts off the one playing. All calls return at once.
 class SoundChannel {
-  public:
+public:
     virtual ~SoundChannel() = default;
     virtual void play(const SoundBuffer& sound) = 0;
     virtual void playLooped(const SoundBuffer& sound) = 0;
@@ -23,7 +23,7 @@ class SoundChannel {
 
 // Named resources shipped with the program, read into byte buffers.
 class Resources {
-  public:
+public:
     virtual ~Resources() = default;
     // Empty when the resource is missing or unreadable.
     virtual std::vector<std::uint8_t> load(const std::string& name, const std::string& type) = 0;

@@ -7,12 +7,12 @@ namespace quorvel::platform {
 
 // The real game's random source: reseeds from the system's high-resolution clock.
 class SystemRandom : public RandomSource {
-  public:
+public:
     SystemRandom();
     double next() override;
     void reseedFromClock() override;
 
-  private:
+private:
     MixingGenerator generator_;
 };
 

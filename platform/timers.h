@@ -10,7 +10,7 @@ namespace quorvel::platform {
 // timer a new interval, starts its countdown afresh. A timer that is overdue by several
 // intervals fires once, and never while its own handler is still running.
 class Timers {
-  public:
+public:
     virtual ~Timers() = default;
     virtual void add(const std::string& name, int intervalMs, std::function<void()> handler) = 0;
     virtual void setEnabled(std::string_view name, bool enabled) = 0;

@@ -155,8 +155,8 @@ void Window::select(Element& option) {
     }
 }
 
-void Window::notifyChanged(Element& element) {
-    if (observer_) observer_->elementChanged(element);
+void Window::notifyChanged(Element& element, Aspect aspect) {
+    if (observer_) observer_->elementChanged(element, aspect);
 }
 
 void Window::windowChanged() {

@@ -26,15 +26,15 @@ class Window;
 
 // Told about every change so that a toolkit can mirror the model on screen.
 class WindowObserver {
-  public:
+public:
     virtual ~WindowObserver() = default;
-    virtual void elementChanged(Element& element) = 0;
+    virtual void elementChanged(Element& element, Aspect aspect) = 0;
     virtual void windowChanged(Window& window) = 0;
 };
 
 // A toolkit-free window: its elements, its own switches, and the handlers of its events.
 class Window {
-  public:
+public:
     Window(std::string name, int clientWidth, int clientHeight);
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
@@ -86,9 +86,9 @@ class Window {
     void select(Element& option);
 
     void setObserver(WindowObserver* observer) { observer_ = observer; }
-    void notifyChanged(Element& element);
+    void notifyChanged(Element& element, Aspect aspect);
 
-  private:
+private:
     Handler* handler(const std::string& name, EventKind kind);
     void windowChanged();
 

@@ -6,7 +6,7 @@ class Window;
 
 // Puts model windows on the platform's screen; the game owns the windows themselves.
 class WindowHost {
-  public:
+public:
     virtual ~WindowHost() = default;
     virtual void open(Window& window) = 0;
     virtual void close(Window& window) = 0;

@@ -12,7 +12,7 @@ namespace quorvel::screen {
 
 // The main screen: its window, the game state it owns, and its handlers.
 class Quorvel {
-  public:
+public:
     explicit Quorvel(platform::Services services);
     Quorvel(const Quorvel&) = delete;
     Quorvel& operator=(const Quorvel&) = delete;
@@ -35,7 +35,7 @@ class Quorvel {
     // Lets a feature take over a timer's tick; a timer nobody handles ticks idly.
     void setTickHandler(const std::string& timer, std::function<void()> handler);
 
-  private:
+private:
     void registerTimers();
     void resetForDraw();
     platform::Element& el(const std::string& name, int index = 0) {

@@ -118,3 +118,27 @@ TEST_F(Draw, EvaluationFollowsTheDraw) {
     EXPECT_EQ(run.spinwin, 465 * 2);
     EXPECT_EQ(run.countstep, 1);
 }
+
+TEST(DrawSeeding, TheSameSeedDrawsTheSameSpinsEveryRun) {
+    auto stopsOf = [](std::uint64_t seed) {
+        platform::headless::HeadlessPlatform p(seed);
+        screen::Quorvel q(p.services());
+        std::vector<int> stops;
+        for (int spin = 0; spin < 40; ++spin) {
+            q.drawreel1();
+            p.runFor(100);
+            for (int reel = 1; reel <= 5; ++reel)
+                stops.push_back(q.state().run.stop[reel]);
+            stops.push_back(q.state().run.reel3counts);
+        }
+        return stops;
+    };
+    const auto first = stopsOf(11);
+    EXPECT_EQ(first, stopsOf(11));
+    EXPECT_NE(first, stopsOf(12));
+    for (std::size_t i = 0; i < first.size(); ++i) {
+        const bool mystery = i % 6 == 5;
+        EXPECT_GE(first[i], 1);
+        EXPECT_LE(first[i], mystery ? 2 : 22);
+    }
+}

@@ -4,6 +4,7 @@
 
 #include "engine/draw.h"
 #include "platform/headless/headless_platform.h"
+#include "platform/sound_bank.h"
 
 using namespace quorvel::platform;
 using namespace quorvel::platform::headless;
@@ -136,4 +137,22 @@ TEST(HeadlessPlatform, TheDriverQueuesInputUntilTheNextPumpOrRunStep) {
     p.press(window, "button");
     p.runFor(10);
     EXPECT_EQ(log.size(), 8u) << "a disabled window takes no input";
+}
+
+TEST(HeadlessPlatform, SoundBankLoadsByNameInOrderAndMissingOnesStaySilent) {
+    HeadlessPlatform p;
+    p.resources.put("RESOURCE_ID_104", {1, 2, 3});
+    p.resources.put("RESOURCE_ID_101", {9});
+    quorvel::platform::SoundBank bank;
+    const char* const names[] = {"RESOURCE_ID_103", "RESOURCE_ID_104"};
+    bank.load(p.resources, names);
+    EXPECT_EQ(p.resources.requested(),
+              (std::vector<std::string>{"RESOURCE_ID_103", "RESOURCE_ID_104"}));
+    EXPECT_EQ(bank.size(), 2u);
+    EXPECT_EQ(bank.get("RESOURCE_ID_104").bytes, (std::vector<std::uint8_t>{1, 2, 3}));
+    EXPECT_EQ(bank.get("RESOURCE_ID_104").name, "RESOURCE_ID_104");
+    EXPECT_TRUE(bank.get("RESOURCE_ID_103").bytes.empty());
+    EXPECT_TRUE(bank.get("RESOURCE_ID_101").bytes.empty()) << "never loaded";
+    p.sound.play(bank.get("RESOURCE_ID_104"));
+    EXPECT_EQ(p.sound.played(), (std::vector<std::string>{"RESOURCE_ID_104"}));
 }

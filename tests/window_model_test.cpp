@@ -11,7 +11,7 @@ namespace {
 
 struct Recorder : WindowObserver {
     std::vector<std::string> changes;
-    void elementChanged(Element& e) override { changes.push_back(e.name()); }
+    void elementChanged(Element& e, Aspect) override { changes.push_back(e.name()); }
     void windowChanged(Window& w) override { changes.push_back("window:" + w.name()); }
 };
 

@@ -14,21 +14,21 @@ namespace quorvel::platform::headless {
 
 // Keeps track of which windows the game has opened; nothing is drawn.
 class HeadlessWindowHost : public WindowHost {
-  public:
+public:
     void open(Window& window) override;
     void close(Window& window) override;
     void bringToFront(Window& window) override { front_ = &window; }
     const std::vector<Window*>& openWindows() const { return open_; }
     Window* front() const { return front_; }
 
-  private:
+private:
     std::vector<Window*> open_;
     Window* front_ = nullptr;
 };
 
 // The whole platform for tests, plus the driver that plays the part of the player.
 class HeadlessPlatform {
-  public:
+public:
     explicit HeadlessPlatform(std::uint64_t seed = 1);
 
     Services services();
@@ -59,7 +59,7 @@ class HeadlessPlatform {
     void key(Window& window, int character);
     void closeRequest(Window& window);
 
-  private:
+private:
     void queueElementEvent(Window& window, const std::string& name, int index, EventKind kind,
                            Event event);
 };

@@ -18,7 +18,7 @@ namespace quorvel::platform::headless {
 
 // Records every call on the channel, stamped with the virtual time.
 class RecordingSound : public SoundChannel {
-  public:
+public:
     enum class Kind { Play, Loop, Stop };
     struct Call {
         Kind kind;
@@ -39,26 +39,26 @@ class RecordingSound : public SoundChannel {
     std::vector<std::string> played() const;
     void clear() { calls_.clear(); }
 
-  private:
+private:
     const VirtualTime& clock_;
     std::vector<Call> calls_;
 };
 
 class MemoryResources : public Resources {
-  public:
+public:
     void put(const std::string& name, std::vector<std::uint8_t> bytes) {
         data_[name] = std::move(bytes);
     }
     std::vector<std::uint8_t> load(const std::string& name, const std::string& type) override;
     const std::vector<std::string>& requested() const { return requested_; }
 
-  private:
+private:
     std::map<std::string, std::vector<std::uint8_t>> data_;
     std::vector<std::string> requested_;
 };
 
 class MemoryStore : public SettingsStore {
-  public:
+public:
     using Key = std::tuple<std::string, std::string, std::string>;
     std::string read(const std::string& application, const std::string& section,
                      const std::string& key) const override;
@@ -67,14 +67,14 @@ class MemoryStore : public SettingsStore {
     const std::map<Key, std::string>& entries() const { return entries_; }
     int writes() const { return writes_; }
 
-  private:
+private:
     std::map<Key, std::string> entries_;
     int writes_ = 0;
 };
 
 // Records each box and answers yes/no questions from a script, else with the default.
 class ScriptedMessageBoxes : public MessageBoxes {
-  public:
+public:
     struct Shown {
         std::string title;
         std::string text;
@@ -88,13 +88,13 @@ class ScriptedMessageBoxes : public MessageBoxes {
     const std::vector<Shown>& shown() const { return shown_; }
     void clear() { shown_.clear(); }
 
-  private:
+private:
     std::vector<Shown> shown_;
     std::deque<Answer> answers_;
 };
 
 class FakeDisplay : public Display {
-  public:
+public:
     ScreenSize screenSize() const override { return screen_; }
     std::optional<DisplayModeRecord> mode(int index) const override;
     int change(const DisplayModeRecord& record) override;
@@ -104,7 +104,7 @@ class FakeDisplay : public Display {
     void setChangeResult(int result) { result_ = result; }
     const std::vector<DisplayModeRecord>& changes() const { return changes_; }
 
-  private:
+private:
     ScreenSize screen_{1024, 768};
     std::vector<DisplayModeRecord> modes_{{0, 1024, 768, 32, 60}, {0, 800, 600, 32, 60}};
     std::vector<DisplayModeRecord> changes_;
@@ -112,14 +112,14 @@ class FakeDisplay : public Display {
 };
 
 class FakeLinks : public Links {
-  public:
+public:
     int connectionState() const override { return connected_; }
     int open(const std::string& link) override;
     void setConnectionState(int state) { connected_ = state; }
     void setOpenResult(int result) { result_ = result; }
     const std::vector<std::string>& opened() const { return opened_; }
 
-  private:
+private:
     int connected_ = 1;
     int result_ = 42;
     std::vector<std::string> opened_;

@@ -12,7 +12,7 @@ namespace quorvel::platform::headless {
 // Seeded, so a run is the same for the same seed; the clock reseed mixes in virtual time.
 // Queued values come out first, in the order the game draws; a reseed consumes none.
 class ScriptedRandom : public RandomSource {
-  public:
+public:
     ScriptedRandom(const VirtualTime& clock, std::uint64_t seed = 1)
         : clock_(clock), generator_(seed) {}
     double next() override;
@@ -25,7 +25,7 @@ class ScriptedRandom : public RandomSource {
     int draws() const { return draws_; }
     int reseeds() const { return reseeds_; }
 
-  private:
+private:
     const VirtualTime& clock_;
     MixingGenerator generator_;
     std::deque<double> queued_;

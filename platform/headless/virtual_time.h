@@ -14,7 +14,7 @@ namespace quorvel::platform::headless {
 // A virtual clock with the timers and the event queue that run on it. Nothing runs during
 // a sleep; time moves only by sleeps and by the driver's run calls.
 class VirtualTime : public Timers, public EventLoop {
-  public:
+public:
     std::int64_t now() const { return now_; }
 
     void add(const std::string& name, int intervalMs, std::function<void()> handler) override;
@@ -38,7 +38,7 @@ class VirtualTime : public Timers, public EventLoop {
     // Runs until the condition holds (checked after every event) or the limit passes.
     bool runUntil(const std::function<bool()>& condition, std::int64_t limitMs);
 
-  private:
+private:
     struct Timer {
         std::string name;
         int interval = 0;

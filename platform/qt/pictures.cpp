@@ -13,10 +13,33 @@ QColor tint(const std::string& name, int index) {
 
 }  // namespace
 
+void PlaceholderPictures::setTileLabels(const std::string& source,
+                                        std::vector<std::string> labels) {
+    tileLabels_[source] = std::move(labels);
+}
+
+QPixmap PlaceholderPictures::tiles(const std::string& source, QSize size) {
+    const auto& labels = tileLabels_[source];
+    QPixmap pixmap(size);
+    QPainter painter(&pixmap);
+    const int side = size.width();
+    painter.setFont(QFont("DejaVu Sans", 9, QFont::Bold));
+    for (int i = 0; i * side < size.height(); ++i) {
+        const std::string label = i < static_cast<int>(labels.size()) ? labels[i] : source;
+        const QRect tile(0, i * side, side, side);
+        painter.fillRect(tile, tint(label, 0));
+        painter.setPen(QPen(Qt::black, 1));
+        painter.drawRect(tile.adjusted(3, 3, -4, -4));
+        painter.drawText(tile, Qt::AlignCenter, QString::fromStdString(label));
+    }
+    return pixmap;
+}
+
 QPixmap PlaceholderPictures::picture(const Picture& picture, QSize size) {
     if (picture.empty() || size.isEmpty()) return {};
     const auto key = std::make_tuple(picture.source, picture.index, size.width(), size.height());
     if (auto it = cache_.find(key); it != cache_.end()) return it->second;
+    if (tileLabels_.count(picture.source)) return cache_[key] = tiles(picture.source, size);
 
     QPixmap pixmap(size);
     QPainter painter(&pixmap);

@@ -15,18 +15,18 @@ namespace quorvel::platform::qt {
 
 // Pending events run through Qt; a sleep first puts every changed element on screen.
 class QtEventLoop : public EventLoop {
-  public:
+public:
     explicit QtEventLoop(QtWindowHost& host) : host_(host) {}
     void pump() override;
     void sleep(int ms) override;
 
-  private:
+private:
     QtWindowHost& host_;
 };
 
 // The whole real platform. Needs a QApplication to exist first.
 class QtPlatform {
-  public:
+public:
     explicit QtPlatform(std::string assetDirectory);
     Services services();
 

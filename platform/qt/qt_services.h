@@ -15,21 +15,21 @@ namespace quorvel::platform::qt {
 
 // One INI file per application name in the user's configuration folder.
 class QtSettingsStore : public SettingsStore {
-  public:
+public:
     explicit QtSettingsStore(std::string organisation = "Quorvel");
     std::string read(const std::string& application, const std::string& section,
                      const std::string& key) const override;
     void write(const std::string& application, const std::string& section, const std::string& key,
                const std::string& value) override;
 
-  private:
+private:
     QSettings& settings(const std::string& application) const;
     std::string organisation_;
     mutable std::map<std::string, std::unique_ptr<QSettings>> files_;
 };
 
 class QtMessageBoxes : public MessageBoxes {
-  public:
+public:
     void show(const std::string& title, const std::string& text, MessageIcon icon) override;
     Answer askYesNo(const std::string& title, const std::string& text, MessageIcon icon,
                     Answer defaultAnswer) override;
@@ -38,25 +38,25 @@ class QtMessageBoxes : public MessageBoxes {
 // The desktop keeps its resolution; only the current mode is listed and asking for it is
 // the one change that succeeds.
 class QtDisplay : public Display {
-  public:
+public:
     ScreenSize screenSize() const override;
     std::optional<DisplayModeRecord> mode(int index) const override;
     int change(const DisplayModeRecord& record) override;
 };
 
 class QtLinks : public Links {
-  public:
+public:
     int connectionState() const override;
     int open(const std::string& link) override;
 };
 
 // Sounds and pictures from the Qt resources compiled into the program, else the asset folder.
 class QtResources : public Resources {
-  public:
+public:
     explicit QtResources(std::string assetDirectory);
     std::vector<std::uint8_t> load(const std::string& name, const std::string& type) override;
 
-  private:
+private:
     std::string assetDirectory_;
 };
 

@@ -11,14 +11,14 @@ namespace quorvel::platform::qt {
 
 // QTimer-backed timers; a tick that arrives while its own handler runs is dropped.
 class QtTimers : public Timers {
-  public:
+public:
     void add(const std::string& name, int intervalMs, std::function<void()> handler) override;
     void setEnabled(std::string_view name, bool enabled) override;
     void setInterval(std::string_view name, int intervalMs) override;
     bool enabled(std::string_view name) const override;
     int interval(std::string_view name) const override;
 
-  private:
+private:
     struct Entry {
         std::unique_ptr<QTimer> timer;
         std::function<void()> handler;

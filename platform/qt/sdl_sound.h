@@ -11,7 +11,7 @@ namespace quorvel::platform::qt {
 
 // One SDL2_mixer channel; WAVE buffers are decoded once, on first play.
 class SdlSoundChannel : public SoundChannel {
-  public:
+public:
     SdlSoundChannel();
     ~SdlSoundChannel() override;
     SdlSoundChannel(const SdlSoundChannel&) = delete;
@@ -24,7 +24,7 @@ class SdlSoundChannel : public SoundChannel {
     // Whether the channel is sounding right now.
     bool playing() const;
 
-  private:
+private:
     void start(const SoundBuffer& sound, int loops);
     Mix_Chunk* chunkFor(const SoundBuffer& sound);
 

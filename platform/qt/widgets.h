@@ -9,46 +9,46 @@ namespace quorvel::platform::qt {
 
 // The top-level surface of a model window: its background, bare-window input, closing.
 class FormWidget : public QWidget {
-  public:
+public:
     FormWidget(Window& window, PictureSource& pictures);
 
-  protected:
+protected:
     void paintEvent(QPaintEvent*) override;
     void mouseMoveEvent(QMouseEvent*) override;
     void keyPressEvent(QKeyEvent*) override;
     void closeEvent(QCloseEvent*) override;
 
-  private:
+private:
     Window& window_;
     PictureSource& pictures_;
 };
 
 // Draws any element that is a picture, a label, a panel or a picture button.
 class ElementWidget : public QWidget {
-  public:
+public:
     ElementWidget(Element& element, PictureSource& pictures, QWidget* parent);
 
-  protected:
+protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent*) override;
     void mouseReleaseEvent(QMouseEvent*) override;
     void mouseMoveEvent(QMouseEvent*) override;
 
-  private:
+private:
     Element& element_;
     PictureSource& pictures_;
 };
 
 // A payline segment: a thick straight line that lets the mouse through.
 class LineWidget : public QWidget {
-  public:
+public:
     LineWidget(Element& element, QWidget* parent);
     void place();
 
-  protected:
+protected:
     void paintEvent(QPaintEvent*) override;
 
-  private:
+private:
     Element& element_;
 };
 

@@ -14,10 +14,10 @@ namespace {
 
 // Lets the model's key handlers see a text box's keys first and swallow them.
 class KeyFilter : public QObject {
-  public:
+public:
     KeyFilter(Element& element, QObject* parent) : QObject(parent), element_(element) {}
 
-  protected:
+protected:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() != QEvent::KeyPress) return false;
         const QString text = static_cast<QKeyEvent*>(event)->text();
@@ -27,7 +27,7 @@ class KeyFilter : public QObject {
         return window.keyPress(text.at(0).unicode()) == 0;
     }
 
-  private:
+private:
     Element& element_;
 };
 
@@ -109,39 +109,69 @@ void WindowBinding::createWidgets() {
     }
 }
 
+void WindowBinding::syncGeometry(const Element& element, QWidget& w) {
+    if (auto* line = dynamic_cast<LineWidget*>(&w)) return line->place();
+    QSize size(pixels(element.width()), pixels(element.height()));
+    if (element.autoSize() && element.kind() == ElementKind::Label) {
+        const QFontMetrics metrics(fontOf(element.font()));
+        size =
+            QSize(std::max(1, metrics.horizontalAdvance(q(element.caption()))), metrics.height());
+    }
+    w.setGeometry(pixels(element.left()), pixels(element.top()), size.width(), size.height());
+}
+
+void WindowBinding::syncText(const Element& element, QWidget& w) {
+    w.setToolTip(q(element.tooltip()));
+    if (auto* box = dynamic_cast<QLineEdit*>(&w)) {
+        if (box->text() != q(element.caption())) box->setText(q(element.caption()));
+    } else if (auto* option = dynamic_cast<QRadioButton*>(&w)) {
+        option->setText(q(element.caption()));
+        option->setChecked(element.value());
+    } else if (auto* frame = dynamic_cast<QGroupBox*>(&w)) {
+        frame->setTitle(q(element.caption()));
+    } else if (auto* button = dynamic_cast<QPushButton*>(&w)) {
+        button->setText(q(element.caption()));
+    }
+    if (element.autoSize()) syncGeometry(element, w);
+}
+
 void WindowBinding::sync(Element& element) {
     QWidget* w = widget(element);
     if (!w) return;
-    if (auto* line = dynamic_cast<LineWidget*>(w)) {
-        line->place();
-    } else {
-        QSize size(pixels(element.width()), pixels(element.height()));
-        if (element.autoSize() && element.kind() == ElementKind::Label) {
-            const QFontMetrics metrics(fontOf(element.font()));
-            size = QSize(std::max(1, metrics.horizontalAdvance(q(element.caption()))),
-                         metrics.height());
-        }
-        w->setGeometry(pixels(element.left()), pixels(element.top()), size.width(), size.height());
-    }
     w->setFont(fontOf(element.font()));
-    w->setToolTip(q(element.tooltip()));
+    syncGeometry(element, *w);
+    syncText(element, *w);
     w->setEnabled(element.enabled());
-    if (auto* box = dynamic_cast<QLineEdit*>(w)) {
-        if (box->text() != q(element.caption())) box->setText(q(element.caption()));
-    } else if (auto* option = dynamic_cast<QRadioButton*>(w)) {
-        option->setText(q(element.caption()));
-        option->setChecked(element.value());
-    } else if (auto* frame = dynamic_cast<QGroupBox*>(w)) {
-        frame->setTitle(q(element.caption()));
-    } else if (auto* button = dynamic_cast<QPushButton*>(w)) {
-        button->setText(q(element.caption()));
-    }
     w->setVisible(element.visible());
     w->update();
 }
 
-void WindowBinding::elementChanged(Element& element) {
-    sync(element);
+// Only what changed is redone: a reel moves hundreds of times a spin.
+void WindowBinding::elementChanged(Element& element, Aspect aspect) {
+    QWidget* w = widget(element);
+    if (!w) return;
+    switch (aspect) {
+        case Aspect::Geometry:
+            syncGeometry(element, *w);
+            break;
+        case Aspect::Visibility:
+            w->setVisible(element.visible());
+            break;
+        case Aspect::Enabled:
+            w->setEnabled(element.enabled());
+            break;
+        case Aspect::Text:
+        case Aspect::Value:
+            syncText(element, *w);
+            break;
+        case Aspect::Line:
+            syncGeometry(element, *w);
+            break;
+        default:
+            sync(element);
+            return;
+    }
+    w->update();
 }
 
 void WindowBinding::windowChanged(Window&) {

@@ -19,18 +19,20 @@ class FormWidget;
 
 // Mirrors one model window as Qt widgets and feeds the player's input back into it.
 class WindowBinding : public WindowObserver {
-  public:
+public:
     WindowBinding(Window& window, PictureSource& pictures);
     ~WindowBinding() override;
 
-    void elementChanged(Element& element) override;
+    void elementChanged(Element& element, Aspect aspect) override;
     void windowChanged(Window& window) override;
     FormWidget* form() const { return form_.get(); }
     QWidget* widget(const Element& element) const;
 
-  private:
+private:
     void createWidgets();
     void sync(Element& element);
+    void syncGeometry(const Element& element, QWidget& widget);
+    void syncText(const Element& element, QWidget& widget);
     void syncWindow();
 
     Window& window_;
@@ -41,7 +43,7 @@ class WindowBinding : public WindowObserver {
 
 // Opens model windows as top-level Qt windows and keeps their bindings.
 class QtWindowHost : public WindowHost {
-  public:
+public:
     explicit QtWindowHost(PictureSource& pictures) : pictures_(pictures) {}
     void open(Window& window) override;
     void close(Window& window) override;
@@ -50,7 +52,7 @@ class QtWindowHost : public WindowHost {
     void paintNow();
     WindowBinding* binding(const Window& window) const;
 
-  private:
+private:
     PictureSource& pictures_;
     std::map<const Window*, std::unique_ptr<WindowBinding>> bindings_;
 };

@@ -68,7 +68,7 @@ struct ActiveLine {
 // Walks reels 1-3 in full and reels 4-5 only where a line is still alive: where no line
 // reaches reel 4 (or 5) the win depends on the chest count alone, tallied in bulk.
 class Enumerator {
-  public:
+public:
     Enumerator(const Tables& t, int lines, ParTally& tally) : t_(t), lines_(lines), tally_(tally) {
         for (int chests = 0; chests <= 5; ++chests)
             scatterBets_[chests] = engine::scatterMultiple(chests) * lines;
@@ -97,7 +97,7 @@ class Enumerator {
             reelFour(s4);
     }
 
-  private:
+private:
     void reelFour(int s4) {
         std::uint32_t three = 0;
         reached_.clear();
