@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 #include <array>
 #include <cstdio>
 #include <nlohmann/json.hpp>
@@ -20,7 +21,10 @@ struct Result {
 };
 
 Result runSim(const std::string& arguments) {
-    const std::string errFile = testing::TempDir() + "sim_stderr.txt";
+    // Tests run in parallel processes: each run gets its own file for the error stream.
+    static int runs = 0;
+    const std::string errFile = testing::TempDir() + "sim_stderr_" + std::to_string(getpid()) +
+                                "_" + std::to_string(++runs) + ".txt";
     const std::string command = std::string(QUORVEL_SIM_PATH) + " " + arguments + " 2>" + errFile;
     Result result{};
     FILE* pipe = popen(command.c_str(), "r");
@@ -34,6 +38,7 @@ Result runSim(const std::string& arguments) {
             result.err.append(buffer, n);
         std::fclose(err);
     }
+    std::remove(errFile.c_str());
     return result;
 }
 
