@@ -102,7 +102,7 @@ constexpr platform::ElementSpec kDesign[] = {
     // The gamble panel.
     {.name = "pandouble", .kind = PictureBox, .left = 3360, .top = 630, .width = 4080, .height = 5880, .visible = false, .picture = "pandouble"},
     {.name = "risklab", .kind = Label, .parent = "pandouble", .left = 120, .top = 100, .width = 3840, .height = 450, .fontFamily = "Times New Roman", .fontPoints = 18, .fore = {255, 255, 0}, .align = Align::Centre},
-    {.name = "piccardholder", .kind = Image, .parent = "pandouble", .left = 1260, .top = 600, .width = 1560, .height = 2355, .border = true, .stretch = true},
+    {.name = "piccardholder", .kind = Image, .parent = "pandouble", .left = 1260, .top = 600, .width = 1560, .height = 2355, .picture = "cardback", .border = true, .stretch = true},
     {.name = "suitbet", .index = 1, .kind = PictureBox, .parent = "pandouble", .left = 240, .top = 700, .width = 810, .height = 810, .tooltip = "Bet on Hearts"},
     {.name = "suitbet", .index = 2, .kind = PictureBox, .parent = "pandouble", .left = 240, .top = 1700, .width = 810, .height = 810, .tooltip = "Bet on Clubs"},
     {.name = "suitbet", .index = 3, .kind = PictureBox, .parent = "pandouble", .left = 3030, .top = 700, .width = 810, .height = 810, .tooltip = "Bet on Diamonds"},
@@ -115,9 +115,9 @@ constexpr platform::ElementSpec kDesign[] = {
     {.name = "historypic", .index = 3, .kind = CommandButton, .parent = "pandouble", .left = 1560, .top = 3960, .width = 495, .height = 495, .visible = false},
     {.name = "historypic", .index = 4, .kind = CommandButton, .parent = "pandouble", .left = 2160, .top = 3960, .width = 495, .height = 495, .visible = false},
     {.name = "historypic", .index = 5, .kind = CommandButton, .parent = "pandouble", .left = 2760, .top = 3960, .width = 495, .height = 495, .visible = false},
-    {.name = "betred", .kind = PictureBox, .parent = "pandouble", .left = 240, .top = 4560, .width = 1020, .height = 450, .tooltip = "Bet on Red", .picture = "betred"},
-    {.name = "cancelbet", .kind = PictureBox, .parent = "pandouble", .left = 1260, .top = 4560, .width = 1560, .height = 450, .tooltip = "Chicken out and take win", .picture = "cancelbet"},
-    {.name = "betblack", .kind = PictureBox, .parent = "pandouble", .left = 2820, .top = 4560, .width = 1020, .height = 450, .tooltip = "Bet on Black", .picture = "betblack"},
+    {.name = "betred", .kind = CommandButton, .parent = "pandouble", .left = 240, .top = 4560, .width = 1020, .height = 450, .tooltip = "Bet on Red", .picture = "betred"},
+    {.name = "cancelbet", .kind = CommandButton, .parent = "pandouble", .left = 1260, .top = 4560, .width = 1560, .height = 450, .tooltip = "Chicken out and take win", .picture = "cancelbet"},
+    {.name = "betblack", .kind = CommandButton, .parent = "pandouble", .left = 2820, .top = 4560, .width = 1020, .height = 450, .tooltip = "Bet on Black", .picture = "betblack"},
     {.name = "gamblewin", .kind = Image, .parent = "pandouble", .left = 700, .top = 10, .width = 2250, .height = 450, .visible = false, .picture = "gamblewin"},
     {.name = "gamblelose", .kind = Image, .parent = "pandouble", .left = 700, .top = 10, .width = 2250, .height = 450, .visible = false, .picture = "gamblelose"},
     // The jackpot board.
