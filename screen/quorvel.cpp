@@ -13,6 +13,11 @@ Quorvel::Quorvel(platform::Services services)
     setTickHandler("tmrshowbuttons", [this] { tmrshowbuttons_Timer(); });
 }
 
+// The platform may outlive the screen: take the window off screen before it goes.
+Quorvel::~Quorvel() {
+    services_.windows.close(window_);
+}
+
 void Quorvel::registerTimers() {
     for (const platform::TimerSpec& timer : mainScreenTimers()) {
         const std::string name = timer.name;

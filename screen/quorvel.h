@@ -14,6 +14,7 @@ namespace quorvel::screen {
 class Quorvel {
 public:
     explicit Quorvel(platform::Services services);
+    ~Quorvel();
     Quorvel(const Quorvel&) = delete;
     Quorvel& operator=(const Quorvel&) = delete;
 
