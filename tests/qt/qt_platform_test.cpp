@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QStandardPaths>
+#include <QTest>
 #include <cstring>
 
 #include "platform/qt/qt_platform.h"
@@ -130,4 +131,37 @@ TEST(QtPlatform, MainScreenWidgetsSitAtTheirPlacesInPixels) {
     platform.events.sleep(1);
     platform.windows.close(quorvel.window());
     EXPECT_EQ(platform.windows.binding(quorvel.window()), nullptr);
+}
+
+TEST(QtPlatform, PlayerInputReachesTheModel) {
+    QtPlatform platform("/nonexistent");
+    Window window("w", 3000, 3000);
+    Element& button = window.add("button", 0, ElementKind::PictureBox);
+    button.move(150, 150);
+    button.resize(600, 600);
+    Element& line = window.add("segment", 1, ElementKind::Line);
+    line.setPoints({150, 300, 1500, 300});
+    line.setLineWidth(10);
+    std::vector<std::string> log;
+    window.on("button", EventKind::MouseDown,
+              [&](Event& e) { log.push_back("down" + std::to_string(e.button)); });
+    window.on("button", EventKind::Click, [&](Event&) { log.push_back("click"); });
+    window.on("", EventKind::KeyPress,
+              [&](Event& e) { log.push_back("key" + std::to_string(e.key)); });
+    window.on("", EventKind::Close, [&](Event&) { log.push_back("close"); });
+    platform.windows.open(window);
+    WindowBinding* binding = platform.windows.binding(window);
+    QWidget* buttonWidget = binding->widget(button);
+
+    QTest::mouseClick(buttonWidget, Qt::RightButton, {}, QPoint(5, 5));
+    window.setKeyPreview(true);
+    QTest::keyClick(binding->form(), Qt::Key_Space, {}, 10);
+    button.setEnabled(false);
+    QTest::mouseClick(buttonWidget, Qt::LeftButton, {}, QPoint(5, 5));
+    binding->form()->close();
+    EXPECT_EQ(log, (std::vector<std::string>{"down2", "click", "key32", "close"}));
+
+    // A 10-pixel segment from (10, 20) to (100, 20) gets a widget around it.
+    EXPECT_EQ(binding->widget(line)->geometry(), QRect(0, 10, 111, 21));
+    platform.windows.close(window);
 }
