@@ -5,7 +5,6 @@
 #include <map>
 #include <string>
 #include <vector>
-#include <vector>
 
 #include "platform/element.h"
 
