@@ -38,7 +38,11 @@ QString q(const std::string& text) {
 }  // namespace
 
 WindowBinding::WindowBinding(Window& window, PictureSource& pictures)
-    : window_(window), pictures_(pictures), form_(std::make_unique<FormWidget>(window, pictures)) {
+    : window_(window),
+      pictures_(pictures),
+      form_(std::make_unique<FormWidget>(window, pictures)),
+      appliedPosition_(window.left(), window.top()),
+      appliedFocus_(window.focus()) {
     createWidgets();
     syncWindow();
     window_.setObserver(this);
@@ -183,13 +187,17 @@ void WindowBinding::syncWindow() {
     form_->setEnabled(window_.enabled());
     form_->setCursor(window_.mousePointer() == MousePointer::Hourglass ? Qt::WaitCursor
                                                                        : Qt::ArrowCursor);
-    if (form_->isVisible() &&
-        (window_.left() != 0 || window_.top() != 0 || form_->pos() != QPoint()))
-        form_->move(pixels(window_.left()), pixels(window_.top()));
-    if (Element* focus = window_.focus()) {
-        if (QWidget* w = widget(*focus)) w->setFocus();
-    } else {
-        form_->setFocus();
+    // The window manager places a new window; the game's own moves are applied from then on.
+    const QPoint position(window_.left(), window_.top());
+    if (position != appliedPosition_) {
+        appliedPosition_ = position;
+        form_->move(pixels(position.x()), pixels(position.y()));
+    }
+    // Only a change of the model's focus moves Qt's, so a click into a text box stays there.
+    if (window_.focus() != appliedFocus_) {
+        appliedFocus_ = window_.focus();
+        QWidget* target = appliedFocus_ ? widget(*appliedFocus_) : nullptr;
+        (target ? target : form_.get())->setFocus();
     }
     form_->update();
 }
@@ -200,6 +208,7 @@ void QtWindowHost::open(Window& window) {
     window.setVisible(true);
     binding->form()->show();
     binding->form()->raise();
+    if (!window.focus()) binding->form()->setFocus();
 }
 
 void QtWindowHost::close(Window& window) {

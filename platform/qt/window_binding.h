@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QWidget>
 #include <map>
 #include <memory>
@@ -39,6 +40,8 @@ private:
     PictureSource& pictures_;
     std::unique_ptr<FormWidget> form_;
     std::map<const Element*, QWidget*> widgets_;
+    QPoint appliedPosition_;
+    const Element* appliedFocus_;
 };
 
 // Opens model windows as top-level Qt windows and keeps their bindings.

@@ -165,3 +165,21 @@ TEST(QtPlatform, PlayerInputReachesTheModel) {
     EXPECT_EQ(binding->widget(line)->geometry(), QRect(0, 10, 111, 21));
     platform.windows.close(window);
 }
+
+TEST(QtPlatform, TheGameMovesItsWindowOnlyWhenItSaysSo) {
+    QtPlatform platform("/nonexistent");
+    Window window("w", 1500, 1500);
+    platform.windows.open(window);
+    QWidget* form = platform.windows.binding(window)->form();
+    form->move(120, 80);  // where a window manager might put it
+    window.setCaption("Current Player       ");
+    EXPECT_EQ(form->pos(), QPoint(120, 80));
+    EXPECT_EQ(form->windowTitle(), "Current Player       ");
+    window.move(0, 0);  // unchanged model position: still no move
+    EXPECT_EQ(form->pos(), QPoint(120, 80));
+    window.move(1500, 750);
+    EXPECT_EQ(form->pos(), QPoint(100, 50));
+    window.move(0, 0);
+    EXPECT_EQ(form->pos(), QPoint(0, 0));
+    platform.windows.close(window);
+}
