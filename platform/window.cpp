@@ -1,6 +1,7 @@
 #include "platform/window.h"
 
 #include <stdexcept>
+#include <utility>
 
 namespace quorvel::platform {
 
@@ -85,8 +86,11 @@ Handler* Window::handler(const std::string& name, EventKind kind) {
     return it == handlers_.end() ? nullptr : &it->second;
 }
 
-bool Window::dispatch(Element& element, EventKind kind, Event event) {
-    if (!element.shown() || !element.active()) return false;
+bool Window::dispatch(Element& target, EventKind kind, Event event) {
+    Element* capturing = kind == EventKind::MouseUp ? std::exchange(captured_, nullptr) : nullptr;
+    Element& element = capturing ? *capturing : target;
+    if (!capturing && (!element.shown() || !element.active())) return false;
+    if (kind == EventKind::MouseDown) captured_ = &element;
     if (kind == EventKind::Click && element.kind() == ElementKind::OptionButton) {
         select(element);
         return true;

@@ -73,8 +73,14 @@ public:
     void on(const std::string& name, EventKind kind, Handler handler);
     bool hasHandler(const std::string& name, EventKind kind) const;
 
-    // Input from the player: reaches only an element that is shown and active.
+    // Input from the player: reaches only an element that is shown and active. The element
+    // that takes a mouse press also takes its release, even if it hid or disabled itself in
+    // between; the release then goes to it whatever element it was aimed at.
     bool dispatch(Element& element, EventKind kind, Event event = {});
+    // The element holding the mouse since its press, or nullptr.
+    Element* captured() const { return captured_; }
+    // Forgets the press, so its release is lost (a modal box took the mouse).
+    void releaseCapture() { captured_ = nullptr; }
     // Input on the bare window (mouse moves, the close request).
     bool dispatchWindow(EventKind kind, Event event = {});
     // A key: the window sees it first while key preview is on, then the focused element.
@@ -104,6 +110,7 @@ private:
     bool keyPreview_ = false;
     MousePointer pointer_ = MousePointer::Default;
     Element* focus_ = nullptr;
+    Element* captured_ = nullptr;
     Picture background_;
     WindowObserver* observer_ = nullptr;
 };

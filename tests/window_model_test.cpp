@@ -115,3 +115,27 @@ TEST(WindowModel, ObserverHearsOnlyRealChanges) {
     EXPECT_EQ(recorder.changes, (std::vector<std::string>{"button", "button", "window:w"}));
     EXPECT_THROW(f.window.add("button", 0, ElementKind::Label), std::logic_error);
 }
+
+TEST(WindowModel, TheElementThatTookThePressTakesItsRelease) {
+    Fixture f;
+    f.window.on("button", EventKind::MouseUp, [&](Event&) { f.log.push_back("up"); });
+    f.window.on("panel", EventKind::MouseUp, [&](Event&) { f.log.push_back("panel up"); });
+    f.window.dispatch(f.button, EventKind::MouseDown);
+    f.button.hide();  // the press look hides the button until its release
+    EXPECT_EQ(f.window.captured(), &f.button);
+    EXPECT_TRUE(f.window.dispatch(f.panel, EventKind::MouseUp));
+    EXPECT_EQ(f.window.captured(), nullptr);
+    // Without a press to release, a hidden element takes nothing.
+    EXPECT_FALSE(f.window.dispatch(f.button, EventKind::MouseUp));
+    EXPECT_EQ(f.log, (std::vector<std::string>{"down1", "up"}));
+}
+
+TEST(WindowModel, AReleaseTakenByAModalBoxIsLost) {
+    Fixture f;
+    f.window.on("button", EventKind::MouseUp, [&](Event&) { f.log.push_back("up"); });
+    f.window.dispatch(f.button, EventKind::MouseDown);
+    f.button.setEnabled(false);
+    f.window.releaseCapture();
+    EXPECT_FALSE(f.window.dispatch(f.button, EventKind::MouseUp));
+    EXPECT_EQ(f.log, (std::vector<std::string>{"down1"}));
+}
