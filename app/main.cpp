@@ -26,6 +26,6 @@ int main(int argc, char** argv) {
     quorvel::platform::qt::QtPlatform platform(QUORVEL_ASSET_DIR);
     labelReelStrips(platform.pictures);
     quorvel::screen::Quorvel quorvel(platform.services());
-    platform.windows.open(quorvel.window());
+    quorvel.Form_Load();
     return application.exec();
 }
