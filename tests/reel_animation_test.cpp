@@ -30,7 +30,7 @@ struct Recorder : platform::EventLoop, platform::WindowObserver {
 struct ReelAnimation : ::testing::Test {
     platform::headless::HeadlessPlatform p;
     Recorder rec{p.clock};
-    platform::Services services{p.clock, rec,       p.sound,  p.resources, p.store,
+    platform::Services services{p.clock,    rec,       p.sound, p.resources, p.store,
                                 p.messages, p.display, p.links, p.random,    p.windows};
     screen::Quorvel q{services};
     engine::RunState& run = q.state().run;

@@ -31,9 +31,9 @@ TEST_F(WinPresentation, PaidLinesTakeFiveTicksEachInTurn) {
     std::vector<std::string> ticks;
     for (int tick = 0; tick < 15; ++tick)
         ticks.push_back(lineTick());
-    EXPECT_EQ(ticks, (std::vector<std::string>{"19+", "19-", "19+", "19-", "19-", "20+", "20-",
-                                               "20+", "20-", "20-", "19+", "19-", "19+", "19-",
-                                               "19-"}));
+    EXPECT_EQ(ticks,
+              (std::vector<std::string>{"19+", "19-", "19+", "19-", "19-", "20+", "20-", "20+",
+                                        "20-", "20-", "19+", "19-", "19+", "19-", "19-"}));
     // Each line is drawn with its own segments and colour.
     EXPECT_EQ(w.at("Lineflash", 6).points(), (platform::LinePoints{10100, 6200, 11160, 6200}));
     EXPECT_EQ(w.at("Lineflash", 6).foreColour(), (platform::Colour{255, 255, 0}));
