@@ -54,6 +54,16 @@ void FormWidget::mouseMoveEvent(QMouseEvent* event) {
     window_.dispatchWindow(EventKind::MouseMove, e);
 }
 
+// Qt forgets its grab when the pressed widget hides itself; the model still owes that
+// element its release, wherever the mouse goes up.
+void FormWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (Element* held = window_.captured()) {
+        Event e;
+        e.button = buttonOf(event->button());
+        window_.dispatch(*held, EventKind::MouseUp, e);
+    }
+}
+
 void FormWidget::keyPressEvent(QKeyEvent* event) {
     const QString text = event->text();
     if (text.isEmpty()) return QWidget::keyPressEvent(event);

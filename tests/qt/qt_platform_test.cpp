@@ -183,3 +183,28 @@ TEST(QtPlatform, TheGameMovesItsWindowOnlyWhenItSaysSo) {
     EXPECT_EQ(form->pos(), QPoint(0, 0));
     platform.windows.close(window);
 }
+
+TEST(QtPlatform, APictureButtonThatHidesOnPressStillGetsItsRelease) {
+    QtPlatform platform("/nonexistent");
+    Window window("w", 3000, 3000);
+    Element& button = window.add("button", 0, ElementKind::PictureBox);
+    button.move(150, 150);
+    button.resize(600, 600);
+    std::vector<std::string> log;
+    window.on("button", EventKind::MouseDown, [&](Event&) {
+        log.push_back("down");
+        button.hide();  // the pressed look
+    });
+    window.on("button", EventKind::MouseUp, [&](Event&) {
+        log.push_back("up");
+        button.show();
+    });
+    platform.windows.open(window);
+    WindowBinding* binding = platform.windows.binding(window);
+    QTest::mousePress(binding->widget(button), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_FALSE(binding->widget(button)->isVisible());
+    QTest::mouseRelease(binding->form(), Qt::LeftButton, {}, QPoint(15, 15));
+    EXPECT_EQ(log, (std::vector<std::string>{"down", "up"}));
+    EXPECT_TRUE(binding->widget(button)->isVisible());
+    platform.windows.close(window);
+}
