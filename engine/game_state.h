@@ -79,12 +79,47 @@ struct RunState {
     std::int16_t keycount = 0;
     std::int16_t autotoggle = 0;
     std::int16_t noticeshown = 0;
+    // The free-spin banner.
+    std::int16_t freesbannerticks = 0;
+    std::int16_t freesbannerblink = 0;
+    // The jackpot feature's ball run and prize display.
+    std::int16_t ballpos = 0;
+    std::int16_t balllaps = 0;
+    std::int16_t ballslowing = 0;
+    std::int16_t ballstop = 0;
+    std::int16_t ballinterval = 0;
+    std::int16_t ballleft = 0;
+    std::int16_t balltop = 0;
+    std::int16_t prize10 = 0;
+    std::int16_t prize20 = 0;
+    std::int16_t prize30 = 0;
+    std::int32_t jackpotprize = 0;
+    std::int16_t winpicture = 0;
+    std::int16_t balllook = 0;
+    std::int16_t showticks = 0;
+    // The gamble: the stake it opened with, the history strip, each bet's last card.
+    std::int32_t gamblestake = 0;
+    std::int16_t historycount = 0;
+    std::array<std::int16_t, 3> cardpicture{};  // red, black, suit
+};
+
+// Where the money went in this run, beyond the player's stored statistics: what the books
+// need to balance and what a long headless run reports.
+struct Books {
+    std::int64_t meterPrizes = 0;
+    std::int64_t betMultiplePrizes = 0;
+    std::int64_t gambleLost = 0;
+    std::int64_t freeSpinFeatures = 0;
+    std::int64_t freeSpinsPlayed = 0;
+    std::int64_t jackpotFeatures = 0;
+    std::int64_t gambles = 0;
 };
 
 // The one owner of the game's state; every handler reads and writes it in place.
 struct GameState {
     PlayerValues player;
     RunState run;
+    Books books;
 };
 
 }  // namespace quorvel::engine

@@ -39,9 +39,12 @@ struct Font {
 };
 
 // Either an entry of an image list (1-based index) or a picture known by name (index 0).
+// `overlay`, when set, is a second entry of the same list drawn over the first with white
+// as its transparent colour (a card face under a reveal frame).
 struct Picture {
     std::string source;
     int index = 0;
+    int overlay = 0;
     bool empty() const { return source.empty(); }
     bool operator==(const Picture&) const = default;
 };

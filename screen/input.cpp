@@ -88,7 +88,8 @@ void Quorvel::tmrautospin_Timer() {
 // Only the space bar spins, and only one key is acted on per finished spin.
 void Quorvel::Form_KeyPress(int& keyAscii) {
     engine::RunState& run = state_.run;
-    if (run.freespinmode == -1) return;
+    // With a stake out of the credit on the gamble panel, no key may start a spin.
+    if (run.freespinmode == -1 || e_.pandouble.visible()) return;
     if (state_.player.bank < engine::totalBet(run)) {
         cue(cue::kNotEnoughCredit);
         e_.pannomoney.show();

@@ -6,8 +6,11 @@
 
 namespace quorvel::screen {
 
+// Lines and bet stay as they were while free spins run: every free spin pays at the stake
+// of the spin that won them.
 void Quorvel::payline_MouseDown() {
     engine::RunState& run = state_.run;
+    if (run.freespinmode == -1) return;
     if (++run.linechoice > engine::kLineChoices) run.linechoice = 1;
     e_.payline.hide();
     cue(cue::kStep[run.linechoice]);
@@ -24,6 +27,7 @@ void Quorvel::payline_MouseUp() {
 
 void Quorvel::btnbet_MouseDown() {
     engine::RunState& run = state_.run;
+    if (run.freespinmode == -1) return;
     e_.btnbet.hide();
     if (++run.betstep > engine::kBetSteps) run.betstep = 1;
     cue(cue::kStep[run.betstep]);

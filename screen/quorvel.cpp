@@ -14,7 +14,6 @@ struct TimerHandler {
     void (Quorvel::*tick)();
 };
 
-// Timers whose feature has no handler here tick idly.
 constexpr TimerHandler kTimerHandlers[] = {
     {"tmrshowbuttons", &Quorvel::tmrshowbuttons_Timer},
     {"tmrtick", &Quorvel::tmrtick_Timer},
@@ -23,6 +22,11 @@ constexpr TimerHandler kTimerHandlers[] = {
     {"Timer4", &Quorvel::Timer4_Timer},
     {"Timerscatters", &Quorvel::Timerscatters_Timer},
     {"tmrlineflash", &Quorvel::tmrlineflash_Timer},
+    {"tmrfrees", &Quorvel::tmrfrees_Timer},
+    {"Timerrespin", &Quorvel::Timerrespin_Timer},
+    {"tmrbell", &Quorvel::tmrbell_Timer},
+    {"tmrdecidejackpot", &Quorvel::tmrdecidejackpot_Timer},
+    {"tmrshowjackpot", &Quorvel::tmrshowjackpot_Timer},
 };
 
 }  // namespace
@@ -71,7 +75,12 @@ void Quorvel::registerHandlers() {
     registerInput("coinsin", EventKind::MouseUp, &Quorvel::coinsin_MouseUp);
     registerInput("autoplayon", EventKind::MouseDown, &Quorvel::autoplayon_MouseDown);
     registerInput("autoplayon", EventKind::MouseUp, &Quorvel::autoplayon_MouseUp);
+    registerInput("doublebutton", EventKind::MouseDown, &Quorvel::doublebutton_MouseDown);
     registerInput("doublebutton", EventKind::MouseUp, &Quorvel::doublebutton_MouseUp);
+    registerInput("betred", EventKind::Click, &Quorvel::betred_Click);
+    registerInput("betblack", EventKind::Click, &Quorvel::betblack_Click);
+    registerInput("cancelbet", EventKind::Click, &Quorvel::cancelbet_Click);
+    registerInput("takewin", EventKind::Click, &Quorvel::takewin_Click);
     registerInput("btnopenmenu", EventKind::MouseMove, &Quorvel::btnopenmenu_MouseMove);
     registerInput("about", EventKind::Click, &Quorvel::about_Click);
     registerInput("mnuviewpaytable", EventKind::Click, &Quorvel::mnuviewpaytable_Click);
@@ -79,6 +88,8 @@ void Quorvel::registerHandlers() {
     registerInput("xit", EventKind::Click, &Quorvel::xit_Click);
     registerInput("", EventKind::MouseMove, &Quorvel::Form_MouseMove);
     registerInput("", EventKind::Close, &Quorvel::Form_Unload);
+    window_.on("suitbet", EventKind::Click,
+               [this](platform::Event& event) { suitbet_Click(event.index); });
     window_.on("lin", EventKind::MouseMove,
                [this](platform::Event& event) { lin_MouseMove(event.index); });
     window_.on("", EventKind::KeyPress,
@@ -109,7 +120,10 @@ void Quorvel::hideOverlays() {
 }
 
 // A crash must not cost the player money or statistics: every settled result is stored.
+// Once the program has ended its last save stands: a handler still unwinding must not
+// write a half-settled state over it.
 void Quorvel::saveCurrentSlot() {
+    if (ended_) return;
     players::savesettings(state_.player, services_.store);
 }
 

@@ -75,6 +75,23 @@ public:
     void tmrautospin_Timer();
     void Form_KeyPress(int& keyAscii);
 
+    // Free spins.
+    void tmrfrees_Timer();
+    void Timerrespin_Timer();
+    void takewin_Click();
+
+    // The progressive jackpots' feature.
+    void tmrbell_Timer();
+    void tmrdecidejackpot_Timer();
+    void tmrshowjackpot_Timer();
+
+    // The gamble.
+    void doublebutton_MouseDown();
+    void betred_Click();
+    void betblack_Click();
+    void suitbet_Click(int index);
+    void cancelbet_Click();
+
     // The screen's own behaviours: watchdog, game clock, menu, options.
     void tmrshowbuttons_Timer();
     void tmrtick_Timer();
@@ -100,6 +117,35 @@ private:
     void resetForDraw();
     void growMeters();
 
+    // Free spins.
+    void freeSpinTrigger();
+    void freeSpinBookkeeping();
+    void endFreeSpins();
+    void slideBannerIn();
+
+    // The jackpot feature.
+    void jackpotFeatureStart();
+    void moveBall(int position);
+    void decideJackpot();
+    void chooseJackpotPrize();
+    void creditJackpotPrize();
+    void showPrize();
+    void payJackpot();
+
+    // The gamble.
+    enum class GambleBet { Red, Black, Suit };
+    void gambleDraw(GambleBet bet, int suit);
+    void revealCard(int suit);
+    void recordHistory(int picture);
+    void gambleWon(GambleBet bet, int suit);
+    void gambleLost();
+    void showStakeTexts();
+    void slideResult(platform::Element& picture);
+    void giveButtonsBack();
+
+    // Money still in play when the program ends goes to the credit first.
+    void settleForShutDown();
+
     // Shared screen chores.
     void cue(const char* name);
     void playAlways(const char* name);
@@ -122,6 +168,13 @@ private:
     std::unique_ptr<platform::ChildWindow> child_;
     bool redrawPending_ = false;
     bool ended_ = false;
+    // A spin charged and counted whose win has not reached the bank or the feature total.
+    bool winInFlight_ = false;
+    bool gambleOpen_ = false;
+    bool revealing_ = false;
+    bool jackpotPending_ = false;
+    // From the free-spin trigger until the total is collected.
+    bool featureOwed_ = false;
 };
 
 }  // namespace quorvel::screen

@@ -9,20 +9,6 @@
 namespace quorvel::screen {
 namespace {
 
-struct Meter {
-    std::int32_t engine::PlayerValues::*amount;
-    std::int32_t floor;
-    std::int32_t growth;
-};
-
-// Grown in this order once per normal spin that stands; a meter below its floor is lifted
-// to it instead of growing.
-constexpr Meter kMeters[] = {
-    {&engine::PlayerValues::grand, 2'000'000, 50},
-    {&engine::PlayerValues::major, 200'000, 30},
-    {&engine::PlayerValues::minor, 2'000, 20},
-};
-
 constexpr int kBellTickWrap = 50;
 
 }  // namespace
@@ -46,16 +32,6 @@ void Quorvel::tmrtick_Timer() {
     e_.lblmajor.setCaption(engine::dollarForm(state_.player.major));
     e_.lblminor.setCaption(engine::dollarForm(state_.player.minor));
     services_.events.pump();
-}
-
-void Quorvel::growMeters() {
-    for (const Meter& meter : kMeters) {
-        std::int32_t& amount = state_.player.*meter.amount;
-        if (amount >= meter.floor)
-            engine::addChecked(amount, meter.growth);
-        else
-            amount = meter.floor;
-    }
 }
 
 void Quorvel::btnopenmenu_MouseMove() {
@@ -99,7 +75,10 @@ void Quorvel::mnuviewpaytable_Click() {
 
 void Quorvel::btnoptions_Click() {
     const engine::RunState& run = state_.run;
-    if (run.freespinmode == -1 || run.autoplaymode == 10 || e_.pandouble.visible()) return;
+    // While a free-spin total waits the profile must not change hands.
+    if (run.freespinmode == -1 || run.autoplaymode == 10 || e_.pandouble.visible() ||
+        run.freespintarget >= 1)
+        return;
     cue(cue::kButtonClick);
     e_.doublebutton.setEnabled(false);
     openChild<players::OptionsWindow>();

@@ -103,7 +103,10 @@ bool Quorvel::payoutControlDiscards() {
     }
     services_.random.reseedFromClock();
     const int machinepay = player.machinepay >= 1 ? player.machinepay : 4;
-    if (engine::resultStands(run, engine::drawOneTo(services_.random, machinepay))) return false;
+    if (engine::resultStands(run, engine::drawOneTo(services_.random, machinepay))) {
+        winInFlight_ = true;
+        return false;
+    }
     if (normal) {
         engine::addChecked(player.wager, -total);
         engine::addChecked(player.games, -1);
@@ -128,6 +131,7 @@ void Quorvel::dispatchResult() {
         e_.flasher[mysteryCell]->setPicture("morphing", run.reel3counts == 1 ? 1 : 11);
         e_.flasher[mysteryCell]->show();
     }
+    if (run.jackpotcount > 2) jackpotFeatureStart();
     services_.timers.start("tmrtick");
     if (run.freespinmode != -1) services_.events.pump();
     run.autospinwait = kAutoSpinWaitTicks;
@@ -136,9 +140,11 @@ void Quorvel::dispatchResult() {
         services_.timers.start("tmrlineflash");
     }
     if (run.scattercount > 1) services_.timers.start("Timerscatters");
+    if (run.scattercount > 2) freeSpinTrigger();
     for (int line = 1; line <= run.lines && line <= engine::kLines; ++line)
         if (run.linematch[line] >= 2) services_.timers.start("tmrlineflash");
     if (run.freespinmode == -1) {
+        freeSpinBookkeeping();
         saveCurrentSlot();
         return;
     }
@@ -149,6 +155,7 @@ void Quorvel::settleNormalSpin() {
     engine::RunState& run = state_.run;
     growMeters();
     engine::addChecked(state_.player.bank, run.spinwin);
+    winInFlight_ = false;
     if (run.spinwin > 0) {
         services_.timers.start("Timerwincounter");
     } else {

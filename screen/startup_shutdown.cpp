@@ -1,3 +1,5 @@
+#include "engine/checked.h"
+#include "engine/draw.h"
 #include "engine/money.h"
 #include "players/display_mode.h"
 #include "players/settings_layout.h"
@@ -39,8 +41,41 @@ void Quorvel::Form_Load() {
     services_.windows.open(window_);
 }
 
+void Quorvel::settleForShutDown() {
+    engine::RunState& run = state_.run;
+    engine::PlayerValues& player = state_.player;
+    if (gambleOpen_) {
+        gambleOpen_ = false;
+        engine::addChecked(player.bank, run.atrisk);
+        engine::addChecked(player.totalwon, run.atrisk - run.gamblestake);
+    }
+    if (winInFlight_) {
+        winInFlight_ = false;
+        if (run.freespinmode == -1 || run.scattercount >= 3) {
+            engine::addChecked(run.featurewin, run.spinwin);
+            featureOwed_ = true;
+        } else {
+            engine::addChecked(player.bank, run.spinwin);
+        }
+    }
+    if (featureOwed_) {
+        featureOwed_ = false;
+        engine::addChecked(player.bank, run.featurewin);
+        run.freespinmode = run.freespinsplayed = run.freespintarget = 0;
+    }
+    if (jackpotPending_) {
+        if (run.ballslowing != 1 || run.ballpos != run.ballstop) {
+            services_.random.reseedFromClock();
+            run.ballstop = static_cast<std::int16_t>(engine::drawOneTo(services_.random, 16));
+            chooseJackpotPrize();
+        }
+        creditJackpotPrize();
+    }
+}
+
 void Quorvel::shutDown() {
     playAlways(cue::kExit);
+    settleForShutDown();
     players::savesettings(state_.player, services_.store);
     players::restoreresolution(services_.display);
     for (const char* timer :

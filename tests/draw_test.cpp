@@ -58,14 +58,17 @@ TEST_F(Draw, ThreeCountingJollyRogersStartTheJackpotOnlyOutsideFreeSpins) {
     // Reel 1 at 8, reel 2 at 16 and reel 3 at 6 put a jolly roger in each top row.
     queue({8, 16, 6, 1, 1}, 1);
     q.drawreel1();
-    EXPECT_EQ(run.jackpotcount, 3);
+    EXPECT_TRUE(p.clock.enabled("tmrbell")) << "three counting flags start the jackpot feature";
+    EXPECT_EQ(run.jackpotcount, 0) << "which clears their count";
     EXPECT_EQ(run.jackpotcell[1], 1);
     EXPECT_EQ(run.jackpotcell[2], 6);
     EXPECT_EQ(run.jackpotcell[3], 7);
 
+    p.clock.stop("tmrbell");
     run.freespinmode = -1;
     queue({8, 16, 6, 1, 1}, 1);
     q.drawreel1();
+    EXPECT_FALSE(p.clock.enabled("tmrbell"));
     EXPECT_EQ(run.reel3counts, 2) << "free spins never let the tile count";
     EXPECT_EQ(run.jackpotcount, 0);
     EXPECT_EQ(run.jackpotcell[1], 1);

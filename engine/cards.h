@@ -1,0 +1,26 @@
+#pragma once
+
+namespace quorvel::engine {
+
+// The gamble's card is one of four aces, drawn by suit code.
+enum Suit { hearts = 1, clubs = 2, diamonds = 3, spades = 4 };
+inline constexpr int kSuits = 4;
+
+constexpr bool isRed(int suit) {
+    return suit == hearts || suit == diamonds;
+}
+
+// What a correct guess multiplies the amount at risk by.
+inline constexpr int kColourMultiplier = 2;
+inline constexpr int kSuitMultiplier = 4;
+
+// The card pictures: faces 1..4 by suit, the back, the small suit pictures and the frames
+// of the reveal (white in them lets the face show through).
+inline constexpr int kCardBack = 5;
+constexpr int smallSuitPicture(int suit) {
+    return suit + 5;
+}
+inline constexpr int kFirstRevealFrame = 10;
+inline constexpr int kLastRevealFrame = 24;
+
+}  // namespace quorvel::engine
