@@ -90,8 +90,11 @@ void jackpotMeters(QPainter& p, const Kit& k) {
         panel(p, plaque, 6, vertical(plaque, {{0, k.pal("bone")}, {1, k.pal("parchment")}}),
               k.pal(j.colour), 1.5);
         goldFrame(p, k, plaque.adjusted(-2, -2, 2, 2), 7, 2.5);
-        const QRectF cap(plaque.left() - 20, plaque.top() - 16, plaque.width() + 40, 15);
-        goldCaption(p, k, cap, j.caption, font(Face::Comic, 16), 1.6);
+        // The caption hangs on a tab from the reel frame above the meter.
+        const QRectF tab(plaque.center().x() - 38, plaque.top() - 19, 76, 19);
+        panel(p, tab, 5, vertical(tab, {{0, k.pal("bloodDark")}, {1, QColor(40, 4, 6)}}),
+              k.pal("gold"), 1.5);
+        goldCaption(p, k, tab.adjusted(2, 1, -2, 0), j.caption, font(Face::Comic, 15), 1.4);
     }
 }
 

@@ -40,7 +40,7 @@ void prizeTile(QPainter& p, const Kit& k, const engine::BoardPosition& at) {
     p.setPen(QPen(k.pal("goldDark"), 1.5));
     p.setBrush(
         radial(centre + QPointF(0, 8), 22, {{0, QColor(0, 0, 0, 40)}, {1, QColor(0, 0, 0, 150)}}));
-    p.drawEllipse(centre + QPointF(0, 8), 22, 22);
+    p.drawEllipse(centre + QPointF(0, 8), 26, 26);
     goldCaption(p, k, QRectF(tile.left() + 4, tile.top() + 3, tile.width() - 8, 22),
                 look(at.prize).text, font(Face::Comic, 20), 1.6);
 }
@@ -77,8 +77,8 @@ void paintJackpotBall(QPainter& p, const Kit& k, int look) {
     p.setBrush(
         radial(c - QPointF(7, 7), 30,
                {{0, Qt::white}, {0.25, body.lighter(130)}, {0.8, body}, {1, body.darker(200)}}));
-    p.drawEllipse(c, 21, 21);
-    drawIcon(p, k.icons, "skull-crossed-bones", QRectF(c.x() - 11, c.y() - 9, 22, 22),
+    p.drawEllipse(c, 25, 25);
+    drawIcon(p, k.icons, "skull-crossed-bones", QRectF(c.x() - 13, c.y() - 11, 26, 26),
              {.fill = QColor(60, 30, 0, 170)});
 }
 
