@@ -8,10 +8,10 @@ const std::vector<Cue>& cues() {
     // clang-format off
     static const std::vector<Cue> table{
         {102, 22050, 8, 0.23, -6, spare},
-        {103, 11025, 8, 0.62, -7, noCredit},
+        {103, 11025, 8, 0.62, -10, noCredit},
         {104, 22050, 16, 0.11, -4, reelLand},
         {105, 11025, 8, 1.14, -3, smallWin},
-        {106, 11025, 8, 1.16, -3, gambleLost},
+        {106, 11025, 8, 1.16, -6, gambleLost},
         {107, 44100, 8, 0.50, -4, chestLand, 84},
         {108, 44100, 8, 0.50, -4, chestLand, 86},
         {109, 44100, 8, 0.50, -4, chestLand, 88},

@@ -74,14 +74,16 @@ Note timpani(double start, double midi, double gain) {
 }
 
 Note cymbal(double start, double length, double gain, unsigned seed) {
+    // Kept under the brass and off the very top, where 8-bit hiss already lives.
     return {.start = start,
             .length = length,
             .wave = Wave::Noise,
-            .gain = gain,
+            .gain = gain * 0.6,
             .attack = 0.002,
-            .decay = length / 2.5,
+            .decay = length / 3,
             .release = 0.05,
-            .highpass = 4500,
+            .lowpass = 11000,
+            .highpass = 4000,
             .seed = seed};
 }
 
