@@ -114,5 +114,28 @@ TEST(SoundSet, LoopedMusicJoinsItsEndToItsStart) {
     }
 }
 
+// Sign changes per second over the loud part: a rough pitch, enough to order a set.
+double crossingRate(const WaveInfo& wave) {
+    const double gate = peak(wave.samples) * 0.1;
+    int crossings = 0, counted = 0;
+    for (std::size_t i = 1; i < wave.samples.size(); ++i) {
+        if (std::abs(wave.samples[i]) < gate && std::abs(wave.samples[i - 1]) < gate) continue;
+        ++counted;
+        crossings += (wave.samples[i] >= 0) != (wave.samples[i - 1] >= 0);
+    }
+    return counted ? crossings * static_cast<double>(wave.rate) / counted : 0;
+}
+
+TEST(SoundSet, StepAndChestCuesClimbInPitch) {
+    for (const auto& [first, last] : {std::pair{132, 137}, std::pair{107, 111}}) {
+        double previous = 0;
+        for (int id = first; id <= last; ++id) {
+            const double rate = crossingRate(readWave(soundPath(id)));
+            EXPECT_GT(rate, previous * 1.03) << "RESOURCE_ID_" << id;
+            previous = rate;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace quorvel::assets_test
