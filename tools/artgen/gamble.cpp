@@ -125,6 +125,12 @@ void paintGamblePanel(QPainter& p, const Kit& k, const QSizeF& size) {
               QColor(0, 0, 0, 80), k.pal("goldDark"), 1);
     const QRectF risk = placeOf("risklab", 0, "pandouble");
     panel(p, risk, 6, QColor(0, 0, 0, 110), k.pal("goldDark"), 1);
+    // The house rules, painted on the felt under the betting keys.
+    const double below = placeOf("betred", 0, "pandouble").bottom() + 6;
+    goldCaption(p, k, QRectF(14, below, size.width() - 28, 20), "Colour pays double",
+                font(Face::Serif, 17, true, true), 1.2);
+    goldCaption(p, k, QRectF(14, below + 21, size.width() - 28, 20), "Suit pays four times",
+                font(Face::Serif, 17, true, true), 1.2);
 }
 
 void paintGambleResult(QPainter& p, const Kit& k, bool won, const QSizeF& size) {

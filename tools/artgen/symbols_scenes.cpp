@@ -38,7 +38,7 @@ void paintShip(QPainter& p, const Kit& k, const QRectF& cell) {
     p.drawEllipse(sun, 34, 34);
     sea(p, k, in, 0.72, QColor(255, 190, 110, 200));
     drawIcon(
-        p, k.icons, "galleon", inset(cell, 14).translated(0, -4),
+        p, k.icons, "shooner-sailboat", inset(cell, 13).translated(0, -7),
         {.fill = QColor(14, 10, 18), .outline = QColor(255, 200, 120, 140), .outlineWidth = 1});
     p.restore();
 }
