@@ -1,18 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <QFontDatabase>
-#include <QGuiApplication>
 #include <string>
+
+#include "gui_app.h"
 
 namespace quorvel::assets_test {
 namespace {
 
 // The three faces the game's texts ask for, as the front end will embed them.
 TEST(Fonts, TheCopiedFilesAreTheGamesThreeFaces) {
-    int argc = 1;
-    char name[] = "fonts-test";
-    char* argv[] = {name, nullptr};
-    QGuiApplication app(argc, argv);
+    ensureGuiApp();
     QStringList families;
     for (const char* file :
          {"ComicNeue-Bold.otf", "LiberationSerif-Bold.ttf", "LiberationSans-Bold.ttf"}) {

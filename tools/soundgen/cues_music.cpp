@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 
 #include "tools/soundgen/score.h"
@@ -90,6 +91,9 @@ Score drumRoll(double seconds, double) {
     for (int b = 0; b < 4; ++b)
         s.push_back(timpani(beat * b + 0.004, b % 2 ? 38 : 43, 0.45));
     chord(s, 0.004, 0.25, {55, 62, 67}, 0.1);
+    // The last hit is damped early so that nothing is cut off when the loop wraps.
+    for (Note& n : s)
+        n.length = std::min(n.length, seconds - n.start - n.release);
     return s;
 }
 
