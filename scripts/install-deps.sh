@@ -7,7 +7,10 @@ packages=(
     libsdl2-mixer-dev
     libcli11-dev nlohmann-json3-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
+    fonts-comic-neue fonts-liberation2 sox
 )
+# The artwork's icon shapes come from npm; a Node install from elsewhere brings its own npm.
+command -v npm >/dev/null || packages+=(nodejs npm)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QImage>
+#include <cmath>
+#include <string>
+
+#include "tools/artgen/design.h"
+
+// The generated pictures checked against the places the design gives their elements.
+namespace quorvel::assets_test {
+namespace {
+
+using quorvel::artgen::placeOf;
+
+QImage picture(const std::string& name) {
+    return QImage(QString::fromStdString(std::string(QUORVEL_ASSET_DIR) + "/pictures/" + name +
+                                         ".png"))
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+int lightness(const QImage& image, QPointF at) {
+    return QColor(image.pixel(at.toPoint())).lightness();
+}
+
+TEST(ScreenArt, ReelWindowsAreDarkWhereTheReelsTurn) {
+    const QImage bg = picture("background");
+    for (int reel = 1; reel <= 5; ++reel) {
+        const QRectF window = placeOf("Picture" + std::to_string(reel));
+        for (double fy : {0.05, 0.5, 0.95})
+            for (double fx : {0.1, 0.5, 0.9})
+                EXPECT_LT(lightness(bg, {window.left() + fx * window.width(),
+                                         window.top() + fy * window.height()}),
+                          40)
+                    << "reel " << reel;
+    }
+}
+
+TEST(ScreenArt, MeterLabelsSitOnBoxesTheirTextReadsOn) {
+    // Yellow and white figures need a dark box; the jackpot meters' dark ink a light one.
+    const QImage bg = picture("background");
+    for (const char* label : {"panelbank", "Lblcredit", "lbllines", "lblbet", "lbllast",
+                              "lbltotallast", "LABWIN", "lblwin"})
+        EXPECT_LT(lightness(bg, placeOf(label).center()), 60) << label;
+    for (const char* label : {"lblgrand", "lblmajor", "lblminor"})
+        EXPECT_GT(lightness(bg, placeOf(label).center()), 180) << label;
+}
+
+TEST(ScreenArt, TheButtonBarStripIsLight) {
+    const QImage bg = picture("background");
+    for (double x : {10.0, 400.0, 790.0})
+        EXPECT_GT(lightness(bg, {x, 570}), 150) << x;
+}
+
+TEST(ScreenArt, PaintedKeysOnTheBarMatchTheRaisedKeysAbove) {
+    const QImage bar = picture("panfreespin");
+    for (const char* key :
+         {"coinsin", "payline", "btnbet", "btnspin", "doublebutton", "autoplayon"}) {
+        const QImage raised = picture(key);
+        const QRectF place = placeOf(key, 0, "panfreespin");
+        // Sample beside the caption, on the key's own colour.
+        const QColor painted(
+            bar.pixel((place.topLeft() + QPointF(8, place.height() * 0.75)).toPoint()));
+        const QColor top(raised.pixel(8, static_cast<int>(raised.height() * 0.75)));
+        const int hueGap = std::abs(painted.hsvHue() - top.hsvHue());
+        EXPECT_LT(std::min(hueGap, 360 - hueGap), 25) << key;
+        EXPECT_LT(painted.value(), top.value()) << key << " should look pressed in";
+    }
+}
+
+// Sum of neighbour differences: how much fine edge a picture carries.
+double edgeEnergy(const QImage& image) {
+    double sum = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 1; x < image.width(); ++x)
+            sum += std::abs(qGray(image.pixel(x, y)) - qGray(image.pixel(x - 1, y)));
+    return sum;
+}
+
+TEST(ScreenArt, DoubleSizePicturesAreDrawnNotEnlarged) {
+    for (const char* name : {"background", "jackpotframe", "ImageList2/5", "linepics/12"}) {
+        const QImage one = picture(name), two = picture(std::string(name) + "@2x");
+        const QImage enlarged =
+            one.scaled(two.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        EXPECT_GT(edgeEnergy(two), 1.1 * edgeEnergy(enlarged)) << name;
+    }
+}
+
+}  // namespace
+}  // namespace quorvel::assets_test

@@ -1,0 +1,96 @@
+#include "tools/artgen/picture_table.h"
+
+#include "tools/artgen/controls.h"
+#include "tools/artgen/paintings.h"
+
+namespace quorvel::artgen {
+namespace {
+
+using P = QPainter;
+using K = Kit;
+
+void addList(std::vector<PictureJob>& jobs, const std::string& list, int count, QSize size,
+             void (*paint)(P&, const K&, int)) {
+    for (int i = 1; i <= count; ++i)
+        jobs.push_back({list + "/" + std::to_string(i), size,
+                        [paint, i](P& p, const K& k) { paint(p, k, i); }});
+}
+
+void addPlaque(std::vector<PictureJob>& jobs, const std::string& name, QSize size, const char* text,
+               QColor base) {
+    jobs.push_back({name, size, [=](P& p, const K& k) { paintPlaque(p, k, text, size, base); }});
+}
+
+void addCabinet(std::vector<PictureJob>& jobs) {
+    jobs.push_back({"background", {800, 600}, paintBackground});
+    jobs.push_back({"panfreespin", {800, 82}, paintButtonBar});
+    const QSize keys[kKeys] = {{109, 54}, {103, 54}, {106, 54}, {106, 54}, {104, 54}, {116, 54}};
+    for (int key = 0; key < kKeys; ++key)
+        jobs.push_back({keyLook(key).element, keys[key],
+                        [key, size = keys[key]](P& p, const K& k) { paintKey(p, k, key, size); }});
+    for (auto [name, text] : {std::pair{"btnoptions", "OPTIONS"}, std::pair{"btnopenmenu", "MENU"}})
+        jobs.push_back({name, {77, 47}, [text](P& p, const K& k) {
+                            paintOvalButton(p, k, text, {77, 47});
+                        }});
+    jobs.push_back({"menupic", {121, 177}, [](P& p, const K& k) { paintMenu(p, k, {121, 177}); }});
+    for (auto [name, text] :
+         {std::pair{"about", "About"}, std::pair{"mnuviewpaytable", "Pay Table"},
+          std::pair{"viewpaylines", "Paylines"}, std::pair{"xit", "Exit"}})
+        jobs.push_back({name, {100, 30}, [text](P& p, const K& k) {
+                            paintMenuEntry(p, k, text, {100, 30});
+                        }});
+}
+
+void addFeatures(std::vector<PictureJob>& jobs) {
+    jobs.push_back({"pandouble", {270, 390}, [](P& p, const K& k) {
+                        paintGamblePanel(p, k, {270, 390});
+                    }});
+    jobs.push_back({"cardback", {100, 153}, [](P& p, const K& k) { paintCard(p, k, 5); }});
+    addPlaque(jobs, "betred", {64, 26}, "RED", QColor(190, 20, 30));
+    addPlaque(jobs, "betblack", {64, 26}, "BLACK", QColor(30, 30, 36));
+    addPlaque(jobs, "cancelbet", {100, 26}, "Take Win", QColor(214, 160, 20));
+    for (bool won : {true, false})
+        jobs.push_back({won ? "gamblewin" : "gamblelose", {150, 30}, [won](P& p, const K& k) {
+                            paintGambleResult(p, k, won, {150, 30});
+                        }});
+    jobs.push_back({"jackpotframe", {675, 380}, [](P& p, const K& k) {
+                        paintJackpotBoard(p, k, {675, 380});
+                    }});
+    for (int look = 1; look <= 3; ++look)
+        jobs.push_back({"jackpotball" + std::to_string(look), {120, 120}, [look](P& p, const K& k) {
+                            paintJackpotBall(p, k, look);
+                        }});
+    addPlaque(jobs, "takewin", {110, 30}, "Collect", QColor(30, 150, 50));
+    addPlaque(jobs, "Btnreturn2game", {747, 56}, "Return to Game", QColor(30, 100, 190));
+    for (auto [name, text, size] :
+         {std::tuple{"ctlfrees", "FREESPINS AWARDED", QSize(442, 38)},
+          std::tuple{"ctrlfreesleft", "FREESPINS REMAINING =", QSize(442, 38)},
+          std::tuple{"freespinscompleted", "Free Spins Completed", QSize(498, 60)}})
+        jobs.push_back({name, size, [=](P& p, const K& k) { paintBanner(p, k, text, size); }});
+}
+
+}  // namespace
+
+std::vector<PictureJob> pictureJobs() {
+    std::vector<PictureJob> jobs;
+    addCabinet(jobs);
+    for (int reel = 1; reel <= 5; ++reel)
+        jobs.push_back({"reel" + std::to_string(reel), {125, 3625}, [reel](P& p, const K& k) {
+                            paintReel(p, k, reel);
+                        }});
+    addFeatures(jobs);
+    addList(jobs, "ImageList2", 19, {125, 125}, paintWildFrame);
+    addList(jobs, "ImageList1", 13, {125, 125}, paintChestFrame);
+    addList(jobs, "morphing", 12, {125, 125}, paintMorphFrame);
+    addList(jobs, "jackpotwin", 9, {429, 162}, paintJackpotWin);
+    addList(jobs, "linepics", 50, {23, 23}, paintLineMarker);
+    addList(jobs, "imagelistcards", 24, {100, 153}, paintCard);
+    jobs.push_back({"icon", {32, 32}, [](P& p, const K& k) { paintProgramIcon(p, k, 32); }});
+    for (int size : {16, 48, 64, 128, 256})
+        jobs.push_back({"icon-" + std::to_string(size), {size, size}, [size](P& p, const K& k) {
+                            paintProgramIcon(p, k, size);
+                        }});
+    return jobs;
+}
+
+}  // namespace quorvel::artgen
