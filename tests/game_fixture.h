@@ -9,6 +9,13 @@
 #include "platform/headless/headless_platform.h"
 #include "screen/quorvel.h"
 
+namespace quorvel::platform {
+inline void PrintTo(const Picture& picture, std::ostream* out) {
+    *out << picture.source << "(" << picture.index << (picture.overlay ? "+" : "")
+         << (picture.overlay ? std::to_string(picture.overlay) : "") << ")";
+}
+}  // namespace quorvel::platform
+
 namespace quorvel::testing_support {
 
 // One draw in the game's order: reels 1, 2, reel 3's mystery, reels 3, 4, 5; then the payout
@@ -100,5 +107,12 @@ inline constexpr std::array<int, 5> kTenCentStops{1, 3, 19, 1, 1};
 inline constexpr std::array<int, 5> kThousandStops{1, 1, 12, 8, 1};
 // Two chests and nothing else: pays the total bet back, 25.
 inline constexpr std::array<int, 5> kTwoChestStops{1, 4, 3, 5, 7};
+
+// Chests and nothing else: three pay 125, four 250, five 500.
+inline constexpr std::array<int, 5> kThreeChestStops{1, 4, 15, 5, 7};
+inline constexpr std::array<int, 5> kFourChestStops{1, 7, 14, 5, 7};
+inline constexpr std::array<int, 5> kFiveChestStops{10, 7, 1, 5, 7};
+// A jolly roger on top of reels 1, 2 and 3; with the mystery tile counting, the feature.
+inline constexpr std::array<int, 5> kJackpotStops{8, 16, 6, 1, 1};
 
 }  // namespace quorvel::testing_support
