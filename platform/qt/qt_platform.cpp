@@ -15,7 +15,14 @@ void QtEventLoop::sleep(int ms) {
     if (ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
-QtPlatform::QtPlatform(std::string assetDirectory) : resources(std::move(assetDirectory)) {}
+QtPlatform::QtPlatform(std::string assetDirectory, std::string organisation)
+    : pictures(assetDirectory, placeholders),
+      resources(std::move(assetDirectory)),
+      store(std::move(organisation)) {
+    store.setReporter([this](const std::string& sentence) {
+        messages.show("Slots_Quorvel", sentence, MessageIcon::Critical);
+    });
+}
 
 Services QtPlatform::services() {
     return Services{timers,   events,  sound, resources, store,

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPainter>
+
+#include "platform/qt/pictures.h"
+#include "platform/qt/scene_geometry.h"
+#include "platform/window.h"
+
+namespace quorvel::platform::qt {
+
+QFont fontOf(const Font& font);
+QColor colourOf(Colour colour);
+
+// Draws a model window's elements in drawing order, each clipped by its containers. Pictures
+// are asked for at the size of device pixels they cover, so nothing is a scaled-up bitmap.
+class ScenePainter {
+public:
+    ScenePainter(const Window& window, PictureSource& pictures)
+        : window_(window), pictures_(pictures) {}
+    // Paints the part of the widget inside `area` (widget coordinates).
+    void paint(QPainter& painter, const SceneTransform& transform, const QRect& area, qreal dpr);
+
+private:
+    struct Frame {
+        QPainter& painter;
+        const SceneTransform& transform;
+        qreal dpr;
+    };
+    void paintElement(const Frame& frame, const Element& element, const QRect& clip);
+    void paintPicture(const Frame& frame, const Picture& picture, const QRect& scene,
+                      const QRect& clip);
+    void paintCaption(QPainter& painter, const Element& element, const QRect& rect, int flags);
+    void paintButton(QPainter& painter, const Element& element, const QRect& rect);
+    void paintOption(QPainter& painter, const Element& element, const QRect& rect);
+    void paintFrame(QPainter& painter, const Element& element, const QRect& rect);
+    void paintLine(QPainter& painter, const Element& element);
+    QRect pictureRect(const Element& element, const QRect& rect) const;
+
+    const Window& window_;
+    PictureSource& pictures_;
+};
+
+}  // namespace quorvel::platform::qt
