@@ -29,6 +29,19 @@ QImage withoutWhite(QImage image) {
     return image;
 }
 
+// Pictures saved with an alpha channel they do not use are drawn as opaque, which lets the
+// painter skip what lies beneath them.
+QImage dropUnusedAlpha(const QImage& image) {
+    if (!image.hasAlphaChannel()) return image;
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+        for (int x = 0; x < argb.width(); ++x)
+            if (qAlpha(line[x]) != 255) return image;
+    }
+    return argb.convertToFormat(QImage::Format_RGB32);
+}
+
 bool covers(const QImage& image, QSize size) {
     return image.width() >= size.width() && image.height() >= size.height();
 }
@@ -40,7 +53,7 @@ AssetPictures::AssetPictures(std::string folder, PictureSource& fallback)
 
 const QImage& AssetPictures::file(const QString& path) {
     auto it = files_.find(path);
-    if (it == files_.end()) it = files_.emplace(path, QImage(path)).first;
+    if (it == files_.end()) it = files_.emplace(path, dropUnusedAlpha(QImage(path))).first;
     return it->second;
 }
 

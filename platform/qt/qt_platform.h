@@ -18,7 +18,7 @@ namespace quorvel::platform::qt {
 // Pending events run through Qt; a sleep first puts every changed element on screen.
 class QtEventLoop : public EventLoop {
 public:
-    explicit QtEventLoop(QtWindowHost& host) : host_(host) {}
+    explicit QtEventLoop(QtWindowHost& host);
     void pump() override;
     void sleep(int ms) override;
 

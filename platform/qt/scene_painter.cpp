@@ -39,31 +39,67 @@ QColor colourOf(Colour colour) {
 }
 
 void ScenePainter::paint(QPainter& painter, const SceneTransform& transform, const QRect& area,
-                         qreal dpr) {
+                         qreal dpr, std::span<const QRect> rects) {
     const Frame frame{painter, transform, dpr};
-    const QSize scene(pixels(window_.clientWidth()), pixels(window_.clientHeight()));
-    const QRect sceneArea = transform.toWidget(QRect(QPoint(0, 0), scene));
-    painter.setClipRect(area);
-    painter.fillRect(area, Qt::black);
-    painter.fillRect(sceneArea & area, kFormFace);
-    if (!window_.background().empty())
-        paintPicture(frame, window_.background(), QRect(0, 0, 800, 600), sceneArea & area);
-    for (const auto& owned : window_.elements()) {
-        const Element& element = *owned;
+    const auto& elements = window_.elements();
+    const std::size_t first = firstVisibleLayer(frame, area, rects);
+    if (first == 0) paintBase(frame, area);
+    for (std::size_t i = first == 0 ? 0 : first - 1; i < elements.size(); ++i) {
+        const Element& element = *elements[i];
         if (element.kind() == ElementKind::ImageList || !element.shown()) continue;
-        const QRect clip = transform.toWidget(clippedSceneRect(element)) & area;
+        const QRect clip = transform.toWidget(rects[i]) & area;
         if (clip.isEmpty()) continue;
         paintElement(frame, element, clip);
     }
+}
+
+void ScenePainter::paintBase(const Frame& frame, const QRect& area) {
+    const QSize scene(pixels(window_.clientWidth()), pixels(window_.clientHeight()));
+    const QRect sceneArea = frame.transform.toWidget(QRect(QPoint(0, 0), scene));
+    frame.painter.setClipRect(area);
+    frame.painter.fillRect(area, Qt::black);
+    // The artwork is a little smaller than the client area; the cabinet's black fills the rest.
+    if (window_.background().empty())
+        frame.painter.fillRect(sceneArea & area, kFormFace);
+    else
+        paintPicture(frame, window_.background(), QRect(0, 0, 800, 600), sceneArea & area);
+}
+
+// Whatever lies beneath the topmost shown element that fills the whole area with its own
+// colour cannot show: a reel step paints its reel windows and strips, nothing below.
+// Returns that element's position plus one, or 0 when everything has to be painted.
+std::size_t ScenePainter::firstVisibleLayer(const Frame& frame, const QRect& area,
+                                            std::span<const QRect> rects) const {
+    const auto& elements = window_.elements();
+    for (std::size_t i = elements.size(); i-- > 0;) {
+        const Element& element = *elements[i];
+        if (element.kind() == ElementKind::Line || element.kind() == ElementKind::ImageList ||
+            !element.shown() || !frame.transform.toWidget(rects[i]).contains(area))
+            continue;
+        if (element.hasBackColour() || opaquePicture(frame, element, area)) return i + 1;
+    }
+    return 0;
+}
+
+// A picture without transparency that covers the whole area hides what lies beneath it.
+bool ScenePainter::opaquePicture(const Frame& frame, const Element& element,
+                                 const QRect& area) const {
+    if (element.picture().empty() || element.kind() == ElementKind::Label) return false;
+    const QRect scene = pictureRect(element, sceneRect(element));
+    const QRect target = deviceAligned(frame.transform.toWidgetF(QRectF(scene)), frame.dpr);
+    if (!target.contains(deviceAligned(QRectF(area), frame.dpr))) return false;
+    const QPixmap pixmap = pictures_.picture(element.picture(), target.size());
+    return !pixmap.isNull() && !pixmap.hasAlphaChannel();
 }
 
 void ScenePainter::paintElement(const Frame& frame, const Element& element, const QRect& clip) {
     QPainter& painter = frame.painter;
     const QRect rect = sceneRect(element);
     painter.setClipRect(clip);
+    // Filled in device space: every pixel of the clip, partly covered ones too.
+    if (element.hasBackColour()) painter.fillRect(clip, colourOf(element.backColour()));
     painter.setTransform(frame.transform.toWidget());
     painter.setRenderHint(QPainter::Antialiasing, false);
-    if (element.hasBackColour()) painter.fillRect(rect, colourOf(element.backColour()));
     switch (element.kind()) {
         case ElementKind::Line:
             paintLine(painter, element);

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QPainter>
+#include <span>
 
 #include "platform/qt/pictures.h"
 #include "platform/qt/scene_geometry.h"
@@ -19,8 +20,10 @@ class ScenePainter {
 public:
     ScenePainter(const Window& window, PictureSource& pictures)
         : window_(window), pictures_(pictures) {}
-    // Paints the part of the widget inside `area` (widget coordinates).
-    void paint(QPainter& painter, const SceneTransform& transform, const QRect& area, qreal dpr);
+    // Paints the part of the widget inside `area` (widget coordinates); `rects` holds each
+    // element's clipped scene rectangle in drawing order.
+    void paint(QPainter& painter, const SceneTransform& transform, const QRect& area, qreal dpr,
+               std::span<const QRect> rects);
 
 private:
     struct Frame {
@@ -28,6 +31,10 @@ private:
         const SceneTransform& transform;
         qreal dpr;
     };
+    void paintBase(const Frame& frame, const QRect& area);
+    std::size_t firstVisibleLayer(const Frame& frame, const QRect& area,
+                                  std::span<const QRect> rects) const;
+    bool opaquePicture(const Frame& frame, const Element& element, const QRect& area) const;
     void paintElement(const Frame& frame, const Element& element, const QRect& clip);
     void paintPicture(const Frame& frame, const Picture& picture, const QRect& scene,
                       const QRect& clip);

@@ -50,8 +50,25 @@ SceneView::SceneView(Window& window, PictureSource& pictures)
     setFocusPolicy(Qt::StrongFocus);
     resize(sceneSize());
     createTextBoxes();
-    for (const auto& element : window_.elements())
-        rects_[element.get()] = clippedSceneRect(*element);
+    indexElements();
+}
+
+void SceneView::indexElements() {
+    rects_.clear();
+    order_.clear();
+    for (const auto& element : window_.elements()) {
+        order_[element.get()] = rects_.size();
+        rects_.push_back(clippedSceneRect(*element));
+    }
+}
+
+QRect& SceneView::rectOf(const Element& element) {
+    auto it = order_.find(&element);
+    if (it == order_.end()) {  // added after the window opened
+        indexElements();
+        it = order_.find(&element);
+    }
+    return rects_[it->second];
 }
 
 QSize SceneView::sceneSize() const {
@@ -106,7 +123,7 @@ void SceneView::placeTextBox(const Element& element, QLineEdit& edit) {
 // Children lie inside their container, so its rectangle covers theirs; their remembered
 // places still have to follow it.
 void SceneView::remember(const Element& element) {
-    rects_[&element] = clippedSceneRect(element);
+    rectOf(element) = clippedSceneRect(element);
     if (QLineEdit* edit = textBox(element)) placeTextBox(element, *edit);
     for (const Element* child : element.children())
         remember(*child);
@@ -114,19 +131,22 @@ void SceneView::remember(const Element& element) {
 
 void SceneView::elementChanged(const Element& element, Aspect aspect) {
     if (element.kind() == ElementKind::ImageList) return;
-    const QRect before = rects_[&element];
+    const QRect before = rectOf(element);
     if (aspect == Aspect::Geometry || aspect == Aspect::Tree || aspect == Aspect::Visibility ||
         aspect == Aspect::Enabled || !element.children().empty())
         remember(element);
     else
-        rects_[&element] = clippedSceneRect(element);
+        rectOf(element) = clippedSceneRect(element);
     if (QLineEdit* edit = textBox(element)) placeTextBox(element, *edit);
-    markDirty(before | rects_[&element]);
+    // A smoothed line spills a pixel past its rectangle; everything else stays inside.
+    const int spill = element.kind() == ElementKind::Line ? 1 : 0;
+    markDirty(before | rectOf(element), spill);
 }
 
-void SceneView::markDirty(const QRect& sceneRect) {
+void SceneView::markDirty(const QRect& sceneRect, int spill) {
     if (sceneRect.isEmpty()) return;
-    const QRect area = transform().toWidget(sceneRect).adjusted(-1, -1, 1, 1) & rect();
+    const QRect area =
+        transform().toWidget(sceneRect).adjusted(-spill, -spill, spill, spill) & rect();
     if (area.isEmpty()) return;
     dirty_ += area;
     update(area);
@@ -142,7 +162,7 @@ void SceneView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const SceneTransform t = transform();
     for (const QRect& area : event->region())
-        painter_.paint(painter, t, area, devicePixelRatioF());
+        painter_.paint(painter, t, area, devicePixelRatioF(), rects_);
     dirty_ -= event->region();
 }
 

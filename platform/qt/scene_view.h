@@ -4,6 +4,8 @@
 #include <QRegion>
 #include <QWidget>
 #include <map>
+#include <unordered_map>
+#include <vector>
 
 #include "platform/qt/pictures.h"
 #include "platform/qt/scene_geometry.h"
@@ -45,13 +47,18 @@ private:
     void createTextBoxes();
     void placeTextBox(const Element& element, QLineEdit& edit);
     void remember(const Element& element);
-    void markDirty(const QRect& sceneRect);
+    void markDirty(const QRect& sceneRect, int spill);
     Event mouseEvent(const QMouseEvent& event, const Element* element) const;
     QPoint scenePoint(QPointF widgetPoint) const;
 
     Window& window_;
     ScenePainter painter_;
-    std::map<const Element*, QRect> rects_;
+    QRect& rectOf(const Element& element);
+    void indexElements();
+
+    // Each element's clipped scene rectangle, in drawing order, kept up to date on changes.
+    std::vector<QRect> rects_;
+    std::unordered_map<const Element*, std::size_t> order_;
     std::map<const Element*, QLineEdit*> textBoxes_;
     QRegion dirty_;
     Element* pressed_ = nullptr;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QPaintEvent>
 #include <QTest>
 #include <QTimer>
 
@@ -20,6 +21,7 @@ protected:
     MainScreenOnQt() : platform(assets.path(), "QuorvelSceneTest"), quorvel(platform.services()) {
         platform.windows.open(quorvel.window());
         view = platform.windows.mainView();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(view));
     }
 
     Window& window() { return quorvel.window(); }
@@ -72,15 +74,47 @@ TEST_F(MainScreenOnQt, AReelWindowShowsItsStripFromItsTopAndClipsTheRest) {
     EXPECT_EQ(stripRow(image.pixelColor(800, 98 + 751)), -1);
 }
 
-TEST_F(MainScreenOnQt, ASleepPaintsOnlyWhatChanged) {
+TEST_F(MainScreenOnQt, AStripPulledDownLeavesTheWindowBlackAboveIt) {
+    el("reel5").move(0, -1875);
+    platform.events.sleep(0);
+    el("reel5").move(0, 1500);  // the last reel's bounce lifts its top 100 pixels down
+    platform.events.sleep(0);
+    const QImage image = frame();
+    const QRect window5 = view->widgetRect(el("Picture5"));
+    EXPECT_EQ(image.pixelColor(window5.left() + 60, window5.top() + 50), QColor(Qt::black));
+    EXPECT_EQ(stripRow(image.pixelColor(window5.left() + 60, window5.top() + 100)), 0);
+}
+
+namespace {
+
+// Notes the region of every paint a widget gets.
+class PaintLog : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+    QRegion painted;
+};
+
+}  // namespace
+
+TEST_F(MainScreenOnQt, ASleepPaintsWhatChangedAndNothingElse) {
     view->repaint();
+    PaintLog log;
+    view->installEventFilter(&log);
     el("reel2").move(0, -1875);
+    el("reel4").move(0, -3750);
     EXPECT_TRUE(view->hasPendingPaint());
-    const QImage before = frame();
+    EXPECT_TRUE(log.painted.isEmpty()) << "painted before the sleep";
     platform.events.sleep(0);
     EXPECT_FALSE(view->hasPendingPaint());
-    EXPECT_EQ(stripRow(frame().pixelColor(210, 49)), 125);
-    EXPECT_EQ(stripRow(before.pixelColor(210, 49)), 125) << "grab paints the model as it is";
+    EXPECT_EQ(log.painted,
+              QRegion(view->widgetRect(el("Picture2"))) + view->widgetRect(el("Picture4")));
+    view->removeEventFilter(&log);
+    const QImage image = frame();
+    EXPECT_EQ(stripRow(image.pixelColor(view->widgetRect(el("Picture2")).left() + 5, 49)), 125);
+    EXPECT_EQ(stripRow(image.pixelColor(view->widgetRect(el("Picture4")).left() + 5, 49)), 250);
 }
 
 TEST_F(MainScreenOnQt, AClickLandsOnTheSameElementAtAnyWindowSize) {
