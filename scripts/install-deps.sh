@@ -7,6 +7,7 @@ packages=(
     libsdl2-mixer-dev
     libcli11-dev nlohmann-json3-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
+    dpkg-dev appstream
 )
 missing=()
 for p in "${packages[@]}"; do
