@@ -1,26 +1,10 @@
-# Two entry points: `make run` builds and starts the game, `make test` builds and runs every test.
+# Shortcuts for those who have make; ./quorvel.sh is the set-up that needs nothing but bash.
 BUILD ?= build
-JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build run test bench clean
+.PHONY: run test bench build clean
 
-deps:
-	@bash scripts/install-deps.sh
-
-configure: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
-
-build: configure
-	cmake --build $(BUILD) -j $(JOBS)
-
-run: build
-	$(BUILD)/bin/quorvel
-
-test: build
-	bash scripts/run-tests.sh $(BUILD)
-
-bench: build
-	$(BUILD)/bin/quorvel-bench
+run test bench build:
+	BUILD=$(BUILD) bash quorvel.sh $@
 
 clean:
 	rm -rf $(BUILD)

@@ -43,6 +43,6 @@ int main(int argc, char** argv) {
     labelReelStrips(platform.placeholders);
     platform.windows.setIcon(programIcon(platform.pictures));
     quorvel::screen::Quorvel quorvel(platform.services());
-    platform.windows.open(quorvel.window());
+    quorvel.Form_Load();
     return application.exec();
 }

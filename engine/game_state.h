@@ -72,8 +72,13 @@ struct RunState {
     std::int16_t autoplaymode = 0;
     std::int16_t lineindex = 0;
     std::int16_t animframe = 0;
+    std::int16_t lineticks = 0;
+    std::int16_t flashphase = 0;
+    std::int16_t morphframe = 0;
     std::int16_t belltick = 0;
     std::int16_t keycount = 0;
+    std::int16_t autotoggle = 0;
+    std::int16_t noticeshown = 0;
 };
 
 // The one owner of the game's state; every handler reads and writes it in place.

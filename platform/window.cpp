@@ -87,11 +87,6 @@ Handler* Window::handler(const std::string& name, EventKind kind) {
 }
 
 bool Window::dispatch(Element& target, EventKind kind, Event event) {
-    // A disabled window takes no input at all, not even the release of an earlier press.
-    if (!enabled_) {
-        if (kind == EventKind::MouseUp) captured_ = nullptr;
-        return false;
-    }
     Element* capturing = kind == EventKind::MouseUp ? std::exchange(captured_, nullptr) : nullptr;
     Element& element = capturing ? *capturing : target;
     if (!capturing && (!element.shown() || !element.active())) return false;

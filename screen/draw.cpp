@@ -6,29 +6,34 @@
 namespace quorvel::screen {
 
 void Quorvel::resetForDraw() {
-    el("doublebutton").setEnabled(false);
-    el("pannomoney").hide();
+    e_.doublebutton.setEnabled(false);
+    e_.pannomoney.hide();
     for (const char* timer : {"tmrlineflash", "Timerscatters", "tmrtick", "Timer4"})
         services_.timers.stop(timer);
     engine::resetDrawMarks(state_.run);
     for (int cell = 1; cell <= engine::kCells; ++cell) {
-        el("flasher", cell).hide();
-        el("flasher", cell).setPicture("ImageList2", 19);
+        e_.flasher[cell]->hide();
+        e_.flasher[cell]->setPicture("ImageList2", 19);
     }
     services_.timers.stop("Timerrespin");
     for (int line = 1; line <= engine::kLines; ++line)
-        el("lin", line).show();
+        e_.lin[line]->show();
     for (int segment = 1; segment <= 6; ++segment)
-        el("Lineflash", segment).hide();
+        e_.lineflash[segment]->hide();
     services_.events.pump();
     services_.events.pump();
 }
 
+// A discarded result draws again from the reset; looping here rather than recursing keeps
+// the stack flat however many draws it takes.
 void Quorvel::drawreel1() {
-    resetForDraw();
-    services_.events.pump();
-    engine::drawReel(state_.run, services_.random, 1);
-    drawreel2();
+    do {
+        redrawPending_ = false;
+        resetForDraw();
+        services_.events.pump();
+        engine::drawReel(state_.run, services_.random, 1);
+        drawreel2();
+    } while (redrawPending_);
 }
 
 void Quorvel::drawreel2() {
@@ -55,6 +60,11 @@ void Quorvel::evaluatespin() {
     services_.events.pump();
     engine::fillLineSums(state_.run);
     engine::evaluateWin(state_);
+    if (payoutControlDiscards()) {
+        redrawPending_ = true;
+        return;
+    }
+    dispatchResult();
 }
 
 }  // namespace quorvel::screen

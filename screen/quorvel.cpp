@@ -1,46 +1,116 @@
 #include "screen/quorvel.h"
 
+#include "engine/money.h"
+#include "players/settings_layout.h"
 #include "screen/quorvel_layout.h"
 
 namespace quorvel::screen {
+namespace {
+
+using platform::EventKind;
+
+struct TimerHandler {
+    const char* timer;
+    void (Quorvel::*tick)();
+};
+
+// Timers whose feature has no handler here tick idly.
+constexpr TimerHandler kTimerHandlers[] = {
+    {"tmrshowbuttons", &Quorvel::tmrshowbuttons_Timer},
+    {"tmrtick", &Quorvel::tmrtick_Timer},
+    {"tmrautospin", &Quorvel::tmrautospin_Timer},
+    {"Timerwincounter", &Quorvel::Timerwincounter_Timer},
+    {"Timer4", &Quorvel::Timer4_Timer},
+    {"Timerscatters", &Quorvel::Timerscatters_Timer},
+    {"tmrlineflash", &Quorvel::tmrlineflash_Timer},
+};
+
+}  // namespace
 
 Quorvel::Quorvel(platform::Services services)
-    : services_(services), window_("quorvel", kMainClientWidth, kMainClientHeight) {
-    window_.setCaption(kMainDesignCaption);
-    window_.setBackground(platform::Picture{"background", 0});
-    platform::buildElements(window_, mainScreenDesign());
+    : services_(services),
+      window_("quorvel", kMainClientWidth, kMainClientHeight),
+      e_(buildMainScreen(window_)) {
     registerTimers();
-    setTickHandler("tmrshowbuttons", [this] { tmrshowbuttons_Timer(); });
+    registerHandlers();
 }
 
-// The platform may outlive the screen: take the window off screen before it goes.
+// The platform may outlive the screen: take the windows off screen before they go.
 Quorvel::~Quorvel() {
+    child_.reset();
     services_.windows.close(window_);
 }
 
 void Quorvel::registerTimers() {
     for (const platform::TimerSpec& timer : mainScreenTimers()) {
-        const std::string name = timer.name;
-        services_.timers.add(name, timer.intervalMs, [this, name] {
-            auto it = tickHandlers_.find(name);
-            if (it != tickHandlers_.end()) it->second();
+        void (Quorvel::*tick)() = nullptr;
+        for (const TimerHandler& handler : kTimerHandlers)
+            if (std::string_view(handler.timer) == timer.name) tick = handler.tick;
+        services_.timers.add(timer.name, timer.intervalMs, [this, tick] {
+            if (tick) (this->*tick)();
         });
-        services_.timers.setEnabled(name, timer.runningAtStart);
+        services_.timers.setEnabled(timer.name, timer.runningAtStart);
     }
 }
 
-void Quorvel::setTickHandler(const std::string& timer, std::function<void()> handler) {
-    tickHandlers_[timer] = std::move(handler);
+void Quorvel::registerInput(const std::string& name, EventKind kind, void (Quorvel::*handler)()) {
+    window_.on(name, kind, [this, handler](platform::Event&) { (this->*handler)(); });
 }
 
-// A press whose release was lost leaves a button hidden; this brings it back.
-void Quorvel::tmrshowbuttons_Timer() {
-    el("btnbet").setEnabled(true);
-    el("btnoptions").show();
-    el("autoplayon").show();
-    el("doublebutton").show();
-    el("btnspin").show();
-    services_.events.pump();
+void Quorvel::registerHandlers() {
+    registerInput("btnspin", EventKind::MouseDown, &Quorvel::btnspin_MouseDown);
+    registerInput("btnspin", EventKind::MouseUp, &Quorvel::btnspin_MouseUp);
+    registerInput("btnstartall", EventKind::Click, &Quorvel::btnstartall_Click);
+    registerInput("payline", EventKind::MouseDown, &Quorvel::payline_MouseDown);
+    registerInput("payline", EventKind::MouseUp, &Quorvel::payline_MouseUp);
+    registerInput("btnbet", EventKind::MouseDown, &Quorvel::btnbet_MouseDown);
+    registerInput("btnbet", EventKind::MouseUp, &Quorvel::btnbet_MouseUp);
+    registerInput("viewpaylines", EventKind::Click, &Quorvel::viewpaylines_Click);
+    registerInput("Btnreturn2game", EventKind::Click, &Quorvel::Btnreturn2game_Click);
+    registerInput("coinsin", EventKind::MouseDown, &Quorvel::coinsin_MouseDown);
+    registerInput("coinsin", EventKind::MouseUp, &Quorvel::coinsin_MouseUp);
+    registerInput("autoplayon", EventKind::MouseDown, &Quorvel::autoplayon_MouseDown);
+    registerInput("autoplayon", EventKind::MouseUp, &Quorvel::autoplayon_MouseUp);
+    registerInput("doublebutton", EventKind::MouseUp, &Quorvel::doublebutton_MouseUp);
+    registerInput("btnopenmenu", EventKind::MouseMove, &Quorvel::btnopenmenu_MouseMove);
+    registerInput("about", EventKind::Click, &Quorvel::about_Click);
+    registerInput("mnuviewpaytable", EventKind::Click, &Quorvel::mnuviewpaytable_Click);
+    registerInput("btnoptions", EventKind::Click, &Quorvel::btnoptions_Click);
+    registerInput("xit", EventKind::Click, &Quorvel::xit_Click);
+    registerInput("", EventKind::MouseMove, &Quorvel::Form_MouseMove);
+    registerInput("", EventKind::Close, &Quorvel::Form_Unload);
+    window_.on("lin", EventKind::MouseMove,
+               [this](platform::Event& event) { lin_MouseMove(event.index); });
+    window_.on("", EventKind::KeyPress,
+               [this](platform::Event& event) { Form_KeyPress(event.key); });
+}
+
+void Quorvel::cue(const char* name) {
+    if (state_.player.soundonoff == -1) playAlways(name);
+}
+
+void Quorvel::playAlways(const char* name) {
+    services_.sound.play(sounds_.get(name));
+}
+
+void Quorvel::showCredit() {
+    e_.panelbank.setCaption(engine::creditForm(state_.player.bank));
+    e_.Lblcredit.setCaption(engine::dollarForm(state_.player.bank));
+}
+
+void Quorvel::showWin(std::int32_t cents) {
+    e_.LABWIN.setCaption(engine::creditForm(cents));
+    e_.lblwin.setCaption(engine::dollarForm(cents));
+}
+
+void Quorvel::hideOverlays() {
+    for (int cell = 1; cell <= engine::kCells; ++cell)
+        e_.flasher[cell]->hide();
+}
+
+// A crash must not cost the player money or statistics: every settled result is stored.
+void Quorvel::saveCurrentSlot() {
+    players::savesettings(state_.player, services_.store);
 }
 
 }  // namespace quorvel::screen

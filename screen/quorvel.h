@@ -1,16 +1,19 @@
 #pragma once
 
-#include <functional>
-#include <map>
+#include <memory>
 #include <string>
 
 #include "engine/game_state.h"
+#include "platform/child_window.h"
 #include "platform/services.h"
+#include "platform/sound_bank.h"
 #include "platform/window.h"
+#include "screen/main_elements.h"
 
 namespace quorvel::screen {
 
-// The main screen: its window, the game state it owns, and its handlers.
+// The main screen: its window, the game state it owns, and its handlers. The handlers of
+// each feature live in the file named after it (spin_cycle.cpp, reel_animation.cpp, ...).
 class Quorvel {
 public:
     explicit Quorvel(platform::Services services);
@@ -21,6 +24,21 @@ public:
     platform::Window& window() { return window_; }
     engine::GameState& state() { return state_; }
     platform::Services& services() { return services_; }
+    const MainElements& elements() const { return e_; }
+    // The secondary window open over the main screen, or nullptr.
+    platform::ChildWindow* childWindow() const { return child_.get(); }
+    // True once shut-down has closed the main screen: the program is over.
+    bool ended() const { return ended_; }
+
+    // Start-up and shut-down.
+    void Form_Load();
+    void Form_Unload();
+    void xit_Click();
+
+    // The spin cycle.
+    void btnspin_MouseDown();
+    void btnspin_MouseUp();
+    void btnstartall_Click();
 
     // The draw of one spin: drawreel1 resets the last spin's marks, each step draws its
     // reel and hands on to the next, and drawreel5 hands over to the evaluation.
@@ -31,22 +49,79 @@ public:
     void drawreel5();
     void evaluatespin();
 
-    void tmrshowbuttons_Timer();
+    // The reel animation: blocks until every reel rests on its stop.
+    void spinreels();
 
-    // Lets a feature take over a timer's tick; a timer nobody handles ticks idly.
-    void setTickHandler(const std::string& timer, std::function<void()> handler);
+    // Lines, bets and the payline view.
+    void payline_MouseDown();
+    void payline_MouseUp();
+    void btnbet_MouseDown();
+    void btnbet_MouseUp();
+    void lin_MouseMove(int index);
+    void viewpaylines_Click();
+    void Btnreturn2game_Click();
+
+    // Win presentation and the win meter count-up.
+    void tmrlineflash_Timer();
+    void Timer4_Timer();
+    void Timerscatters_Timer();
+    void Timerwincounter_Timer();
+
+    // Credit, autoplay and the keyboard.
+    void coinsin_MouseDown();
+    void coinsin_MouseUp();
+    void autoplayon_MouseDown();
+    void autoplayon_MouseUp();
+    void tmrautospin_Timer();
+    void Form_KeyPress(int& keyAscii);
+
+    // The screen's own behaviours: watchdog, game clock, menu, options.
+    void tmrshowbuttons_Timer();
+    void tmrtick_Timer();
+    void btnopenmenu_MouseMove();
+    void Form_MouseMove();
+    void about_Click();
+    void mnuviewpaytable_Click();
+    void btnoptions_Click();
+    void doublebutton_MouseUp();
 
 private:
     void registerTimers();
+    void registerHandlers();
+    void registerInput(const std::string& name, platform::EventKind kind,
+                       void (Quorvel::*handler)());
+
+    // Spin cycle steps.
+    void startSpin(bool fromSpinButton);
+    bool creditRefused(bool fromSpinButton);
+    bool payoutControlDiscards();
+    void dispatchResult();
+    void settleNormalSpin();
     void resetForDraw();
-    platform::Element& el(const std::string& name, int index = 0) {
-        return window_.at(name, index);
-    }
+    void growMeters();
+
+    // Shared screen chores.
+    void cue(const char* name);
+    void playAlways(const char* name);
+    void showCredit();
+    void showWin(std::int32_t cents);
+    void showTotalBet();
+    void showLineMarkers();
+    void hideOverlays();
+    void drawPayline(int line);
+    void saveCurrentSlot();
+    void shutDown();
+    template <typename Window>
+    void openChild();
 
     platform::Services services_;
     platform::Window window_;
+    MainElements e_;
     engine::GameState state_;
-    std::map<std::string, std::function<void()>> tickHandlers_;
+    platform::SoundBank sounds_;
+    std::unique_ptr<platform::ChildWindow> child_;
+    bool redrawPending_ = false;
+    bool ended_ = false;
 };
 
 }  // namespace quorvel::screen

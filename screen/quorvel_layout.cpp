@@ -159,6 +159,13 @@ constexpr platform::TimerSpec kTimers[] = {
 std::span<const platform::ElementSpec> mainScreenDesign() {
     return kDesign;
 }
+platform::Window& buildMainScreen(platform::Window& window) {
+    window.setCaption(kMainDesignCaption);
+    window.setBackground(platform::Picture{"background", 0});
+    platform::buildElements(window, mainScreenDesign());
+    return window;
+}
+
 std::span<const platform::TimerSpec> mainScreenTimers() {
     return kTimers;
 }

@@ -17,6 +17,7 @@ struct Draw : testing_support::MainScreenTest {
         p.random.queueDraw(stops[2], 22);
         p.random.queueDraw(stops[3], 22);
         p.random.queueDraw(stops[4], 22);
+        p.random.queueDraw(1, 4);  // the payout control lets the result stand
     }
 };
 
@@ -26,7 +27,7 @@ TEST_F(Draw, StopsFillTheWindowMarksAndRestOffsets) {
     queue({3, 1, 2, 5, 13});
     q.drawreel1();
     EXPECT_TRUE(p.random.queueEmpty());
-    EXPECT_EQ(p.random.reseeds(), 6);
+    EXPECT_EQ(p.random.reseeds(), 7) << "one per reel, one more on reel 3, one for the payout";
     EXPECT_EQ(run.stop[1], 3);
     for (int cell : {1, 2, 3})
         EXPECT_EQ(run.wildcell[cell], cell);
@@ -98,8 +99,10 @@ TEST_F(Draw, TheResetClearsTheLastSpinOnScreenAndInState) {
     EXPECT_EQ(w.at("flasher", 5).picture(), (platform::Picture{"ImageList2", 19}));
     EXPECT_TRUE(w.at("lin", 7).visible());
     EXPECT_FALSE(w.at("Lineflash", 2).visible());
-    for (const char* timer : {"tmrlineflash", "Timerscatters", "tmrtick", "Timer4", "Timerrespin"})
+    // The game clock is stopped too, but the settled spin starts it again.
+    for (const char* timer : {"tmrlineflash", "Timerscatters", "Timer4", "Timerrespin"})
         EXPECT_FALSE(p.clock.enabled(timer)) << timer;
+    EXPECT_TRUE(p.clock.enabled("tmrtick"));
     EXPECT_EQ(run.animcell[2], 0);
     EXPECT_EQ(run.linematch[4], 0);
     for (int cell = 1; cell <= 15; ++cell)

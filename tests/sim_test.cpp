@@ -5,7 +5,9 @@
 #include <array>
 #include <cstdio>
 #include <nlohmann/json.hpp>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "tools/sim/eval_draw.h"
 #include "tools/sim/par_sheet.h"
@@ -20,12 +22,15 @@ struct Result {
     std::string err;
 };
 
-Result runSim(const std::string& arguments) {
+// With `input`, the text is piped in (printf turns \\n into line ends).
+Result runSim(const std::string& arguments, const std::string& input = "") {
     // Tests run in parallel processes: each run gets its own file for the error stream.
     static int runs = 0;
     const std::string errFile = testing::TempDir() + "sim_stderr_" + std::to_string(getpid()) +
                                 "_" + std::to_string(++runs) + ".txt";
-    const std::string command = std::string(QUORVEL_SIM_PATH) + " " + arguments + " 2>" + errFile;
+    const std::string feed = input.empty() ? "" : "printf '" + input + "' | ";
+    const std::string command =
+        feed + std::string(QUORVEL_SIM_PATH) + " " + arguments + " 2>" + errFile;
     Result result{};
     FILE* pipe = popen(command.c_str(), "r");
     char buffer[4096];
@@ -145,4 +150,38 @@ TEST(SimPar, EnumerationMatchesTheGameOnEveryCombination) {
         for (int chests = 0; chests <= 5; ++chests)
             EXPECT_EQ(fast.chests[chests][band], slow.chests[chests][band]) << chests;
     }
+}
+
+TEST(SimScript, AMalformedLineStopsWithItsNumberAndReason) {
+    for (const auto& [script, reason] : std::vector<std::pair<std::string, std::string>>{
+             {"start\\nfly away", "line 2: unknown command 'fly'"},
+             {"# comment\\n\\nstops 1 2 3 4", "line 3: stops takes S1 S2 S3 S4 S5 [R3]"},
+             {"random 1.0", "line 1: random value '1.0' is not in [0, 1)"},
+             {"start\\nclick nothing", "line 2: no element 'nothing'"},
+             {"start\\nvalue bankk", "line 2: no game value 'bankk'"},
+             {"run -5", "line 1: run takes a time of 0 ms or more"},
+             {"start\\nclick options.btnokplayer", "line 2: no open window 'options'"},
+         }) {
+        Result r = runSim("script", script);
+        EXPECT_EQ(r.status, 2) << script;
+        EXPECT_EQ(r.err, "quorvel-sim: " + reason + "\n") << script;
+    }
+}
+
+TEST(SimScript, QueriesAnswerOneJsonObjectPerLine) {
+    Result r = runSim("script --seed 5",
+                      "store quorvel player1 bank 30\\nstart\\nvalue bank\\n"
+                      "stops 1 4 3 1 1 2\\nrandom 0.1\\nkey 32\\nvalue stop\\n"
+                      "time\\nelement lin(26)\\nstored quorvel player1 nothing");
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::istringstream lines(r.out);
+    std::vector<json> answers;
+    for (std::string line; std::getline(lines, line);)
+        answers.push_back(json::parse(line));
+    ASSERT_EQ(answers.size(), 5u);
+    EXPECT_EQ(answers[0], (json{{"name", "bank"}, {"value", 30}}));
+    EXPECT_EQ(answers[1]["value"], (json{1, 4, 3, 1, 1}));
+    EXPECT_EQ(answers[2]["ms"], 338) << "the reel animation at speed 1";
+    EXPECT_EQ(answers[3]["picture"], "linepics(1)");
+    EXPECT_EQ(answers[4]["value"], nullptr);
 }

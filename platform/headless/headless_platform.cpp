@@ -16,7 +16,12 @@ void HeadlessWindowHost::close(Window& window) {
     if (front_ == &window) front_ = open_.empty() ? nullptr : open_.back();
 }
 
-HeadlessPlatform::HeadlessPlatform(std::uint64_t seed) : random(clock, seed) {}
+HeadlessPlatform::HeadlessPlatform(std::uint64_t seed) : random(clock, seed) {
+    messages.onShow = [this] {
+        for (Window* window : windows.openWindows())
+            window->releaseCapture();
+    };
+}
 
 Services HeadlessPlatform::services() {
     return Services{clock,    clock,   sound, resources, store,

@@ -29,11 +29,13 @@ void MemoryStore::write(const std::string& application, const std::string& secti
 
 void ScriptedMessageBoxes::show(const std::string& title, const std::string& text,
                                 MessageIcon icon) {
+    if (onShow) onShow();
     shown_.push_back({title, text, icon, false});
 }
 
 Answer ScriptedMessageBoxes::askYesNo(const std::string& title, const std::string& text,
                                       MessageIcon icon, Answer defaultAnswer) {
+    if (onShow) onShow();
     shown_.push_back({title, text, icon, true});
     if (answers_.empty()) return defaultAnswer;
     Answer answer = answers_.front();

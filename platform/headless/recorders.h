@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <tuple>
@@ -85,6 +86,8 @@ public:
     Answer askYesNo(const std::string& title, const std::string& text, MessageIcon icon,
                     Answer defaultAnswer) override;
     void answerNext(Answer answer) { answers_.push_back(answer); }
+    // Run as a box appears: a modal box takes the mouse, so a pending release is lost.
+    std::function<void()> onShow;
     const std::vector<Shown>& shown() const { return shown_; }
     void clear() { shown_.clear(); }
 

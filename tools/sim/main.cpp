@@ -7,12 +7,14 @@
 #include <sstream>
 #include <string>
 
+#include <fstream>
 #include "engine/evaluate.h"
 #include "engine/money.h"
 #include "engine/paylines.h"
 #include "engine/strips.h"
 #include "tools/sim/eval_draw.h"
 #include "tools/sim/par_sheet.h"
+#include "tools/sim/script_runner.h"
 
 namespace {
 
@@ -140,6 +142,24 @@ void printSheets(const quorvel::sim::ParTally& tally, int lines, double seconds)
         "jackpot feature, 1 in", [](const S& s) { return 1 / s.jackpotFeatureP; }, 1);
 }
 
+int runScript(const std::string& file, std::uint64_t seed) {
+    std::ifstream opened;
+    if (!file.empty()) {
+        opened.open(file);
+        if (!opened) throw UsageError{"cannot read '" + file + "'"};
+    }
+    std::istream& in = file.empty() ? std::cin : opened;
+    quorvel::sim::ScriptRunner runner(seed, std::cout);
+    try {
+        runner.run(in);
+    } catch (const quorvel::sim::ScriptError& error) {
+        std::cout.flush();
+        std::cerr << "quorvel-sim: line " << error.line << ": " << error.reason << '\n';
+        return 2;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -163,8 +183,16 @@ int main(int argc, char** argv) {
     par->add_option("--machinepay", machinepay, "Payout setting for --json: 2, 3 or 4");
     par->add_flag("--json", asJson, "One JSON object for the chosen payout setting");
 
+    std::string scriptFile;
+    std::uint64_t seed = 1;
+    auto* script = app.add_subcommand(
+        "script", "Play a script through the real main screen, headless, in virtual time");
+    script->add_option("FILE", scriptFile, "Script file; standard input when left out");
+    script->add_option("--seed", seed, "Seed of the random draws that the script does not queue");
+
     try {
         app.parse(argc, argv);
+        if (script->parsed()) return runScript(scriptFile, seed);
         if (eval->parsed()) {
             request.stops = parseStops(stopsText);
             if (!quorvel::engine::isOfferedLineCount(request.lines))

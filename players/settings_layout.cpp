@@ -1,0 +1,123 @@
+#include "players/settings_layout.h"
+
+#include <array>
+#include <charconv>
+#include <cstdint>
+#include <variant>
+
+#include "engine/checked.h"
+
+namespace quorvel::players {
+namespace {
+
+using engine::PlayerValues;
+using Field = std::variant<std::int16_t PlayerValues::*, std::int32_t PlayerValues::*,
+                           std::string PlayerValues::*>;
+
+struct Key {
+    const char* name;
+    const char* application;
+    Field field;
+};
+
+// Start-up reads in this order; shut-down writes the same keys but the jackpot amounts last.
+constexpr std::array<Key, 19> kKeys{{
+    {"sizescreen", kPlayerApplication, &PlayerValues::sizescreen},
+    {"howmanyspins", kPlayerApplication, &PlayerValues::howmanyspins},
+    {"soundonoff", kPlayerApplication, &PlayerValues::soundonoff},
+    {"machinepay", kPlayerApplication, &PlayerValues::machinepay},
+    {"winroll", kPlayerApplication, &PlayerValues::winroll},
+    {"reelspeed", kPlayerApplication, &PlayerValues::reelspeed},
+    {"amountinvested", kPlayerApplication, &PlayerValues::amountinvested},
+    {"wager", kPlayerApplication, &PlayerValues::wager},
+    {"total", kPlayerApplication, &PlayerValues::totalwon},
+    {"bank", kPlayerApplication, &PlayerValues::bank},
+    {"games", kPlayerApplication, &PlayerValues::games},
+    {"currentplayer", kPlayerApplication, &PlayerValues::currentplayer},
+    {"grand", kJackpotApplication, &PlayerValues::grand},
+    {"major", kJackpotApplication, &PlayerValues::major},
+    {"minor", kJackpotApplication, &PlayerValues::minor},
+    {"grandwon", kPlayerApplication, &PlayerValues::grandwon},
+    {"majorwon", kPlayerApplication, &PlayerValues::majorwon},
+    {"minorwon", kPlayerApplication, &PlayerValues::minorwon},
+    {"jackpotbank", kPlayerApplication, &PlayerValues::jackpotbank},
+}};
+
+constexpr bool isJackpotAmount(const Key& key) {
+    return key.application == kJackpotApplication;
+}
+
+template <typename T>
+void convertInto(T& target, const std::string& text) {
+    if (auto value = parseStoredInteger(text)) engine::assignChecked(target, *value);
+}
+
+void readKey(PlayerValues& player, const platform::SettingsStore& store, const std::string& section,
+             const Key& key) {
+    const std::string text = store.read(key.application, section, key.name);
+    std::visit(
+        [&](auto member) {
+            auto& target = player.*member;
+            if constexpr (std::is_same_v<std::decay_t<decltype(target)>, std::string>)
+                target = text;
+            else
+                convertInto(target, text);
+        },
+        key.field);
+}
+
+void writeKey(const PlayerValues& player, platform::SettingsStore& store,
+              const std::string& section, const Key& key) {
+    std::visit(
+        [&](auto member) {
+            const auto& value = player.*member;
+            if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>)
+                store.write(key.application, section, key.name, value);
+            else
+                store.write(key.application, section, key.name, std::to_string(value));
+        },
+        key.field);
+}
+
+void save(const PlayerValues& player, platform::SettingsStore& store, bool withName) {
+    const std::string section = slotSection(player.playerslot);
+    for (const Key& key : kKeys)
+        if (!isJackpotAmount(key) && (withName || key.field.index() != 2))
+            writeKey(player, store, section, key);
+    for (const Key& key : kKeys)
+        if (isJackpotAmount(key)) writeKey(player, store, section, key);
+}
+
+}  // namespace
+
+std::string slotSection(const std::string& playerslot) {
+    for (int slot = 1; slot <= kSlots; ++slot)
+        if (playerslot == std::to_string(slot)) return "player" + playerslot;
+    return "player";
+}
+
+std::optional<long long> parseStoredInteger(std::string_view text) {
+    if (text.size() > 1 && text.front() == '+' && text[1] != '-') text.remove_prefix(1);
+    if (text.empty() || text.size() > 19) return std::nullopt;
+    long long value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+void loadsettings(PlayerValues& player, const platform::SettingsStore& store,
+                  const std::string& slot) {
+    const std::string section = slotSection(slot);
+    for (const Key& key : kKeys)
+        readKey(player, store, section, key);
+}
+
+void savesettings(const PlayerValues& player, platform::SettingsStore& store) {
+    save(player, store, true);
+}
+
+void saveSettingsExceptName(const PlayerValues& player, platform::SettingsStore& store) {
+    save(player, store, false);
+}
+
+}  // namespace quorvel::players

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/game_state.h"
+#include "platform/settings_store.h"
+
+namespace quorvel::players {
+
+inline constexpr const char* kPlayerApplication = "quorvel";
+inline constexpr const char* kJackpotApplication = "allslot";
+inline constexpr int kSlots = 6;
+
+// "player1" … "player6"; a slot text that names none of them gets the bare "player".
+std::string slotSection(const std::string& playerslot);
+
+// A stored number as the game takes it: optional sign and decimal digits, within the
+// target's width. Anything else (empty, "abc", "1.5", "99999" for 16 bits) is refused.
+std::optional<long long> parseStoredInteger(std::string_view text);
+
+// Reads every key of the slot's section into the player's values, in start-up order; a
+// value that does not convert leaves its variable as it was.
+void loadsettings(engine::PlayerValues& player, const platform::SettingsStore& store,
+                  const std::string& slot);
+
+// Writes every key of the current slot from the player's values, in shut-down order.
+void savesettings(const engine::PlayerValues& player, platform::SettingsStore& store);
+
+// The same without the name: closing the options window must not rewrite it.
+void saveSettingsExceptName(const engine::PlayerValues& player, platform::SettingsStore& store);
+
+}  // namespace quorvel::players

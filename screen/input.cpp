@@ -1,0 +1,107 @@
+#include "engine/checked.h"
+#include "engine/evaluate.h"
+#include "players/settings_layout.h"
+#include "screen/quorvel.h"
+#include "screen/sound_cues.h"
+
+namespace quorvel::screen {
+namespace {
+
+constexpr std::int32_t kCreditPerCoin = 5000;
+constexpr int kCoinPauseMs = 200;
+constexpr std::int16_t kAutoplayOn = 10;
+constexpr int kSpace = 32;
+
+constexpr const char* kNoticeSection = "notice";
+constexpr const char* kNoticeKey = "autoplay";
+constexpr const char* kAutoplayNotice =
+    " ..............PLEASE READ.................\r"
+    " When you use this function all other Functions are\r"
+    "   unavailable to you until you turn the Autoplay OFF \r"
+    " To turn Autoplay OFF Click on the Auto On/Off button.\r"
+    "  \r"
+    "  This message will not appear again";
+
+}  // namespace
+
+void Quorvel::coinsin_MouseDown() {
+    engine::PlayerValues& player = state_.player;
+    if (state_.run.freespinmode == -1) return;
+    cue(cue::kButtonClick);
+    services_.sound.stop();
+    e_.coinsin.hide();
+    services_.events.pump();
+    services_.events.sleep(kCoinPauseMs);
+    engine::addChecked(player.bank, kCreditPerCoin);
+    e_.pannomoney.hide();
+    engine::addChecked(player.amountinvested, kCreditPerCoin);
+    showCredit();
+    window_.setKeyPreview(true);
+    e_.autoplayon.setEnabled(true);
+    services_.events.pump();
+    saveCurrentSlot();
+}
+
+void Quorvel::coinsin_MouseUp() {
+    e_.coinsin.show();
+}
+
+void Quorvel::autoplayon_MouseDown() {
+    engine::RunState& run = state_.run;
+    e_.autoplayon.hide();
+    if (++run.autotoggle > 1) run.autotoggle = 0;
+    if (run.autotoggle == 1) {
+        const std::string stored =
+            services_.store.read(players::kPlayerApplication, kNoticeSection, kNoticeKey);
+        if (auto value = players::parseStoredInteger(stored))
+            engine::assignChecked(run.noticeshown, *value);
+        if (run.noticeshown == 0)
+            services_.messages.show("Slots_Quorvel", kAutoplayNotice,
+                                    platform::MessageIcon::Information);
+        run.noticeshown = -1;
+        services_.store.write(players::kPlayerApplication, kNoticeSection, kNoticeKey, "-1");
+        services_.timers.start("tmrautospin");
+        run.autoplaymode = kAutoplayOn;
+        btnstartall_Click();
+        return;
+    }
+    services_.events.pump();
+    run.autoplaymode = 0;
+    for (platform::Element* button :
+         {&e_.btnspin, &e_.btnbet, &e_.payline, &e_.btnoptions, &e_.coinsin})
+        button->setEnabled(true);
+    services_.timers.stop("tmrautospin");
+    window_.setKeyPreview(true);
+}
+
+void Quorvel::autoplayon_MouseUp() {
+    e_.autoplayon.show();
+}
+
+void Quorvel::tmrautospin_Timer() {
+    engine::RunState& run = state_.run;
+    if (run.autoplaymode < 1 || run.tickcount < run.autospinwait) return;
+    run.tickcount = 0;
+    btnstartall_Click();
+}
+
+// Only the space bar spins, and only one key is acted on per finished spin.
+void Quorvel::Form_KeyPress(int& keyAscii) {
+    engine::RunState& run = state_.run;
+    if (run.freespinmode == -1) return;
+    if (state_.player.bank < engine::totalBet(run)) {
+        cue(cue::kNotEnoughCredit);
+        e_.pannomoney.show();
+        window_.setFocus(nullptr);
+        return;
+    }
+    if (!e_.panfreespin.visible() || run.autoplaymode == kAutoplayOn) keyAscii = 0;
+    if (++run.keycount > 1) return;
+    if (keyAscii == kSpace) {
+        btnstartall_Click();
+        run.keycount = 0;
+    }
+    e_.autoplayon.setEnabled(true);
+}
+
+}  // namespace quorvel::screen

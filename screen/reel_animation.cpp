@@ -1,0 +1,107 @@
+#include <array>
+
+#include "engine/money.h"
+#include "screen/quorvel.h"
+#include "screen/sound_cues.h"
+
+namespace quorvel::screen {
+namespace {
+
+struct ReelSpeed {
+    int code;
+    int step;    // twips per step
+    int pause;   // ms after each step
+    int sweeps;  // for reels 2 to 5
+};
+
+// Code 1 is the fastest spin, 10 the slowest; any other stored code spins like code 1.
+constexpr std::array<ReelSpeed, 5> kSpeeds{{
+    {1, 1875, 2, 10},
+    {2, 1000, 4, 6},
+    {4, 800, 7, 6},
+    {8, 600, 12, 7},
+    {10, 400, 15, 3},
+}};
+
+constexpr int kSweepDepth = 4050;    // a sweep starts this far below the stop
+constexpr int kFirstSweeps = 6;      // all reels together before reel 1 lands
+constexpr int kBounce = 600;         // a landed reel shows this far below its stop...
+constexpr int kBounceStep = 20;      // ...and climbs back this much per step
+constexpr int kSpinningLower = 600;  // the reel about to land runs this much lower
+constexpr int kLastReelLower = 2980;
+
+const ReelSpeed& speedFor(int code) {
+    for (const ReelSpeed& speed : kSpeeds)
+        if (speed.code == code) return speed;
+    return kSpeeds[0];
+}
+
+// The landed reel bounces back up to its stop while the next reels sweep.
+struct Settle {
+    platform::Element* reel = nullptr;
+    int base = 0;
+    int offset = 0;
+    void land(platform::Element& landed, int stop) {
+        reel = &landed;
+        base = stop + kBounce;
+        offset = 0;
+    }
+    void step() {
+        if (!reel || offset >= kBounce) return;
+        offset += kBounceStep;
+        reel->move(0, base - offset);
+    }
+};
+
+}  // namespace
+
+void Quorvel::spinreels() {
+    const engine::RunState& run = state_.run;
+    const bool freeSpin = run.freespinmode != 0;
+    if (!freeSpin) showCredit();
+    services_.events.pump();
+
+    const ReelSpeed& speed = speedFor(state_.player.reelspeed);
+    const bool sounds = !freeSpin && state_.player.soundonoff == -1;
+    const auto& stop = run.reelstop;
+    auto pause = [&] { services_.events.sleep(speed.pause); };
+    // One sweep over the positions of `reel`'s stop, calling `place` at each.
+    auto sweep = [&](int reel, int count, auto place) {
+        for (int n = 0; n < count; ++n)
+            for (int p = stop[reel] - kSweepDepth; p <= stop[reel]; p += speed.step) {
+                place(p);
+                pause();
+            }
+    };
+    auto landSound = [&](int reel, bool chestCue) {
+        if (!sounds) return;
+        if (reel > 1 || !chestCue) playAlways(cue::kReelStop);
+        if (chestCue) playAlways(cue::kChestLands[reel]);
+    };
+    auto chestOn = [&](int reel) { return run.scattercell[reel] > 0; };
+
+    sweep(1, kFirstSweeps, [&](int p) {
+        for (int k = 1; k <= engine::kReels; ++k)
+            e_.reel[k]->move(0, p);
+    });
+    Settle settle;
+    settle.land(*e_.reel[1], stop[1]);
+    landSound(1, chestOn(1));
+    for (int reel = 2; reel <= engine::kReels; ++reel) {
+        sweep(reel, speed.sweeps, [&](int p) {
+            settle.step();
+            const int lower = reel == 5 ? kLastReelLower : reel <= 3 ? kSpinningLower : 0;
+            e_.reel[reel]->move(0, p + lower);
+            for (int k = reel + 1; k <= engine::kReels; ++k)
+                e_.reel[k]->move(0, p);
+        });
+        settle.land(*e_.reel[reel], stop[reel]);
+        landSound(reel, chestOn(reel) && (reel <= 3 || run.scattercount >= 2));
+    }
+    for (int offset = 0; offset <= kBounce; offset += kBounceStep) {
+        e_.reel[5]->move(0, settle.base - offset);
+        pause();
+    }
+}
+
+}  // namespace quorvel::screen

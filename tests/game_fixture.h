@@ -1,0 +1,98 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "platform/headless/headless_platform.h"
+#include "screen/quorvel.h"
+
+namespace quorvel::testing_support {
+
+// A started game on the headless platform: the player's input goes through the driver,
+// draws are queued, time is virtual.
+struct GameTest : ::testing::Test {
+    platform::headless::HeadlessPlatform p;
+    screen::Quorvel q{p.services()};
+    platform::Window& w = q.window();
+    engine::RunState& run = q.state().run;
+    engine::PlayerValues& player = q.state().player;
+
+    // Stores the values of slot 1 before start-up, as a returning player would have them.
+    void store(const std::string& key, const std::string& value,
+               const std::string& app = "quorvel") {
+        p.store.write(app, "player1", key, value);
+    }
+    void start() {
+        q.Form_Load();
+        p.sound.clear();
+    }
+    void startWithCredit(int cents, bool sound = true) {
+        store("bank", std::to_string(cents));
+        store("soundonoff", sound ? "-1" : "0");
+        start();
+    }
+
+    // One draw in the game's order; the payout control's draw comes last (1 lets it stand).
+    void queueSpin(std::array<int, 5> stops, int reel3 = 2, int payout = 1) {
+        p.random.queueDraw(stops[0], 22);
+        p.random.queueDraw(stops[1], 22);
+        p.random.queueDraw(reel3, 2);
+        p.random.queueDraw(stops[2], 22);
+        p.random.queueDraw(stops[3], 22);
+        p.random.queueDraw(stops[4], 22);
+        p.random.queueDraw(payout, 4);
+    }
+
+    // Input is delivered at once, as the platform delivers a click between timer ticks.
+    void down(const std::string& name, int index = 0) {
+        p.mouseDown(w, name, index);
+        p.runFor(0);
+    }
+    void up(const std::string& name, int index = 0) {
+        p.mouseUp(w, name, index);
+        p.runFor(0);
+    }
+    void click(const std::string& name, int index = 0) {
+        p.click(w, name, index);
+        p.runFor(0);
+    }
+    void key(int character) {
+        p.key(w, character);
+        p.runFor(0);
+    }
+    void spinButton() {
+        down("btnspin");
+        up("btnspin");
+    }
+
+    std::vector<std::string> sounds() {
+        std::vector<std::string> names;
+        for (const auto& call : p.sound.calls())
+            names.push_back(call.kind == platform::headless::RecordingSound::Kind::Stop
+                                ? "stop"
+                                : call.name.substr(12));  // "RESOURCE_ID_" off
+        p.sound.clear();
+        return names;
+    }
+    std::string text(const std::string& name, int index = 0) { return w.at(name, index).caption(); }
+    bool shown(const std::string& name, int index = 0) { return w.at(name, index).shown(); }
+    bool enabled(const std::string& name, int index = 0) { return w.at(name, index).enabled(); }
+    std::string stored(const std::string& key, const std::string& section = "player1",
+                       const std::string& app = "quorvel") {
+        return p.store.read(app, section, key);
+    }
+};
+
+// Stops of draws the tests rely on (25 lines, 1 cent a line).
+inline constexpr std::array<int, 5> kLosingStops{1, 4, 3, 1, 1};
+// Pays 10: lines 19 and 20 each three of a kind through the wilds in cells 3 and 6.
+inline constexpr std::array<int, 5> kTenCentStops{1, 3, 19, 1, 1};
+// Pays 1000 over seventeen lines.
+inline constexpr std::array<int, 5> kThousandStops{1, 1, 12, 8, 1};
+// Two chests and nothing else: pays the total bet back, 25.
+inline constexpr std::array<int, 5> kTwoChestStops{1, 4, 3, 5, 7};
+
+}  // namespace quorvel::testing_support

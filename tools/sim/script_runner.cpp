@@ -1,0 +1,306 @@
+#include "tools/sim/script_runner.h"
+
+#include <istream>
+#include <ostream>
+#include <sstream>
+
+#include "players/settings_layout.h"
+#include "screen/quorvel_layout.h"
+#include "tools/sim/state_values.h"
+
+namespace quorvel::sim {
+namespace {
+
+using nlohmann::json;
+using platform::EventKind;
+
+struct Failure {
+    std::string reason;
+};
+
+std::vector<std::string> split(const std::string& line) {
+    std::istringstream in(line);
+    std::vector<std::string> words;
+    for (std::string word; in >> word;)
+        words.push_back(word);
+    return words;
+}
+
+// The text after the first `count` words, blanks inside it kept.
+std::string restAfter(const std::string& line, int count) {
+    std::size_t at = 0;
+    for (int i = 0; i < count; ++i) {
+        at = line.find_first_not_of(" \t", at);
+        at = line.find_first_of(" \t", at);
+        if (at == std::string::npos) return "";
+    }
+    at = line.find_first_not_of(" \t", at);
+    return at == std::string::npos ? "" : line.substr(at);
+}
+
+long long wholeNumber(const std::string& text, const char* what) {
+    if (auto value = players::parseStoredInteger(text)) return *value;
+    throw Failure{std::string(what) + " '" + text + "' is not a whole number"};
+}
+
+double unitValue(const std::string& text) {
+    std::size_t used = 0;
+    double value = -1;
+    try {
+        value = std::stod(text, &used);
+    } catch (const std::exception&) {
+        used = 0;
+    }
+    if (used != text.size() || !(value >= 0 && value < 1))
+        throw Failure{"random value '" + text + "' is not in [0, 1)"};
+    return value;
+}
+
+void expectWords(const std::vector<std::string>& words, std::size_t count) {
+    if (words.size() != count)
+        throw Failure{words[0] + " takes " + std::to_string(count - 1) + " argument(s)"};
+}
+
+std::string pictureText(const platform::Picture& picture) {
+    if (picture.empty()) return "";
+    if (picture.index == 0) return picture.source;
+    return picture.source + "(" + std::to_string(picture.index) + ")";
+}
+
+}  // namespace
+
+ScriptRunner::ScriptRunner(std::uint64_t seed, std::ostream& out)
+    : seed_(seed),
+      out_(out),
+      platform_(std::make_unique<platform::headless::HeadlessPlatform>(seed)),
+      game_(std::make_unique<screen::Quorvel>(platform_->services())) {}
+
+ScriptRunner::~ScriptRunner() = default;
+
+void ScriptRunner::run(std::istream& in) {
+    int number = 0;
+    for (std::string line; std::getline(in, line);)
+        execute(line, ++number);
+}
+
+void ScriptRunner::execute(const std::string& raw, int number) {
+    const std::string line = raw.substr(0, raw.find('#'));
+    const Words words = split(line);
+    if (words.empty()) return;
+    try {
+        command(words, line);
+    } catch (const Failure& failure) {
+        throw ScriptError{number, failure.reason};
+    } catch (const std::out_of_range& missing) {
+        throw ScriptError{number, missing.what()};
+    }
+}
+
+void ScriptRunner::command(const Words& words, const std::string& line) {
+    auto& p = *platform_;
+    const std::string& verb = words[0];
+    if (verb == "store") {
+        if (words.size() < 4) throw Failure{"store takes APP SECTION KEY VALUE"};
+        p.store.write(words[1], words[2], words[3], restAfter(line, 4));
+    } else if (verb == "start") {
+        expectWords(words, 1);
+        start();
+    } else if (verb == "quit") {
+        expectWords(words, 1);
+        game_->window().dispatchWindow(EventKind::Close);
+    } else if (verb == "random") {
+        if (words.size() < 2) throw Failure{"random takes at least one value"};
+        for (std::size_t i = 1; i < words.size(); ++i)
+            p.random.queue(unitValue(words[i]));
+    } else if (verb == "stops") {
+        queueStops(words);
+    } else if (verb == "answer") {
+        expectWords(words, 2);
+        if (words[1] == "yes")
+            p.messages.answerNext(platform::Answer::Yes);
+        else if (words[1] == "no")
+            p.messages.answerNext(platform::Answer::No);
+        else if (words[1] != "ok")
+            throw Failure{"answer takes ok, yes or no"};
+    } else if (verb == "run") {
+        expectWords(words, 2);
+        const long long ms = wholeNumber(words[1], "run");
+        if (ms < 0) throw Failure{"run takes a time of 0 ms or more"};
+        p.runFor(ms);
+    } else if (verb == "down" || verb == "up" || verb == "click" || verb == "move" ||
+               verb == "movewindow" || verb == "key" || verb == "close") {
+        input(words);
+    } else if (verb == "element" || verb == "value" || verb == "sounds" || verb == "stored" ||
+               verb == "timers" || verb == "boxes" || verb == "time") {
+        query(words);
+    } else {
+        throw Failure{"unknown command '" + verb + "'"};
+    }
+}
+
+void ScriptRunner::start() {
+    if (game_->ended()) {
+        // A fresh start-up, as a new process would find the store.
+        auto next = std::make_unique<platform::headless::HeadlessPlatform>(seed_ + ++restarts_);
+        next->store = platform_->store;
+        game_.reset();
+        platform_ = std::move(next);
+        game_ = std::make_unique<screen::Quorvel>(platform_->services());
+        soundsSeen_ = boxesSeen_ = 0;
+    }
+    game_->Form_Load();
+}
+
+void ScriptRunner::queueStops(const Words& words) {
+    if (words.size() != 6 && words.size() != 7) throw Failure{"stops takes S1 S2 S3 S4 S5 [R3]"};
+    int stops[5];
+    for (int reel = 0; reel < 5; ++reel) {
+        stops[reel] = static_cast<int>(wholeNumber(words[reel + 1], "stop"));
+        if (stops[reel] < 1 || stops[reel] > 22) throw Failure{"a stop is 1 to 22"};
+    }
+    const int reel3 = words.size() == 7 ? static_cast<int>(wholeNumber(words[6], "R3")) : 1;
+    if (reel3 != 1 && reel3 != 2) throw Failure{"R3 is 1 or 2"};
+    auto& random = platform_->random;
+    random.queueDraw(stops[0], 22);
+    random.queueDraw(stops[1], 22);
+    random.queueDraw(reel3, 2);
+    random.queueDraw(stops[2], 22);
+    random.queueDraw(stops[3], 22);
+    random.queueDraw(stops[4], 22);
+}
+
+platform::Window& ScriptRunner::windowFor(const std::string& qualified, std::string& elementName) {
+    const auto dot = qualified.find('.');
+    if (dot == std::string::npos) {
+        elementName = qualified;
+        return game_->window();
+    }
+    const std::string windowName = qualified.substr(0, dot);
+    elementName = qualified.substr(dot + 1);
+    for (platform::Window* window : platform_->windows.openWindows())
+        if (window->name() == windowName) return *window;
+    throw Failure{"no open window '" + windowName + "'"};
+}
+
+platform::Element& ScriptRunner::elementFor(const std::string& reference) {
+    std::string name;
+    platform::Window& window = windowFor(reference, name);
+    int index = 0;
+    if (const auto open = name.find('('); open != std::string::npos) {
+        if (name.back() != ')') throw Failure{"'" + reference + "' is not NAME or NAME(I)"};
+        index =
+            static_cast<int>(wholeNumber(name.substr(open + 1, name.size() - open - 2), "index"));
+        name = name.substr(0, open);
+    }
+    if (platform::Element* element = window.find(name, index)) return *element;
+    throw Failure{"no element '" + reference + "'"};
+}
+
+void ScriptRunner::input(const Words& words) {
+    const std::string& verb = words[0];
+    platform::Window& main = game_->window();
+    if (verb == "movewindow" || verb == "close") {
+        expectWords(words, 1);
+        main.dispatchWindow(verb == "close" ? EventKind::Close : EventKind::MouseMove);
+        return;
+    }
+    expectWords(words, 2);
+    if (verb == "key") {
+        const long long code = wholeNumber(words[1], "key");
+        if (code < 1 || code > 0x10FFFF) throw Failure{"a key is a character code"};
+        // A key goes to the window in front, as the keyboard focus would.
+        platform::Window* front = platform_->windows.front();
+        (front ? *front : main).keyPress(static_cast<int>(code));
+        return;
+    }
+    platform::Element& element = elementFor(words[1]);
+    const EventKind kind = verb == "down"   ? EventKind::MouseDown
+                           : verb == "up"   ? EventKind::MouseUp
+                           : verb == "move" ? EventKind::MouseMove
+                                            : EventKind::Click;
+    element.window().dispatch(element, kind);
+}
+
+json ScriptRunner::elementJson(const std::string& reference) {
+    if (reference.find('.') == std::string::npos && reference.find('(') == std::string::npos &&
+        !game_->window().find(reference)) {
+        for (platform::Window* window : platform_->windows.openWindows())
+            if (window->name() == reference)
+                return json{{"name", reference},
+                            {"caption", window->caption()},
+                            {"visible", window->visible()},
+                            {"enabled", window->enabled()}};
+    }
+    const platform::Element& e = elementFor(reference);
+    return json{{"name", reference},
+                {"visible", e.shown()},
+                {"enabled", e.enabled()},
+                {"caption", e.caption()},
+                {"picture", pictureText(e.picture())},
+                {"left", e.left()},
+                {"top", e.top()}};
+}
+
+json ScriptRunner::soundsJson() {
+    json calls = json::array();
+    const auto& all = platform_->sound.calls();
+    for (; soundsSeen_ < all.size(); ++soundsSeen_) {
+        const auto& call = all[soundsSeen_];
+        using Kind = platform::headless::RecordingSound::Kind;
+        if (call.kind == Kind::Stop)
+            calls.push_back(json{{"stop", true}});
+        else
+            calls.push_back(json{{"play", call.name}, {"looped", call.kind == Kind::Loop}});
+    }
+    return json{{"sounds", calls}};
+}
+
+void ScriptRunner::query(const Words& words) {
+    auto& p = *platform_;
+    const std::string& verb = words[0];
+    if (verb == "element") {
+        expectWords(words, 2);
+        print(elementJson(words[1]));
+    } else if (verb == "value") {
+        expectWords(words, 2);
+        auto value = stateValue(game_->state(), words[1]);
+        if (!value) throw Failure{"no game value '" + words[1] + "'"};
+        print(json{{"name", words[1]}, {"value", *value}});
+    } else if (verb == "sounds") {
+        expectWords(words, 1);
+        print(soundsJson());
+    } else if (verb == "stored") {
+        expectWords(words, 4);
+        const auto& entries = p.store.entries();
+        auto it = entries.find({words[1], words[2], words[3]});
+        print(json{{"value", it == entries.end() ? json(nullptr) : json(it->second)}});
+    } else if (verb == "timers") {
+        expectWords(words, 1);
+        json names = json::array();
+        for (const platform::TimerSpec& timer : screen::mainScreenTimers())
+            if (p.clock.enabled(timer.name)) names.push_back(timer.name);
+        print(json{{"timers", names}});
+    } else if (verb == "boxes") {
+        expectWords(words, 1);
+        json boxes = json::array();
+        const auto& shown = p.messages.shown();
+        for (; boxesSeen_ < shown.size(); ++boxesSeen_) {
+            const auto& box = shown[boxesSeen_];
+            const bool info = box.icon == platform::MessageIcon::Information;
+            boxes.push_back(json{{"text", box.text},
+                                 {"title", box.title},
+                                 {"icon", info ? "information" : "critical"},
+                                 {"buttons", box.question ? "yesno" : "ok"}});
+        }
+        print(json{{"boxes", boxes}});
+    } else {
+        expectWords(words, 1);
+        print(json{{"ms", p.clock.now()}});
+    }
+}
+
+void ScriptRunner::print(const json& value) {
+    out_ << value.dump() << '\n';
+}
+
+}  // namespace quorvel::sim

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "platform/headless/headless_platform.h"
+#include "screen/quorvel.h"
+
+namespace quorvel::sim {
+
+// A line of a script that cannot be run; the runner stops there.
+struct ScriptError {
+    int line;
+    std::string reason;
+};
+
+// Plays a script against the real main screen on the headless platform: one command a
+// line, each query answered with one JSON object on its own line.
+class ScriptRunner {
+public:
+    ScriptRunner(std::uint64_t seed, std::ostream& out);
+    ~ScriptRunner();
+    void run(std::istream& in);
+    // One line; throws ScriptError with the given line number.
+    void execute(const std::string& line, int number);
+
+private:
+    using Words = std::vector<std::string>;
+    void command(const Words& words, const std::string& line);
+    void input(const Words& words);
+    void query(const Words& words);
+    void queueStops(const Words& words);
+    void start();
+    platform::Window& windowFor(const std::string& qualified, std::string& elementName);
+    platform::Element& elementFor(const std::string& reference);
+    nlohmann::json elementJson(const std::string& reference);
+    nlohmann::json soundsJson();
+    void print(const nlohmann::json& value);
+
+    std::uint64_t seed_;
+    std::ostream& out_;
+    std::unique_ptr<platform::headless::HeadlessPlatform> platform_;
+    std::unique_ptr<screen::Quorvel> game_;
+    std::size_t soundsSeen_ = 0;
+    std::size_t boxesSeen_ = 0;
+    int restarts_ = 0;
+};
+
+}  // namespace quorvel::sim
