@@ -1,5 +1,7 @@
 #include "platform/qt/qt_platform.h"
 
+#include "platform/qt/asset_fonts.h"
+
 #include <sys/prctl.h>
 
 #include <QCoreApplication>
@@ -29,6 +31,7 @@ QtPlatform::QtPlatform(std::string assetDirectory, std::string organisation)
     : pictures(assetDirectory, placeholders),
       resources(std::move(assetDirectory)),
       store(std::move(organisation)) {
+    loadAssetFonts(resources.folder());
     store.setReporter([this](const std::string& sentence) {
         messages.show("Slots_Quorvel", sentence, MessageIcon::Critical);
     });

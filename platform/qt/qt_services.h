@@ -48,6 +48,7 @@ class QtResources : public Resources {
 public:
     explicit QtResources(std::string assetDirectory);
     std::vector<std::uint8_t> load(const std::string& name, const std::string& type) override;
+    const std::string& folder() const { return assetDirectory_; }
 
 private:
     std::string assetDirectory_;

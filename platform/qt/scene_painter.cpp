@@ -24,6 +24,13 @@ QRect deviceAligned(const QRectF& r, qreal dpr) {
                  QPoint(snap(r.right()) - 1, snap(r.bottom()) - 1));
 }
 
+// Greyed when it or a container is disabled; a disabled window keeps its looks.
+bool enabledInside(const Element& element) {
+    for (const Element* e = &element; e; e = e->parent())
+        if (!e->enabled()) return false;
+    return true;
+}
+
 }  // namespace
 
 QFont fontOf(const Font& font) {
@@ -167,7 +174,7 @@ void ScenePainter::paintCaption(QPainter& painter, const Element& element, const
                                 int flags) {
     if (element.caption().empty()) return;
     painter.setFont(fontOf(element.font()));
-    painter.setPen(element.active() ? colourOf(element.foreColour()) : QColor(128, 128, 128));
+    painter.setPen(enabledInside(element) ? colourOf(element.foreColour()) : QColor(128, 128, 128));
     painter.drawText(rect, flags, q(element.caption()));
 }
 

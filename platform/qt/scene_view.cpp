@@ -49,10 +49,10 @@ SceneView::SceneView(Window& window, PictureSource& pictures)
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     resize(sceneSize());
-    createTextBoxes();
     indexElements();
 }
 
+// Also picks up elements a window gains after it was opened.
 void SceneView::indexElements() {
     rects_.clear();
     order_.clear();
@@ -60,6 +60,7 @@ void SceneView::indexElements() {
         order_[element.get()] = rects_.size();
         rects_.push_back(clippedSceneRect(*element));
     }
+    createTextBoxes();
 }
 
 QRect& SceneView::rectOf(const Element& element) {
@@ -96,7 +97,7 @@ QPoint SceneView::scenePoint(QPointF widgetPoint) const {
 void SceneView::createTextBoxes() {
     for (const auto& owned : window_.elements()) {
         Element& element = *owned;
-        if (element.kind() != ElementKind::TextBox) continue;
+        if (element.kind() != ElementKind::TextBox || textBoxes_.count(&element)) continue;
         auto* edit = new QLineEdit(this);
         edit->installEventFilter(new KeyFilter(element, edit));
         QObject::connect(edit, &QLineEdit::textEdited, [&element](const QString& text) {
@@ -159,6 +160,7 @@ void SceneView::paintPending() {
 }
 
 void SceneView::paintEvent(QPaintEvent* event) {
+    if (rects_.size() != window_.elements().size()) indexElements();
     QPainter painter(this);
     const SceneTransform t = transform();
     for (const QRect& area : event->region())

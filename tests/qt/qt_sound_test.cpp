@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QThread>
 #include <cstdlib>
 
+#include "platform/qt/qt_services.h"
 #include "platform/qt/sdl_sound.h"
 #include "qt_test_support.h"
 
@@ -72,4 +76,17 @@ TEST(SdlSound, NoAudioDeviceMeansSilence) {
         channel.stop();
     }
     setenv("SDL_AUDIODRIVER", saved.c_str(), 1);
+}
+
+TEST(QtResources, RecordingsComeFromTheAssetFolderByResourceName) {
+    QTemporaryDir folder;
+    QDir(folder.path()).mkpath("sounds");
+    const std::vector<std::uint8_t> bytes = wave(300);
+    QFile file(folder.path() + "/sounds/RESOURCE_ID_104.wav");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+    file.close();
+    QtResources resources(folder.path().toStdString());
+    EXPECT_EQ(resources.load("RESOURCE_ID_104", "WAVE"), bytes);
+    EXPECT_TRUE(resources.load("RESOURCE_ID_105", "WAVE").empty());
 }
