@@ -69,3 +69,17 @@ TEST_F(SettingsFolder, AStoreThatCannotBeSavedIsReportedOnceAndPlayGoesOn) {
     EXPECT_EQ(reports.size(), 1u) << "reported once per run";
     EXPECT_EQ(store.read("quorvel", "player1", "bank"), "4000") << "the game keeps its values";
 }
+
+TEST_F(SettingsFolder, AStoreThatCannotBeReadIsReportedAndReadsEmpty) {
+    // Something that is no file where the settings should be.
+    ASSERT_TRUE(QDir(folder.path()).mkpath("Quorvel/quorvel.ini"));
+    useFolder(folder.path());
+    QtSettingsStore store;
+    std::vector<std::string> reports;
+    store.setReporter([&](const std::string& sentence) { reports.push_back(sentence); });
+    EXPECT_EQ(store.read("quorvel", "player1", "bank"), "");
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_NE(reports[0].find("could not be read"), std::string::npos) << reports[0];
+    EXPECT_EQ(store.read("quorvel", "player1", "soundonoff"), "");
+    EXPECT_EQ(reports.size(), 1u);
+}
