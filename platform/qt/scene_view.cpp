@@ -49,6 +49,7 @@ SceneView::SceneView(Window& window, PictureSource& pictures)
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     resize(sceneSize());
+    setMinimumSize(sceneSize() / 4);
     indexElements();
 }
 

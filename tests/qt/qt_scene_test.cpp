@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QHelpEvent>
 #include <QPaintEvent>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 #include "platform/qt/qt_platform.h"
 #include "qt_test_support.h"
@@ -169,6 +171,19 @@ TEST_F(MainScreenOnQt, HiddenDisabledAndLineElementsTakeNoInput) {
     window().setEnabled(true);
     QTest::mouseClick(view, Qt::LeftButton, {}, centreOf("btnoptions"));
     EXPECT_EQ(options, 1);
+}
+
+TEST_F(MainScreenOnQt, TooltipsComeFromTheElementUnderTheMouse) {
+    view->resize(1200, 900);
+    auto tooltipAt = [&](const char* name) {
+        const QPoint at = centreOf(name);
+        QHelpEvent help(QEvent::ToolTip, at, view->mapToGlobal(at));
+        QApplication::sendEvent(view, &help);
+        return QToolTip::text().toStdString();
+    };
+    EXPECT_EQ(tooltipAt("btnspin"), "") << "the spin button has none of its own";
+    EXPECT_EQ(tooltipAt("btnbet"), "CLICK to choose how many coins to bet per LINE");
+    EXPECT_EQ(tooltipAt("payline"), "CLICK to select LINES 1 to 25");
 }
 
 TEST_F(MainScreenOnQt, AMessageBoxDuringAPressTakesItsRelease) {
