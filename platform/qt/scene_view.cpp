@@ -204,8 +204,10 @@ void SceneView::mouseReleaseEvent(QMouseEvent* event) {
         window_.dispatch(*pressed, EventKind::Click, mouseEvent(*event, pressed));
 }
 
+// While a button is held the pressed element follows the mouse, wherever it goes.
 void SceneView::mouseMoveEvent(QMouseEvent* event) {
-    Element* over = elementAt(window_, scenePoint(event->position()));
+    Element* holder = event->buttons() != Qt::NoButton ? window_.captured() : nullptr;
+    Element* over = holder ? holder : elementAt(window_, scenePoint(event->position()));
     if (over)
         window_.dispatch(*over, EventKind::MouseMove, mouseEvent(*event, over));
     else

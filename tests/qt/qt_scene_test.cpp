@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QHelpEvent>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QTest>
 #include <QTimer>
@@ -139,11 +140,17 @@ TEST_F(MainScreenOnQt, AClickLandsOnTheSameElementAtAnyWindowSize) {
     QTest::mouseClick(view, Qt::LeftButton, {}, centreOf("btnspin"));
     EXPECT_EQ(log, click);
 
-    // Released somewhere else: the release still belongs to the button, the click does not.
+    // Released somewhere else: the release still belongs to the button, the click does not,
+    // and so do the moves on the way.
     log.clear();
+    window().on("btnspin", EventKind::MouseMove, [&](Event&) { log.push_back("move"); });
     QTest::mousePress(view, Qt::LeftButton, {}, centreOf("btnspin"));
+    el("btnspin").show();  // a hidden element takes no moves
+    QMouseEvent drag(QEvent::MouseMove, centreOf("btnbet"), view->mapToGlobal(centreOf("btnbet")),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view, &drag);
     QTest::mouseRelease(view, Qt::LeftButton, {}, centreOf("btnbet"));
-    EXPECT_EQ(log, (std::vector<std::string>{"down", "up"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"down", "move", "up"}));
     EXPECT_TRUE(el("btnspin").visible());
 }
 
