@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/strips.h"
+#include "game_fixture.h"
 #include "main_screen_fixture.h"
 
 using namespace quorvel;
@@ -9,15 +10,8 @@ using engine::Symbol;
 namespace {
 
 struct Draw : testing_support::MainScreenTest {
-    // The draw asks in this order: reels 1, 2, then reel 3's mystery, reel 3, reels 4, 5.
     void queue(std::array<int, 5> stops, int reel3counts = 2) {
-        p.random.queueDraw(stops[0], 22);
-        p.random.queueDraw(stops[1], 22);
-        p.random.queueDraw(reel3counts, 2);
-        p.random.queueDraw(stops[2], 22);
-        p.random.queueDraw(stops[3], 22);
-        p.random.queueDraw(stops[4], 22);
-        p.random.queueDraw(1, 4);  // the payout control lets the result stand
+        testing_support::queueSpinDraws(p.random, stops, reel3counts);
     }
 };
 

@@ -11,6 +11,19 @@
 
 namespace quorvel::testing_support {
 
+// One draw in the game's order: reels 1, 2, reel 3's mystery, reels 3, 4, 5; then the payout
+// control's draw (1 lets any result stand).
+inline void queueSpinDraws(platform::headless::ScriptedRandom& random, std::array<int, 5> stops,
+                           int reel3 = 2, int payout = 1) {
+    random.queueDraw(stops[0], 22);
+    random.queueDraw(stops[1], 22);
+    random.queueDraw(reel3, 2);
+    random.queueDraw(stops[2], 22);
+    random.queueDraw(stops[3], 22);
+    random.queueDraw(stops[4], 22);
+    random.queueDraw(payout, 4);
+}
+
 // A started game on the headless platform: the player's input goes through the driver,
 // draws are queued, time is virtual.
 struct GameTest : ::testing::Test {
@@ -35,15 +48,8 @@ struct GameTest : ::testing::Test {
         start();
     }
 
-    // One draw in the game's order; the payout control's draw comes last (1 lets it stand).
     void queueSpin(std::array<int, 5> stops, int reel3 = 2, int payout = 1) {
-        p.random.queueDraw(stops[0], 22);
-        p.random.queueDraw(stops[1], 22);
-        p.random.queueDraw(reel3, 2);
-        p.random.queueDraw(stops[2], 22);
-        p.random.queueDraw(stops[3], 22);
-        p.random.queueDraw(stops[4], 22);
-        p.random.queueDraw(payout, 4);
+        queueSpinDraws(p.random, stops, reel3, payout);
     }
 
     // Input is delivered at once, as the platform delivers a click between timer ticks.

@@ -15,6 +15,8 @@ std::atomic<SdlSoundChannel*> current{nullptr};
 }  // namespace
 
 SdlSoundChannel::SdlSoundChannel() {
+    // SDL would otherwise swallow SIGINT and SIGTERM, and the game could not be stopped.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
     if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);

@@ -84,3 +84,28 @@ TEST(QtPlatform, TheGameMovesItsWindowOnlyWhenItSaysSo) {
     EXPECT_EQ(view->pos(), QPoint(0, 0));
     platform.windows.close(window);
 }
+
+TEST(QtPlatform, APictureButtonThatHidesOnPressStillGetsItsRelease) {
+    QtPlatform platform("/nonexistent", "QuorvelPlatformTest");
+    Window window("w", 3000, 3000);
+    Element& button = window.add("button", 0, ElementKind::PictureBox);
+    button.move(150, 150);
+    button.resize(600, 600);
+    std::vector<std::string> log;
+    window.on("button", EventKind::MouseDown, [&](Event&) {
+        log.push_back("down");
+        button.hide();  // the pressed look
+    });
+    window.on("button", EventKind::MouseUp, [&](Event&) {
+        log.push_back("up");
+        button.show();
+    });
+    platform.windows.open(window);
+    SceneView* view = platform.windows.binding(window)->view();
+    QTest::mousePress(view, Qt::LeftButton, {}, view->widgetRect(button).center());
+    EXPECT_FALSE(button.visible());
+    QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(150, 150));
+    EXPECT_EQ(log, (std::vector<std::string>{"down", "up"}));
+    EXPECT_TRUE(button.visible());
+    platform.windows.close(window);
+}
