@@ -206,18 +206,16 @@ void ScenePainter::paintOption(QPainter& painter, const Element& element, const 
     paintCaption(painter, element, rect.adjusted(side + 3, 0, 0, 0), Qt::AlignVCenter);
 }
 
+// The caption sits in the frame's top edge, the border line running through its middle.
 void ScenePainter::paintFrame(QPainter& painter, const Element& element, const QRect& rect) {
     painter.setFont(fontOf(element.font()));
-    const int half = painter.fontMetrics().height() / 2;
+    const QFontMetrics metrics = painter.fontMetrics();
     painter.setPen(QPen(Qt::gray, 0));
-    painter.drawRect(QRectF(rect).adjusted(0.5, half + 0.5, -0.5, -0.5));
+    painter.drawRect(QRectF(rect).adjusted(0.5, metrics.height() / 2.0, -0.5, -0.5));
     if (element.caption().empty()) return;
-    const QRect title =
-        painter.fontMetrics()
-            .boundingRect(q(element.caption()))
-            .translated(rect.left() + 8, rect.top() - painter.fontMetrics().ascent() +
-                                             painter.fontMetrics().height() - 1)
-            .adjusted(-2, 0, 2, 0);
+    const QString caption = q(element.caption());
+    const QRect title(rect.left() + 6, rect.top(), metrics.horizontalAdvance(caption) + 4,
+                      metrics.height());
     painter.fillRect(title, element.hasBackColour() ? colourOf(element.backColour()) : kFormFace);
     paintCaption(painter, element, title, Qt::AlignCenter);
 }
