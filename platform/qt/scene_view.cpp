@@ -220,8 +220,13 @@ void SceneView::keyPressEvent(QKeyEvent* event) {
     window_.keyPress(text.at(0).unicode());
 }
 
+void SceneView::closeForGame() {
+    closedForGame_ = true;
+    close();
+}
+
 void SceneView::closeEvent(QCloseEvent* event) {
-    window_.dispatchWindow(EventKind::Close);
+    if (!closedForGame_) window_.dispatchWindow(EventKind::Close);
     event->accept();
 }
 

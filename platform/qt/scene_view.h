@@ -32,6 +32,9 @@ public:
     QRect widgetRect(const Element& element) const;
     QLineEdit* textBox(const Element& element) const;
     QSize sceneSize() const;
+    // Closed because the game closed the window: the game is not asked again, and closing the
+    // last window ends the program as the close box would.
+    void closeForGame();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -63,6 +66,7 @@ private:
     QRegion dirty_;
     Element* pressed_ = nullptr;
     bool pressTaken_ = false;
+    bool closedForGame_ = false;
 };
 
 }  // namespace quorvel::platform::qt

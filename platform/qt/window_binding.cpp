@@ -13,7 +13,7 @@ WindowBinding::WindowBinding(Window& window, PictureSource& pictures)
 
 WindowBinding::~WindowBinding() {
     window_.setObserver(nullptr);
-    view_->hide();
+    view_->closeForGame();
     // The close box may be what brought us here: let Qt finish with the widget first.
     view_.release()->deleteLater();
 }

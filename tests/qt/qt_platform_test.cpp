@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include "platform/qt/qt_platform.h"
 #include "qt_test_support.h"
@@ -108,4 +112,22 @@ TEST(QtPlatform, APictureButtonThatHidesOnPressStillGetsItsRelease) {
     EXPECT_EQ(log, (std::vector<std::string>{"down", "up"}));
     EXPECT_TRUE(button.visible());
     platform.windows.close(window);
+}
+
+TEST(QtPlatform, ClosingTheLastWindowFromTheGameEndsTheProgramOnce) {
+    QtPlatform platform("/nonexistent", "QuorvelPlatformTest");
+    Window main("main", 1500, 1500), about("about", 750, 750);
+    int closeRequests = 0;
+    main.on("", EventKind::Close, [&](Event&) { ++closeRequests; });
+    QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
+    platform.windows.open(main);
+    platform.windows.open(about);
+    platform.windows.close(about);
+    EXPECT_EQ(lastClosed.count(), 0) << "the main screen is still open";
+    // Only a running application ends on its last window: run it, and close from inside.
+    QTimer::singleShot(10, [&] { platform.windows.close(main); });
+    QTimer::singleShot(3000, [] { QCoreApplication::exit(7); });  // a guard, should it hang
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(lastClosed.count(), 1);
+    EXPECT_EQ(closeRequests, 0) << "the game closed it: no close request goes back to it";
 }
