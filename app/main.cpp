@@ -1,14 +1,19 @@
 // The game: the main screen on the real platform.
 #include <QApplication>
+#include <QIcon>
 
+#include "app/icon_art.h"
 #include "engine/strips.h"
 #include "platform/qt/qt_platform.h"
 #include "screen/quorvel.h"
 
 namespace {
 
+using quorvel::platform::qt::AssetPictures;
+using quorvel::platform::qt::PlaceholderPictures;
+
 // Until the artwork exists, the reel strips show the names of their symbols.
-void labelReelStrips(quorvel::platform::qt::PlaceholderPictures& pictures) {
+void labelReelStrips(PlaceholderPictures& pictures) {
     for (int reel = 1; reel <= 5; ++reel) {
         std::vector<std::string> labels;
         for (int picture = 1; picture <= quorvel::engine::kStripPictures; ++picture)
@@ -18,13 +23,25 @@ void labelReelStrips(quorvel::platform::qt::PlaceholderPictures& pictures) {
     }
 }
 
+QIcon programIcon(AssetPictures& pictures) {
+    const quorvel::platform::Picture picture{"icon", 0};
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addPixmap(pictures.has(picture) ? pictures.picture(picture, QSize(size, size))
+                                             : QPixmap::fromImage(quorvel::app::drawIcon(size)));
+    return icon;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     application.setApplicationName("Quorvel");
-    quorvel::platform::qt::QtPlatform platform(QUORVEL_ASSET_DIR);
-    labelReelStrips(platform.pictures);
+    application.setDesktopFileName("org.quorvel.Quorvel");
+    quorvel::platform::qt::QtPlatform platform(
+        quorvel::platform::qt::findAssetFolder(QUORVEL_ASSET_DIR));
+    labelReelStrips(platform.placeholders);
+    platform.windows.setIcon(programIcon(platform.pictures));
     quorvel::screen::Quorvel quorvel(platform.services());
     quorvel.Form_Load();
     return application.exec();

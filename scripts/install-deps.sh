@@ -8,6 +8,7 @@ packages=(
     libcli11-dev nlohmann-json3-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     fonts-comic-neue fonts-liberation2 sox
+    dpkg-dev appstream
 )
 # The artwork's icon shapes come from npm; a Node install from elsewhere brings its own npm.
 command -v npm >/dev/null || packages+=(nodejs npm)

@@ -3,8 +3,10 @@
 #include <string>
 
 #include "platform/event_loop.h"
+#include "platform/qt/asset_pictures.h"
 #include "platform/qt/pictures.h"
 #include "platform/qt/qt_services.h"
+#include "platform/qt/qt_settings_store.h"
 #include "platform/qt/qt_timers.h"
 #include "platform/qt/sdl_sound.h"
 #include "platform/qt/window_binding.h"
@@ -16,7 +18,7 @@ namespace quorvel::platform::qt {
 // Pending events run through Qt; a sleep first puts every changed element on screen.
 class QtEventLoop : public EventLoop {
 public:
-    explicit QtEventLoop(QtWindowHost& host) : host_(host) {}
+    explicit QtEventLoop(QtWindowHost& host);
     void pump() override;
     void sleep(int ms) override;
 
@@ -27,18 +29,19 @@ private:
 // The whole real platform. Needs a QApplication to exist first.
 class QtPlatform {
 public:
-    explicit QtPlatform(std::string assetDirectory);
+    explicit QtPlatform(std::string assetDirectory, std::string organisation = "Quorvel");
     Services services();
 
-    PlaceholderPictures pictures;
+    PlaceholderPictures placeholders;
+    AssetPictures pictures;
     QtWindowHost windows{pictures};
     QtTimers timers;
     QtEventLoop events{windows};
     SdlSoundChannel sound;
     QtResources resources;
     QtSettingsStore store;
-    QtMessageBoxes messages;
-    QtDisplay display;
+    QtMessageBoxes messages{windows};
+    QtDisplay display{windows};
     QtLinks links;
     SystemRandom random;
 };

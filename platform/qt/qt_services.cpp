@@ -8,6 +8,8 @@
 #include <QScreen>
 #include <QUrl>
 
+#include "platform/qt/window_binding.h"
+
 namespace quorvel::platform::qt {
 namespace {
 
@@ -21,37 +23,17 @@ QMessageBox::Icon iconFor(MessageIcon icon) {
 
 }  // namespace
 
-QtSettingsStore::QtSettingsStore(std::string organisation)
-    : organisation_(std::move(organisation)) {}
-
-QSettings& QtSettingsStore::settings(const std::string& application) const {
-    auto& file = files_[application];
-    if (!file)
-        file = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                           q(organisation_), q(application));
-    return *file;
-}
-
-std::string QtSettingsStore::read(const std::string& application, const std::string& section,
-                                  const std::string& key) const {
-    return settings(application).value(q(section + "/" + key)).toString().toStdString();
-}
-
-void QtSettingsStore::write(const std::string& application, const std::string& section,
-                            const std::string& key, const std::string& value) {
-    QSettings& file = settings(application);
-    file.setValue(q(section + "/" + key), q(value));
-    file.sync();
-}
-
 void QtMessageBoxes::show(const std::string& title, const std::string& text, MessageIcon icon) {
-    QMessageBox box(iconFor(icon), q(title), q(text), QMessageBox::Ok);
+    host_.releaseCaptures();
+    QMessageBox box(iconFor(icon), q(title), q(text), QMessageBox::Ok, host_.mainView());
     box.exec();
 }
 
 Answer QtMessageBoxes::askYesNo(const std::string& title, const std::string& text, MessageIcon icon,
                                 Answer defaultAnswer) {
-    QMessageBox box(iconFor(icon), q(title), q(text), QMessageBox::Yes | QMessageBox::No);
+    host_.releaseCaptures();
+    QMessageBox box(iconFor(icon), q(title), q(text), QMessageBox::Yes | QMessageBox::No,
+                    host_.mainView());
     box.setDefaultButton(defaultAnswer == Answer::Yes ? QMessageBox::Yes : QMessageBox::No);
     return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
@@ -59,7 +41,8 @@ Answer QtMessageBoxes::askYesNo(const std::string& title, const std::string& tex
 ScreenSize QtDisplay::screenSize() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return {};
-    return {screen->size().width(), screen->size().height()};
+    const QSize size = screen->size() * screen->devicePixelRatio();
+    return {size.width(), size.height()};
 }
 
 std::optional<DisplayModeRecord> QtDisplay::mode(int index) const {
@@ -72,9 +55,13 @@ std::optional<DisplayModeRecord> QtDisplay::mode(int index) const {
 }
 
 int QtDisplay::change(const DisplayModeRecord& record) {
-    const ScreenSize size = screenSize();
-    const bool restore = record.width == 0 && record.height == 0;
-    return restore || (record.width == size.width && record.height == size.height) ? 0 : 1;
+    if (record.width == 0 && record.height == 0) {
+        host_.setFullScreen(false);
+        return 0;
+    }
+    if (record.width != 800 || record.height != 600) return 1;
+    host_.setFullScreen(true);
+    return 0;
 }
 
 int QtLinks::connectionState() const {

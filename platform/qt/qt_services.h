@@ -1,47 +1,40 @@
 #pragma once
 
-#include <QSettings>
-#include <map>
-#include <memory>
 #include <string>
 
 #include "platform/display.h"
 #include "platform/links.h"
 #include "platform/message_boxes.h"
-#include "platform/settings_store.h"
 #include "platform/sound.h"
 
 namespace quorvel::platform::qt {
 
-// One INI file per application name in the user's configuration folder.
-class QtSettingsStore : public SettingsStore {
-public:
-    explicit QtSettingsStore(std::string organisation = "Quorvel");
-    std::string read(const std::string& application, const std::string& section,
-                     const std::string& key) const override;
-    void write(const std::string& application, const std::string& section, const std::string& key,
-               const std::string& value) override;
+class QtWindowHost;
 
-private:
-    QSettings& settings(const std::string& application) const;
-    std::string organisation_;
-    mutable std::map<std::string, std::unique_ptr<QSettings>> files_;
-};
-
+// Modal boxes over the main screen. A box takes the mouse, so a press in progress loses its
+// release.
 class QtMessageBoxes : public MessageBoxes {
 public:
+    explicit QtMessageBoxes(QtWindowHost& host) : host_(host) {}
     void show(const std::string& title, const std::string& text, MessageIcon icon) override;
     Answer askYesNo(const std::string& title, const std::string& text, MessageIcon icon,
                     Answer defaultAnswer) override;
+
+private:
+    QtWindowHost& host_;
 };
 
-// The desktop keeps its resolution; only the current mode is listed and asking for it is
-// the one change that succeeds.
+// The desktop keeps its resolution: the 800 x 600 mode shows the game over the whole screen,
+// scaled, and the return to the desktop's mode shows it in its window again.
 class QtDisplay : public Display {
 public:
+    explicit QtDisplay(QtWindowHost& host) : host_(host) {}
     ScreenSize screenSize() const override;
     std::optional<DisplayModeRecord> mode(int index) const override;
     int change(const DisplayModeRecord& record) override;
+
+private:
+    QtWindowHost& host_;
 };
 
 class QtLinks : public Links {
@@ -50,11 +43,12 @@ public:
     int open(const std::string& link) override;
 };
 
-// Sounds and pictures from the Qt resources compiled into the program, else the asset folder.
+// Sounds from the Qt resources compiled into the program, else the asset folder.
 class QtResources : public Resources {
 public:
     explicit QtResources(std::string assetDirectory);
     std::vector<std::uint8_t> load(const std::string& name, const std::string& type) override;
+    const std::string& folder() const { return assetDirectory_; }
 
 private:
     std::string assetDirectory_;

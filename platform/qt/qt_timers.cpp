@@ -3,6 +3,14 @@
 #include <stdexcept>
 
 namespace quorvel::platform::qt {
+namespace {
+
+// The game's short periods pace its animations; a coarse timer would drift them visibly.
+Qt::TimerType typeFor(int intervalMs) {
+    return intervalMs <= 100 ? Qt::PreciseTimer : Qt::CoarseTimer;
+}
+
+}  // namespace
 
 QtTimers::Entry& QtTimers::get(std::string_view name) const {
     auto it = timers_.find(name);
@@ -14,6 +22,7 @@ void QtTimers::add(const std::string& name, int intervalMs, std::function<void()
     auto entry = std::make_unique<Entry>();
     entry->timer = std::make_unique<QTimer>();
     entry->timer->setInterval(intervalMs);
+    entry->timer->setTimerType(typeFor(intervalMs));
     entry->handler = std::move(handler);
     Entry* raw = entry.get();
     QObject::connect(raw->timer.get(), &QTimer::timeout, [raw] {
@@ -35,6 +44,7 @@ void QtTimers::setEnabled(std::string_view name, bool enabled) {
 
 void QtTimers::setInterval(std::string_view name, int intervalMs) {
     Entry& entry = get(name);
+    entry.timer->setTimerType(typeFor(intervalMs));
     if (entry.timer->isActive())
         entry.timer->start(intervalMs);
     else

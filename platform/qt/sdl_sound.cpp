@@ -3,7 +3,16 @@
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_mixer.h>
 
+#include <QMetaObject>
+#include <atomic>
+
 namespace quorvel::platform::qt {
+namespace {
+
+// The mixer's callback takes no context; there is one channel object per run.
+std::atomic<SdlSoundChannel*> current{nullptr};
+
+}  // namespace
 
 SdlSoundChannel::SdlSoundChannel() {
     // SDL would otherwise swallow SIGINT and SIGTERM, and the game could not be stopped.
@@ -14,16 +23,32 @@ SdlSoundChannel::SdlSoundChannel() {
         return;
     }
     Mix_AllocateChannels(1);
+    current = this;
+    Mix_ChannelFinished(&SdlSoundChannel::channelFinished);
     ready_ = true;
 }
 
 SdlSoundChannel::~SdlSoundChannel() {
     if (!ready_) return;
+    Mix_ChannelFinished(nullptr);
+    current = nullptr;
     Mix_HaltChannel(-1);
     for (auto& [key, chunk] : chunks_)
         if (chunk) Mix_FreeChunk(chunk);
     Mix_CloseAudio();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+// Called on the mixer's thread (or inside a halt): only queues, never runs game code here.
+void SdlSoundChannel::channelFinished(int) {
+    SdlSoundChannel* channel = current.load();
+    if (!channel) return;
+    QMetaObject::invokeMethod(
+        &channel->receiver_,
+        [channel] {
+            if (channel->finished_) channel->finished_();
+        },
+        Qt::QueuedConnection);
 }
 
 Mix_Chunk* SdlSoundChannel::chunkFor(const SoundBuffer& sound) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QObject>
+#include <functional>
 #include <map>
 #include <utility>
 
@@ -9,7 +11,9 @@ struct Mix_Chunk;
 
 namespace quorvel::platform::qt {
 
-// One SDL2_mixer channel; WAVE buffers are decoded once, on first play.
+// One SDL2_mixer channel; WAVE buffers are decoded once, on first play. Without an audio
+// device the channel stays silent. What the mixer reports on its own thread is passed to the
+// user-interface thread through the Qt event queue.
 class SdlSoundChannel : public SoundChannel {
 public:
     SdlSoundChannel();
@@ -23,13 +27,18 @@ public:
     bool ready() const { return ready_; }
     // Whether the channel is sounding right now.
     bool playing() const;
+    // Runs on the user-interface thread after a sound ends, however it ended.
+    void setFinishedHandler(std::function<void()> handler) { finished_ = std::move(handler); }
 
 private:
+    static void channelFinished(int channel);
     void start(const SoundBuffer& sound, int loops);
     Mix_Chunk* chunkFor(const SoundBuffer& sound);
 
     bool ready_ = false;
     std::map<std::pair<const void*, std::size_t>, Mix_Chunk*> chunks_;
+    std::function<void()> finished_;
+    QObject receiver_;
 };
 
 }  // namespace quorvel::platform::qt

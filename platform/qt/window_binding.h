@@ -1,24 +1,18 @@
 #pragma once
 
+#include <QIcon>
 #include <QPoint>
-#include <QWidget>
 #include <map>
 #include <memory>
-#include <vector>
 
 #include "platform/qt/pictures.h"
+#include "platform/qt/scene_view.h"
 #include "platform/window.h"
 #include "platform/window_host.h"
 
 namespace quorvel::platform::qt {
 
-inline int pixels(int twips) {
-    return (twips + 7) / 15;
-}
-
-class FormWidget;
-
-// Mirrors one model window as Qt widgets and feeds the player's input back into it.
+// Mirrors one model window on a scene view and keeps the window-wide switches in step.
 class WindowBinding : public WindowObserver {
 public:
     WindowBinding(Window& window, PictureSource& pictures);
@@ -26,25 +20,20 @@ public:
 
     void elementChanged(Element& element, Aspect aspect) override;
     void windowChanged(Window& window) override;
-    FormWidget* form() const { return form_.get(); }
-    QWidget* widget(const Element& element) const;
+    SceneView* view() const { return view_.get(); }
+    Window& window() const { return window_; }
 
 private:
-    void createWidgets();
-    void sync(Element& element);
-    void syncGeometry(const Element& element, QWidget& widget);
-    void syncText(const Element& element, QWidget& widget);
     void syncWindow();
 
     Window& window_;
-    PictureSource& pictures_;
-    std::unique_ptr<FormWidget> form_;
-    std::map<const Element*, QWidget*> widgets_;
+    std::unique_ptr<SceneView> view_;
     QPoint appliedPosition_;
     const Element* appliedFocus_;
 };
 
-// Opens model windows as top-level Qt windows and keeps their bindings.
+// Opens model windows as top-level Qt windows and keeps their bindings. The first window
+// opened is the main screen; the others open over it, modal and centred.
 class QtWindowHost : public WindowHost {
 public:
     explicit QtWindowHost(PictureSource& pictures) : pictures_(pictures) {}
@@ -53,11 +42,21 @@ public:
     void bringToFront(Window& window) override;
     // Puts every pending change of every open window on screen now.
     void paintNow();
+    // A modal box took the mouse: no window may wait for a release any more.
+    void releaseCaptures();
+    // Shows the main screen over the whole screen, or back as it was.
+    void setFullScreen(bool on);
     WindowBinding* binding(const Window& window) const;
+    SceneView* mainView() const;
+    void setIcon(const QIcon& icon) { icon_ = icon; }
 
 private:
+    void placeOverMain(SceneView& view);
+
     PictureSource& pictures_;
     std::map<const Window*, std::unique_ptr<WindowBinding>> bindings_;
+    const Window* main_ = nullptr;
+    QIcon icon_;
 };
 
 }  // namespace quorvel::platform::qt

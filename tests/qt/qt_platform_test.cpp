@@ -1,50 +1,18 @@
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QLabel>
-#include <QStandardPaths>
+#include <QApplication>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
-#include <cstring>
+#include <QTimer>
 
 #include "platform/qt/qt_platform.h"
-#include "platform/qt/widgets.h"
-#include "screen/quorvel.h"
+#include "qt_test_support.h"
 
 using namespace quorvel::platform;
 using namespace quorvel::platform::qt;
-
-namespace {
-
-void runEventsFor(int ms) {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-}
-
-// A valid 8-bit mono WAVE of the given length.
-std::vector<std::uint8_t> wave(int samples) {
-    std::vector<std::uint8_t> bytes(44 + samples, 128);
-    auto put32 = [&](int at, std::uint32_t v) { std::memcpy(&bytes[at], &v, 4); };
-    auto put16 = [&](int at, std::uint16_t v) { std::memcpy(&bytes[at], &v, 2); };
-    std::memcpy(&bytes[0], "RIFF", 4);
-    put32(4, 36 + samples);
-    std::memcpy(&bytes[8], "WAVEfmt ", 8);
-    put32(16, 16);
-    put16(20, 1);
-    put16(22, 1);
-    put32(24, 11025);
-    put32(28, 11025);
-    put16(32, 1);
-    put16(34, 8);
-    std::memcpy(&bytes[36], "data", 4);
-    put32(40, samples);
-    return bytes;
-}
-
-}  // namespace
+using quorvel::qt_tests::runEventsFor;
 
 TEST(QtPlatform, TimersTickAndNeverReenterTheirHandler) {
     QtTimers timers;
@@ -72,120 +40,57 @@ TEST(QtPlatform, TimersTickAndNeverReenterTheirHandler) {
     EXPECT_FALSE(timers.enabled("t"));
 }
 
-TEST(QtPlatform, SettingsStoreKeepsTextPerApplicationSectionAndKey) {
-    QStandardPaths::setTestModeEnabled(true);
-    {
-        QtSettingsStore store("QuorvelTest");
-        EXPECT_EQ(store.read("quorvel", "player1", "bank"), "");
-        store.write("quorvel", "player1", "bank", "2500");
-        store.write("allslot", "player1", "bank", "-1");
-    }
-    QtSettingsStore again("QuorvelTest");
-    EXPECT_EQ(again.read("quorvel", "player1", "bank"), "2500");
-    EXPECT_EQ(again.read("allslot", "player1", "bank"), "-1");
-    EXPECT_EQ(again.read("quorvel", "player2", "bank"), "");
-    QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/QuorvelTest")
-        .removeRecursively();
-}
-
-TEST(QtPlatform, SoundChannelPlaysWavesAndToleratesEmptyOnes) {
-    SdlSoundChannel channel;
-    ASSERT_TRUE(channel.ready()) << "the dummy audio driver should always open";
-    const SoundBuffer click{"RESOURCE_ID_130", wave(1100)};
-    const SoundBuffer broken{"RESOURCE_ID_999", {1, 2, 3}};
-    channel.play(click);
-    EXPECT_TRUE(channel.playing());
-    channel.stop();
-    EXPECT_FALSE(channel.playing());
-    channel.playLooped(click);
-    runEventsFor(250);  // longer than the click itself: the loop keeps it going
-    EXPECT_TRUE(channel.playing());
-    channel.play(broken);
-    EXPECT_FALSE(channel.playing()) << "an unplayable sound still cuts off the one before";
-    channel.play(click);
-    channel.play(SoundBuffer{"RESOURCE_ID_102", {}});
-    EXPECT_FALSE(channel.playing());
-}
-
-TEST(QtPlatform, MainScreenWidgetsSitAtTheirPlacesInPixels) {
-    QtPlatform platform("/nonexistent");
-    quorvel::screen::Quorvel quorvel(platform.services());
-    platform.windows.open(quorvel.window());
-    WindowBinding* binding = platform.windows.binding(quorvel.window());
-    ASSERT_NE(binding, nullptr);
-    EXPECT_EQ(binding->form()->size(), QSize(803, 602));
-    EXPECT_EQ(binding->form()->windowTitle(), "Slots_Quorvel");
-    QWidget* reel3 = binding->widget(quorvel.window().at("Picture3"));
-    EXPECT_EQ(reel3->geometry(), QRect(340, 49, 125, 375));
-    QWidget* spin = binding->widget(quorvel.window().at("btnspin"));
-    EXPECT_EQ(spin->parentWidget(), binding->widget(quorvel.window().at("panfreespin")));
-    EXPECT_EQ(spin->geometry(), QRect(394, 1, 106, 54));
-    EXPECT_FALSE(binding->widget(quorvel.window().at("pandouble"))->isVisibleTo(binding->form()));
-
-    quorvel.window().at("pandouble").show();
-    EXPECT_TRUE(binding->widget(quorvel.window().at("pandouble"))->isVisibleTo(binding->form()));
-    quorvel.window().at("btnspin").move(0, 150);
-    EXPECT_EQ(spin->pos(), QPoint(0, 10));
-    quorvel.window().setEnabled(false);
-    EXPECT_FALSE(binding->form()->isEnabled());
-    platform.events.sleep(1);
-    platform.windows.close(quorvel.window());
-    EXPECT_EQ(platform.windows.binding(quorvel.window()), nullptr);
-}
-
-TEST(QtPlatform, PlayerInputReachesTheModel) {
-    QtPlatform platform("/nonexistent");
-    Window window("w", 3000, 3000);
-    Element& button = window.add("button", 0, ElementKind::PictureBox);
-    button.move(150, 150);
-    button.resize(600, 600);
-    Element& line = window.add("segment", 1, ElementKind::Line);
-    line.setPoints({150, 300, 1500, 300});
-    line.setLineWidth(10);
+TEST(QtPlatform, KeysTextAndTheCloseBoxReachTheModel) {
+    QtPlatform platform("/nonexistent", "QuorvelPlatformTest");
+    Window window("w", 4500, 3000);
+    Element& name = window.add("player1", 0, ElementKind::TextBox);
+    name.move(150, 150);
+    name.resize(2250, 375);
     std::vector<std::string> log;
-    window.on("button", EventKind::MouseDown,
-              [&](Event& e) { log.push_back("down" + std::to_string(e.button)); });
-    window.on("button", EventKind::Click, [&](Event&) { log.push_back("click"); });
-    window.on("", EventKind::KeyPress,
-              [&](Event& e) { log.push_back("key" + std::to_string(e.key)); });
+    window.on("", EventKind::KeyPress, [&](Event& e) {
+        log.push_back("key" + std::to_string(e.key));
+        if (e.key == 'x') e.key = 0;  // the game swallows this one
+    });
     window.on("", EventKind::Close, [&](Event&) { log.push_back("close"); });
-    platform.windows.open(window);
-    WindowBinding* binding = platform.windows.binding(window);
-    QWidget* buttonWidget = binding->widget(button);
-
-    QTest::mouseClick(buttonWidget, Qt::RightButton, {}, QPoint(5, 5));
     window.setKeyPreview(true);
-    QTest::keyClick(binding->form(), Qt::Key_Space, {}, 10);
-    button.setEnabled(false);
-    QTest::mouseClick(buttonWidget, Qt::LeftButton, {}, QPoint(5, 5));
-    binding->form()->close();
-    EXPECT_EQ(log, (std::vector<std::string>{"down2", "click", "key32", "close"}));
+    platform.windows.open(window);
+    SceneView* view = platform.windows.binding(window)->view();
+    QLineEdit* edit = view->textBox(name);
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(edit->geometry(), view->widgetRect(name));
 
-    // A 10-pixel segment from (10, 20) to (100, 20) gets a widget around it.
-    EXPECT_EQ(binding->widget(line)->geometry(), QRect(0, 10, 111, 21));
+    QTest::keyClick(view, Qt::Key_Space);
+    QTest::keyClicks(edit, "Axb");
+    EXPECT_EQ(name.caption(), "Ab") << "typed text reaches the model, swallowed keys do not";
+    name.setCaption("Zed");
+    EXPECT_EQ(edit->text(), "Zed");
+    view->resize(900, 600);
+    EXPECT_EQ(edit->geometry(), view->widgetRect(name)) << "the text box follows the scale";
+    view->close();
+    EXPECT_EQ(log, (std::vector<std::string>{"key32", "key65", "key120", "key98", "close"}));
     platform.windows.close(window);
 }
 
 TEST(QtPlatform, TheGameMovesItsWindowOnlyWhenItSaysSo) {
-    QtPlatform platform("/nonexistent");
+    QtPlatform platform("/nonexistent", "QuorvelPlatformTest");
     Window window("w", 1500, 1500);
     platform.windows.open(window);
-    QWidget* form = platform.windows.binding(window)->form();
-    form->move(120, 80);  // where a window manager might put it
+    QWidget* view = platform.windows.binding(window)->view();
+    view->move(120, 80);  // where a window manager might put it
     window.setCaption("Current Player       ");
-    EXPECT_EQ(form->pos(), QPoint(120, 80));
-    EXPECT_EQ(form->windowTitle(), "Current Player       ");
+    EXPECT_EQ(view->pos(), QPoint(120, 80));
+    EXPECT_EQ(view->windowTitle(), "Current Player       ");
     window.move(0, 0);  // unchanged model position: still no move
-    EXPECT_EQ(form->pos(), QPoint(120, 80));
+    EXPECT_EQ(view->pos(), QPoint(120, 80));
     window.move(1500, 750);
-    EXPECT_EQ(form->pos(), QPoint(100, 50));
+    EXPECT_EQ(view->pos(), QPoint(100, 50));
     window.move(0, 0);
-    EXPECT_EQ(form->pos(), QPoint(0, 0));
+    EXPECT_EQ(view->pos(), QPoint(0, 0));
     platform.windows.close(window);
 }
 
 TEST(QtPlatform, APictureButtonThatHidesOnPressStillGetsItsRelease) {
-    QtPlatform platform("/nonexistent");
+    QtPlatform platform("/nonexistent", "QuorvelPlatformTest");
     Window window("w", 3000, 3000);
     Element& button = window.add("button", 0, ElementKind::PictureBox);
     button.move(150, 150);
@@ -200,11 +105,29 @@ TEST(QtPlatform, APictureButtonThatHidesOnPressStillGetsItsRelease) {
         button.show();
     });
     platform.windows.open(window);
-    WindowBinding* binding = platform.windows.binding(window);
-    QTest::mousePress(binding->widget(button), Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_FALSE(binding->widget(button)->isVisible());
-    QTest::mouseRelease(binding->form(), Qt::LeftButton, {}, QPoint(15, 15));
+    SceneView* view = platform.windows.binding(window)->view();
+    QTest::mousePress(view, Qt::LeftButton, {}, view->widgetRect(button).center());
+    EXPECT_FALSE(button.visible());
+    QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(150, 150));
     EXPECT_EQ(log, (std::vector<std::string>{"down", "up"}));
-    EXPECT_TRUE(binding->widget(button)->isVisible());
+    EXPECT_TRUE(button.visible());
     platform.windows.close(window);
+}
+
+TEST(QtPlatform, ClosingTheLastWindowFromTheGameEndsTheProgramOnce) {
+    QtPlatform platform("/nonexistent", "QuorvelPlatformTest");
+    Window main("main", 1500, 1500), about("about", 750, 750);
+    int closeRequests = 0;
+    main.on("", EventKind::Close, [&](Event&) { ++closeRequests; });
+    QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
+    platform.windows.open(main);
+    platform.windows.open(about);
+    platform.windows.close(about);
+    EXPECT_EQ(lastClosed.count(), 0) << "the main screen is still open";
+    // Only a running application ends on its last window: run it, and close from inside.
+    QTimer::singleShot(10, [&] { platform.windows.close(main); });
+    QTimer::singleShot(3000, [] { QCoreApplication::exit(7); });  // a guard, should it hang
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(lastClosed.count(), 1);
+    EXPECT_EQ(closeRequests, 0) << "the game closed it: no close request goes back to it";
 }

@@ -1,0 +1,244 @@
+#include "platform/qt/scene_view.h"
+
+#include <QCloseEvent>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QToolTip>
+#include <cmath>
+
+namespace quorvel::platform::qt {
+namespace {
+
+int buttonOf(Qt::MouseButton button) {
+    switch (button) {
+        case Qt::RightButton:
+            return 2;
+        case Qt::MiddleButton:
+            return 4;
+        default:
+            return 1;
+    }
+}
+
+// Lets the model's key handlers see a text box's keys first and swallow them.
+class KeyFilter : public QObject {
+public:
+    KeyFilter(Element& element, QObject* parent) : QObject(parent), element_(element) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        const QString text = static_cast<QKeyEvent*>(event)->text();
+        if (text.isEmpty()) return false;
+        Window& window = element_.window();
+        window.setFocus(&element_);
+        return window.keyPress(text.at(0).unicode()) == 0;
+    }
+
+private:
+    Element& element_;
+};
+
+}  // namespace
+
+SceneView::SceneView(Window& window, PictureSource& pictures)
+    : window_(window), painter_(window, pictures) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    resize(sceneSize());
+    setMinimumSize(sceneSize() / 4);
+    indexElements();
+}
+
+// Also picks up elements a window gains after it was opened.
+void SceneView::indexElements() {
+    rects_.clear();
+    order_.clear();
+    for (const auto& element : window_.elements()) {
+        order_[element.get()] = rects_.size();
+        rects_.push_back(clippedSceneRect(*element));
+    }
+    createTextBoxes();
+}
+
+QRect& SceneView::rectOf(const Element& element) {
+    auto it = order_.find(&element);
+    if (it == order_.end()) {  // added after the window opened
+        indexElements();
+        it = order_.find(&element);
+    }
+    return rects_[it->second];
+}
+
+QSize SceneView::sceneSize() const {
+    return QSize(pixels(window_.clientWidth()), pixels(window_.clientHeight()));
+}
+
+SceneTransform SceneView::transform() const {
+    return SceneTransform(sceneSize(), size(), devicePixelRatioF());
+}
+
+QRect SceneView::widgetRect(const Element& element) const {
+    return transform().toWidget(sceneRect(element));
+}
+
+QLineEdit* SceneView::textBox(const Element& element) const {
+    auto it = textBoxes_.find(&element);
+    return it == textBoxes_.end() ? nullptr : it->second;
+}
+
+QPoint SceneView::scenePoint(QPointF widgetPoint) const {
+    const QPointF p = transform().toScene(widgetPoint);
+    return QPoint(int(std::floor(p.x())), int(std::floor(p.y())));
+}
+
+void SceneView::createTextBoxes() {
+    for (const auto& owned : window_.elements()) {
+        Element& element = *owned;
+        if (element.kind() != ElementKind::TextBox || textBoxes_.count(&element)) continue;
+        auto* edit = new QLineEdit(this);
+        edit->installEventFilter(new KeyFilter(element, edit));
+        QObject::connect(edit, &QLineEdit::textEdited, [&element](const QString& text) {
+            element.setCaption(text.toStdString());
+        });
+        textBoxes_[&element] = edit;
+        placeTextBox(element, *edit);
+    }
+}
+
+void SceneView::placeTextBox(const Element& element, QLineEdit& edit) {
+    const SceneTransform t = transform();
+    edit.setGeometry(t.toWidget(clippedSceneRect(element)));
+    QFont font = fontOf(element.font());
+    font.setPointSizeF(font.pointSizeF() * t.scale());
+    edit.setFont(font);
+    const QString text = QString::fromStdString(element.caption());
+    if (edit.text() != text) edit.setText(text);
+    edit.setToolTip(QString::fromStdString(element.tooltip()));
+    edit.setEnabled(element.active());
+    edit.setVisible(element.shown());
+}
+
+// Children lie inside their container, so its rectangle covers theirs; their remembered
+// places still have to follow it.
+void SceneView::remember(const Element& element) {
+    rectOf(element) = clippedSceneRect(element);
+    if (QLineEdit* edit = textBox(element)) placeTextBox(element, *edit);
+    for (const Element* child : element.children())
+        remember(*child);
+}
+
+void SceneView::elementChanged(const Element& element, Aspect aspect) {
+    if (element.kind() == ElementKind::ImageList) return;
+    const QRect before = rectOf(element);
+    if (aspect == Aspect::Geometry || aspect == Aspect::Tree || aspect == Aspect::Visibility ||
+        aspect == Aspect::Enabled || !element.children().empty())
+        remember(element);
+    else
+        rectOf(element) = clippedSceneRect(element);
+    if (QLineEdit* edit = textBox(element)) placeTextBox(element, *edit);
+    // A smoothed line spills a pixel past its rectangle; everything else stays inside.
+    const int spill = element.kind() == ElementKind::Line ? 1 : 0;
+    markDirty(before | rectOf(element), spill);
+}
+
+void SceneView::markDirty(const QRect& sceneRect, int spill) {
+    if (sceneRect.isEmpty()) return;
+    const QRect area =
+        transform().toWidget(sceneRect).adjusted(-spill, -spill, spill, spill) & rect();
+    if (area.isEmpty()) return;
+    dirty_ += area;
+    update(area);
+}
+
+void SceneView::paintPending() {
+    if (dirty_.isEmpty() || !isVisible()) return;
+    repaint(dirty_);
+    dirty_ = QRegion();
+}
+
+void SceneView::paintEvent(QPaintEvent* event) {
+    if (rects_.size() != window_.elements().size()) indexElements();
+    QPainter painter(this);
+    const SceneTransform t = transform();
+    for (const QRect& area : event->region())
+        painter_.paint(painter, t, area, devicePixelRatioF(), rects_);
+    dirty_ -= event->region();
+}
+
+void SceneView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    for (auto& [element, edit] : textBoxes_)
+        placeTextBox(*element, *edit);
+    update();
+}
+
+Event SceneView::mouseEvent(const QMouseEvent& event, const Element* element) const {
+    const QPoint p = scenePoint(event.position());
+    const QPoint origin = element ? sceneRect(*element).topLeft() : QPoint();
+    Event e;
+    e.button = buttonOf(event.button());
+    e.x = (p.x() - origin.x()) * 15;
+    e.y = (p.y() - origin.y()) * 15;
+    return e;
+}
+
+void SceneView::mousePressEvent(QMouseEvent* event) {
+    pressed_ = elementAt(window_, scenePoint(event->position()));
+    pressTaken_ = false;
+    if (!pressed_) return;
+    window_.dispatch(*pressed_, EventKind::MouseDown, mouseEvent(*event, pressed_));
+    pressTaken_ = window_.captured() == pressed_;
+}
+
+// The release belongs to the pressed element; a click follows only over that element.
+void SceneView::mouseReleaseEvent(QMouseEvent* event) {
+    Element* pressed = std::exchange(pressed_, nullptr);
+    if (Element* holder = window_.captured())
+        window_.dispatch(*holder, EventKind::MouseUp, mouseEvent(*event, holder));
+    if (!pressed || !pressTaken_) return;
+    if (clippedSceneRect(*pressed).contains(scenePoint(event->position())))
+        window_.dispatch(*pressed, EventKind::Click, mouseEvent(*event, pressed));
+}
+
+// While a button is held the pressed element follows the mouse, wherever it goes.
+void SceneView::mouseMoveEvent(QMouseEvent* event) {
+    Element* holder = event->buttons() != Qt::NoButton ? window_.captured() : nullptr;
+    Element* over = holder ? holder : elementAt(window_, scenePoint(event->position()));
+    if (over)
+        window_.dispatch(*over, EventKind::MouseMove, mouseEvent(*event, over));
+    else
+        window_.dispatchWindow(EventKind::MouseMove, mouseEvent(*event, nullptr));
+}
+
+void SceneView::keyPressEvent(QKeyEvent* event) {
+    const QString text = event->text();
+    if (text.isEmpty()) return QWidget::keyPressEvent(event);
+    window_.keyPress(text.at(0).unicode());
+}
+
+void SceneView::closeForGame() {
+    closedForGame_ = true;
+    close();
+}
+
+void SceneView::closeEvent(QCloseEvent* event) {
+    if (!closedForGame_) window_.dispatchWindow(EventKind::Close);
+    event->accept();
+}
+
+bool SceneView::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    const Element* over = elementAt(window_, scenePoint(help->pos()));
+    if (over && !over->tooltip().empty())
+        QToolTip::showText(help->globalPos(), QString::fromStdString(over->tooltip()), this);
+    else
+        QToolTip::hideText();
+    return true;
+}
+
+}  // namespace quorvel::platform::qt

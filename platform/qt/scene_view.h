@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QRegion>
+#include <QWidget>
+#include <map>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/qt/pictures.h"
+#include "platform/qt/scene_geometry.h"
+#include "platform/qt/scene_painter.h"
+#include "platform/window.h"
+
+namespace quorvel::platform::qt {
+
+// One model window on one surface: its elements painted under a scale transform that keeps
+// the design's proportions at any window size, the player's input hit-tested back through
+// the same transform, and only what changed painted again.
+class SceneView : public QWidget {
+public:
+    SceneView(Window& window, PictureSource& pictures);
+
+    // Marks what the change touched; a sleep or the next paint puts it on screen.
+    void elementChanged(const Element& element, Aspect aspect);
+    // Paints every marked region now, before returning.
+    void paintPending();
+    bool hasPendingPaint() const { return !dirty_.isEmpty(); }
+
+    SceneTransform transform() const;
+    // Where an element lies in this widget (whole pixels), for the toolkit and for tests.
+    QRect widgetRect(const Element& element) const;
+    QLineEdit* textBox(const Element& element) const;
+    QSize sceneSize() const;
+    // Closed because the game closed the window: the game is not asked again, and closing the
+    // last window ends the program as the close box would.
+    void closeForGame();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void createTextBoxes();
+    void placeTextBox(const Element& element, QLineEdit& edit);
+    void remember(const Element& element);
+    void markDirty(const QRect& sceneRect, int spill);
+    Event mouseEvent(const QMouseEvent& event, const Element* element) const;
+    QPoint scenePoint(QPointF widgetPoint) const;
+
+    Window& window_;
+    ScenePainter painter_;
+    QRect& rectOf(const Element& element);
+    void indexElements();
+
+    // Each element's clipped scene rectangle, in drawing order, kept up to date on changes.
+    std::vector<QRect> rects_;
+    std::unordered_map<const Element*, std::size_t> order_;
+    std::map<const Element*, QLineEdit*> textBoxes_;
+    QRegion dirty_;
+    Element* pressed_ = nullptr;
+    bool pressTaken_ = false;
+    bool closedForGame_ = false;
+};
+
+}  // namespace quorvel::platform::qt

@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include "platform/qt/asset_pictures.h"
+#include "qt_test_support.h"
+
+using namespace quorvel::platform;
+using namespace quorvel::platform::qt;
+using quorvel::qt_tests::stripRow;
+using quorvel::qt_tests::TestAssets;
+
+TEST(AssetPictures, TheSmallestFileThatCoversTheSizeIsScaledDown) {
+    TestAssets assets;
+    PlaceholderPictures placeholders;
+    AssetPictures pictures(assets.path(), placeholders);
+    const Picture strip{"reel2", 0};
+    EXPECT_TRUE(pictures.has(strip));
+    QImage one = pictures.picture(strip, QSize(125, 3625)).toImage();
+    EXPECT_EQ(one.pixelColor(10, 1000).red(), 200);
+    EXPECT_EQ(stripRow(one.pixelColor(10, 1000)), 1000);
+    QImage twice = pictures.picture(strip, QSize(250, 7250)).toImage();
+    EXPECT_EQ(twice.pixelColor(10, 2001).red(), 201);
+    EXPECT_EQ(stripRow(twice.pixelColor(10, 2001)), 1000);
+    QImage between = pictures.picture(strip, QSize(188, 5438)).toImage();
+    EXPECT_EQ(between.size(), QSize(188, 5438));
+    EXPECT_EQ(between.pixelColor(10, 3000).red(), 201) << "scaled down, not up";
+}
+
+TEST(AssetPictures, AMissingFileFallsBackAndCardFramesLetTheFaceThrough) {
+    QTemporaryDir folder;
+    QDir(folder.path()).mkpath("pictures/imagelistcards");
+    QImage frame(100, 153, QImage::Format_RGB32);
+    frame.fill(Qt::white);
+    frame.setPixelColor(50, 5, Qt::red);
+    frame.save(folder.path() + "/pictures/imagelistcards/12.png");
+    frame.save(folder.path() + "/pictures/imagelistcards/3.png");
+    PlaceholderPictures placeholders;
+    AssetPictures pictures(folder.path().toStdString(), placeholders);
+
+    const QImage reveal = pictures.picture({"imagelistcards", 12}, QSize(100, 153)).toImage();
+    EXPECT_EQ(reveal.pixelColor(0, 0).alpha(), 0);
+    EXPECT_EQ(reveal.pixelColor(50, 5), QColor(Qt::red));
+    const QImage face = pictures.picture({"imagelistcards", 3}, QSize(100, 153)).toImage();
+    EXPECT_EQ(face.pixelColor(0, 0), QColor(Qt::white)) << "a card face keeps its white";
+
+    EXPECT_FALSE(pictures.has({"btnspin", 0}));
+    const QImage stand_in = pictures.picture({"btnspin", 0}, QSize(106, 54)).toImage();
+    EXPECT_EQ(stand_in.size(), QSize(106, 54));
+    EXPECT_EQ(stand_in.pixelColor(5, 5),
+              placeholders.picture({"btnspin", 0}, QSize(106, 54)).toImage().pixelColor(5, 5));
+}

@@ -1,0 +1,56 @@
+#include "qt_test_support.h"
+
+#include <QDir>
+#include <cstring>
+
+namespace quorvel::qt_tests {
+
+std::vector<std::uint8_t> wave(int samples) {
+    std::vector<std::uint8_t> bytes(44 + samples, 128);
+    auto put32 = [&](int at, std::uint32_t v) { std::memcpy(&bytes[at], &v, 4); };
+    auto put16 = [&](int at, std::uint16_t v) { std::memcpy(&bytes[at], &v, 2); };
+    std::memcpy(&bytes[0], "RIFF", 4);
+    put32(4, 36 + samples);
+    std::memcpy(&bytes[8], "WAVEfmt ", 8);
+    put32(16, 16);
+    put16(20, 1);
+    put16(22, 1);
+    put32(24, 11025);
+    put32(28, 11025);
+    put16(32, 1);
+    put16(34, 8);
+    std::memcpy(&bytes[36], "data", 4);
+    put32(40, samples);
+    return bytes;
+}
+
+QImage codedStrip(int width, int height, int factor) {
+    QImage image(width * factor, height * factor, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        const int row = y / factor;
+        const QRgb colour = qRgb(factor == 1 ? 200 : 201, row % 256, row / 256);
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            line[x] = colour;
+    }
+    return image;
+}
+
+int stripRow(QColor pixel) {
+    if (pixel.red() != 200 && pixel.red() != 201) return -1;
+    return pixel.blue() * 256 + pixel.green();
+}
+
+TestAssets::TestAssets() {
+    QDir(folder_.path()).mkpath("pictures");
+    const QString pictures = folder_.path() + "/pictures/";
+    QImage background(800, 600, QImage::Format_RGB32);
+    background.fill(kBackground);
+    background.save(pictures + "background.png");
+    for (int reel = 1; reel <= 5; ++reel) {
+        codedStrip(125, 3625, 1).save(pictures + QString("reel%1.png").arg(reel));
+        codedStrip(125, 3625, 2).save(pictures + QString("reel%1@2x.png").arg(reel));
+    }
+}
+
+}  // namespace quorvel::qt_tests
