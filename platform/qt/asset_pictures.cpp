@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QPainter>
 
 namespace quorvel::platform::qt {
 namespace {
@@ -71,8 +72,17 @@ bool AssetPictures::has(const Picture& picture) {
 
 QPixmap AssetPictures::picture(const Picture& picture, QSize size) {
     if (picture.empty() || size.isEmpty()) return {};
-    const auto key = std::make_tuple(picture.source, picture.index, size.width(), size.height());
+    const auto key = std::make_tuple(picture.source, picture.index, picture.overlay, size.width(),
+                                     size.height());
     if (auto it = cache_.find(key); it != cache_.end()) return it->second;
+    if (picture.overlay != 0) {
+        // A face under a reveal frame: the frame's white lets the face show through.
+        QPixmap composed = this->picture(Picture{picture.source, picture.index}, size);
+        QPainter painter(&composed);
+        painter.drawPixmap(0, 0, this->picture(Picture{picture.source, picture.overlay}, size));
+        painter.end();
+        return cache_[key] = composed;
+    }
     QImage image = original(picture, size);
     if (image.isNull()) return fallback_.picture(picture, size);
     if (whiteIsTransparent(picture)) image = withoutWhite(image);

@@ -28,7 +28,7 @@ private:
     std::string folder_;
     PictureSource& fallback_;
     std::map<QString, QImage> files_;
-    std::map<std::tuple<std::string, int, int, int>, QPixmap> cache_;
+    std::map<std::tuple<std::string, int, int, int, int>, QPixmap> cache_;
 };
 
 // The installed asset folder next to the program (../share/quorvel), else the given one.

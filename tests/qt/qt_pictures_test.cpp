@@ -51,3 +51,24 @@ TEST(AssetPictures, AMissingFileFallsBackAndCardFramesLetTheFaceThrough) {
     EXPECT_EQ(stand_in.pixelColor(5, 5),
               placeholders.picture({"btnspin", 0}, QSize(106, 54)).toImage().pixelColor(5, 5));
 }
+
+TEST(AssetPictures, ARevealFrameLaidOverAFaceShowsTheFaceThroughItsWhite) {
+    QTemporaryDir folder;
+    QDir(folder.path()).mkpath("pictures/imagelistcards");
+    QImage face(100, 153, QImage::Format_RGB32);
+    face.fill(Qt::blue);
+    face.save(folder.path() + "/pictures/imagelistcards/2.png");
+    QImage frame(100, 153, QImage::Format_RGB32);
+    frame.fill(Qt::white);
+    for (int y = 0; y < 153; ++y)
+        frame.setPixelColor(90, y, Qt::darkYellow);
+    frame.save(folder.path() + "/pictures/imagelistcards/17.png");
+    PlaceholderPictures placeholders;
+    AssetPictures pictures(folder.path().toStdString(), placeholders);
+    const QImage shown =
+        pictures.picture(Picture{"imagelistcards", 2, 17}, QSize(100, 153)).toImage();
+    EXPECT_EQ(shown.pixelColor(10, 10), QColor(Qt::blue));
+    EXPECT_EQ(shown.pixelColor(90, 10), QColor(Qt::darkYellow));
+    const QImage plain = pictures.picture(Picture{"imagelistcards", 2}, QSize(100, 153)).toImage();
+    EXPECT_EQ(plain.pixelColor(90, 10), QColor(Qt::blue)) << "the face alone is cached apart";
+}
