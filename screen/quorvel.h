@@ -182,6 +182,7 @@ private:
     bool jackpotPending_ = false;
     // From the free-spin trigger until the total is collected.
     bool featureOwed_ = false;
+    bool takewinBeforeView_ = false;
 };
 
 }  // namespace quorvel::screen
