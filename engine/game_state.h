@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/game_record.h"
 #include "engine/paylines.h"
 #include "engine/reel_window.h"
 #include "engine/symbols.h"
@@ -36,6 +37,8 @@ struct PlayerValues {
     std::int32_t jackpotbank = 0;
     std::string currentplayer;
     std::string playerslot = "1";
+    // The player's last games, kept with the profile.
+    GameHistory history;
 };
 
 // The run state of the main screen: lives as long as the program, never stored.

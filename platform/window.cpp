@@ -134,6 +134,16 @@ int Window::keyPress(int key) {
     return event.key;
 }
 
+void Window::keyDown(int code) {
+    if (!enabled_) return;
+    if (Handler* h = handler("", EventKind::KeyDown)) {
+        Event event;
+        event.key = code;
+        Handler run = *h;
+        run(event);
+    }
+}
+
 void Window::press(const std::string& name, int index) {
     Element& element = at(name, index);
     if (Handler* h = handler(name, EventKind::Click)) {

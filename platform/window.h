@@ -10,7 +10,11 @@
 
 namespace quorvel::platform {
 
-enum class EventKind { MouseDown, MouseUp, MouseMove, Click, KeyPress, Close };
+enum class EventKind { MouseDown, MouseUp, MouseMove, Click, KeyPress, KeyDown, Close };
+
+// Codes of keys that type no character, as KeyDown reports them.
+inline constexpr int kKeyEscape = 27;
+inline constexpr int kKeyF2 = 113;
 enum class MousePointer { Default, Arrow, Hourglass };
 
 struct Event {
@@ -86,6 +90,9 @@ public:
     // A key: the window sees it first while key preview is on, then the focused element.
     // Returns the key as the handlers left it, 0 when one of them discarded it.
     int keyPress(int key);
+    // A key that types no character (F2, ...): the window's own handler sees it while the
+    // window takes input, whatever the key preview says.
+    void keyDown(int code);
     // Runs the click handler at once, as if clicked, whatever the button's state.
     void press(const std::string& name, int index = 0);
     // Selects an option button, clears the others of its container, and runs its click.

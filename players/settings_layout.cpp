@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdint>
 #include <variant>
+#include <vector>
 
 #include "engine/checked.h"
 
@@ -79,6 +80,28 @@ void writeKey(const PlayerValues& player, platform::SettingsStore& store,
         key.field);
 }
 
+std::string recallKey(std::size_t game) {
+    return "recall" + std::to_string(game + 1);
+}
+
+// The recalled games sit beside the profile's own keys; a store from before them simply has
+// no history, and slots never lend each other theirs.
+void readHistory(PlayerValues& player, const platform::SettingsStore& store,
+                 const std::string& section) {
+    std::vector<std::string> texts;
+    for (std::size_t game = 0; game < engine::kRecalledGames; ++game)
+        texts.push_back(store.read(kPlayerApplication, section, recallKey(game)));
+    player.history = engine::GameHistory::fromTexts(texts);
+}
+
+void writeHistory(const PlayerValues& player, platform::SettingsStore& store,
+                  const std::string& section) {
+    const std::vector<std::string> texts = player.history.toTexts();
+    for (std::size_t game = 0; game < engine::kRecalledGames; ++game)
+        store.write(kPlayerApplication, section, recallKey(game),
+                    game < texts.size() ? texts[game] : std::string());
+}
+
 void save(const PlayerValues& player, platform::SettingsStore& store, bool withName) {
     const std::string section = slotSection(player.playerslot);
     for (const Key& key : kKeys)
@@ -86,6 +109,7 @@ void save(const PlayerValues& player, platform::SettingsStore& store, bool withN
             writeKey(player, store, section, key);
     for (const Key& key : kKeys)
         if (isJackpotAmount(key)) writeKey(player, store, section, key);
+    writeHistory(player, store, section);
 }
 
 }  // namespace
@@ -110,6 +134,7 @@ void loadsettings(PlayerValues& player, const platform::SettingsStore& store,
     const std::string section = slotSection(slot);
     for (const Key& key : kKeys)
         readKey(player, store, section, key);
+    readHistory(player, store, section);
 }
 
 void savesettings(const PlayerValues& player, platform::SettingsStore& store) {

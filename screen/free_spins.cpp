@@ -48,6 +48,9 @@ void Quorvel::freeSpinTrigger() {
     window_.setKeyPreview(false);
     services_.events.pump();
     engine::addChecked(run.freespintarget, engine::freeGamesFor(run.scattercount, true));
+    if (!fromNormalPlay)
+        if (engine::GameRecord* game = lastGame())
+            game->freeSpinsWon += engine::freeGamesFor(run.scattercount, true);
     if (run.freespinsplayed < 1 && state_.player.soundonoff == -1)
         services_.sound.playLooped(sounds_.get(cue::kFreeSpinMusic));
 }
@@ -140,6 +143,7 @@ void Quorvel::takewin_Click() {
     showWin(run.featurewin);
     if (featureOwed_) engine::addChecked(state_.player.bank, run.featurewin);
     featureOwed_ = false;
+    if (engine::GameRecord* game = lastGame()) game->freeSpinTotal = run.featurewin;
     showCredit();
     run.carrywin = run.featurewin;
     e_.spinsleft.hide();

@@ -166,6 +166,10 @@ void Quorvel::gambleLost() {
         window_.at(button).setEnabled(false);
     gambleOpen_ = false;
     state_.books.gambleLost += run.gamblestake;
+    if (engine::GameRecord* game = lastGame()) {
+        game->gamble = "lost";
+        game->gambleAmount = run.gamblestake;
+    }
     saveCurrentSlot();
     services_.events.pump();
     services_.events.sleep(kLossPauseMs);
@@ -189,6 +193,10 @@ void Quorvel::cancelbet_Click() {
     gambleOpen_ = false;
     engine::addChecked(state_.player.bank, run.atrisk);
     engine::addChecked(state_.player.totalwon, run.atrisk - run.gamblestake);
+    if (engine::GameRecord* game = lastGame()) {
+        game->gamble = "taken";
+        game->gambleAmount = run.atrisk;
+    }
     cue(cue::kGambleTaken);
     showCredit();
     showWin(run.atrisk);

@@ -78,8 +78,11 @@ void Quorvel::autoplayon_MouseUp() {
     e_.autoplayon.show();
 }
 
+// A tick that falls inside a running spin (slow reels outlast the 800 ms) waits: before the
+// first spin's end sets the pause, nothing else would stop it starting a spin inside a spin.
 void Quorvel::tmrautospin_Timer() {
     engine::RunState& run = state_.run;
+    if (spinHandlers_ > 0) return;
     if (run.autoplaymode < 1 || run.tickcount < run.autospinwait) return;
     run.tickcount = 0;
     btnstartall_Click();

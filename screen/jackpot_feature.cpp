@@ -232,6 +232,11 @@ void Quorvel::creditJackpotPrize() {
     } else {
         state_.books.betMultiplePrizes += run.jackpotprize;
     }
+    if (engine::GameRecord* game = lastGame()) {
+        static constexpr const char* kKinds[] = {"x10", "x20", "x30", "minor", "major", "grand"};
+        game->jackpotPrize = run.jackpotprize;
+        game->jackpotKind = kKinds[static_cast<int>(prizeAt(run.ballstop))];
+    }
     saveCurrentSlot();
 }
 

@@ -1,6 +1,6 @@
 #include "engine/evaluate.h"
 #include "engine/money.h"
-#include "screen/payline_drawings.h"
+#include "engine/payline_drawings.h"
 #include "screen/quorvel.h"
 #include "screen/sound_cues.h"
 
@@ -61,7 +61,7 @@ void Quorvel::lin_MouseMove(int index) {
 }
 
 void Quorvel::drawPayline(int marker) {
-    const PaylineDrawing& drawing = paylineDrawing(marker);
+    const engine::PaylineDrawing& drawing = engine::paylineDrawing(marker);
     const int used = static_cast<int>(drawing.segments.size());
     for (int segment = 1; segment <= 6; ++segment) {
         platform::Element& line = *e_.lineflash[segment];

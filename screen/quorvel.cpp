@@ -94,6 +94,7 @@ void Quorvel::registerHandlers() {
                [this](platform::Event& event) { lin_MouseMove(event.index); });
     window_.on("", EventKind::KeyPress,
                [this](platform::Event& event) { Form_KeyPress(event.key); });
+    window_.on("", EventKind::KeyDown, [this](platform::Event& event) { Form_KeyDown(event.key); });
 }
 
 void Quorvel::cue(const char* name) {

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <type_traits>
 
 #include "engine/game_state.h"
 #include "platform/child_window.h"
@@ -96,6 +97,9 @@ public:
     void suitbet_Click(int index);
     void cancelbet_Click();
 
+    // The recall of the last games: F2.
+    void Form_KeyDown(int keyCode);
+
     // The screen's own behaviours: watchdog, game clock, menu, options.
     void tmrshowbuttons_Timer();
     void tmrtick_Timer();
@@ -147,6 +151,12 @@ private:
     void slideResult(platform::Element& picture);
     void giveButtonsBack();
 
+    // The recall: each normal game is noted as it settles, and what follows it (free spins,
+    // the jackpot board, the gamble) is added to that note.
+    void recordGame();
+    engine::GameRecord* lastGame();
+    bool recallAllowed() const;
+
     // Money still in play when the program ends goes to the credit first.
     void settleForShutDown();
 
@@ -174,6 +184,16 @@ private:
     bool ended_ = false;
     engine::Books booksAtEnd_;
     int spinDepth_ = 0;
+    // Counts the spin handlers on the stack, from their first line: their early pumps
+    // already belong to the spin.
+    int spinHandlers_ = 0;
+    struct SpinHandler {
+        int& count;
+        explicit SpinHandler(int& c) : count(++c) {}
+        ~SpinHandler() { --count; }
+    };
+    bool normalSpinInFlight_ = false;
+    std::int32_t bankBeforeSpin_ = 0;
     int deepestSpin_ = 0;
     // A spin charged and counted whose win has not reached the bank or the feature total.
     bool winInFlight_ = false;
@@ -184,5 +204,18 @@ private:
     bool featureOwed_ = false;
     bool takewinBeforeView_ = false;
 };
+
+// Secondary windows replace the last one and keep the main screen disabled while open.
+template <typename Window>
+inline void Quorvel::openChild() {
+    child_.reset();
+    window_.setEnabled(false);
+    if constexpr (std::is_constructible_v<Window, platform::Services, platform::Window&,
+                                          engine::GameState&>)
+        child_ = std::make_unique<Window>(services_, window_, state_);
+    else
+        child_ = std::make_unique<Window>(services_, window_);
+    child_->open();
+}
 
 }  // namespace quorvel::screen

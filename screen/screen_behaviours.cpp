@@ -46,18 +46,6 @@ void Quorvel::doublebutton_MouseUp() {
     e_.doublebutton.show();
 }
 
-template <typename Window>
-void Quorvel::openChild() {
-    child_.reset();
-    window_.setEnabled(false);
-    if constexpr (std::is_constructible_v<Window, platform::Services, platform::Window&,
-                                          engine::GameState&>)
-        child_ = std::make_unique<Window>(services_, window_, state_);
-    else
-        child_ = std::make_unique<Window>(services_, window_);
-    child_->open();
-}
-
 void Quorvel::about_Click() {
     if (state_.run.freespintarget >= 1) return;
     cue(cue::kMenuEntry);

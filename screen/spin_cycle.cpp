@@ -14,6 +14,7 @@ inline constexpr const char* kNoWin = "         No Win";
 inline constexpr int kAutoSpinWaitTicks = 15;
 
 void Quorvel::btnspin_MouseDown() {
+    const SpinHandler inside(spinHandlers_);
     e_.btnspin.hide();
     services_.events.pump();
     e_.autoplayon.setEnabled(false);
@@ -26,6 +27,7 @@ void Quorvel::btnspin_MouseUp() {
 
 // The spin started by the space bar, by autoplay and by the free-spin timer.
 void Quorvel::btnstartall_Click() {
+    const SpinHandler inside(spinHandlers_);
     startSpin(false);
 }
 
@@ -101,10 +103,12 @@ bool Quorvel::payoutControlDiscards() {
     const bool wonCounted = engine::addChecked(player.totalwon, run.spinwin);
     bool charged = false;
     if (normal) {
+        bankBeforeSpin_ = player.bank;
         engine::addChecked(player.wager, total);
         engine::addChecked(player.games, 1);
         charged = engine::addChecked(player.bank, -total);
     }
+    normalSpinInFlight_ = normal;
     services_.random.reseedFromClock();
     const int machinepay = player.machinepay >= 1 ? player.machinepay : 4;
     if (engine::resultStands(run, engine::drawOneTo(services_.random, machinepay))) {
@@ -149,6 +153,7 @@ void Quorvel::dispatchResult() {
         if (run.linematch[line] >= 2) services_.timers.start("tmrlineflash");
     if (run.freespinmode == -1) {
         freeSpinBookkeeping();
+        if (normalSpinInFlight_) recordGame();
         saveCurrentSlot();
         return;
     }
@@ -171,6 +176,7 @@ void Quorvel::settleNormalSpin() {
     window_.setKeyPreview(true);
     run.tickcount = 0;
     if (!services_.timers.enabled("tmrbell")) e_.btnoptions.setEnabled(true);
+    recordGame();
     saveCurrentSlot();
 }
 

@@ -48,6 +48,10 @@ void Quorvel::settleForShutDown() {
         gambleOpen_ = false;
         engine::addChecked(player.bank, run.atrisk);
         engine::addChecked(player.totalwon, run.atrisk - run.gamblestake);
+        if (engine::GameRecord* game = lastGame()) {
+            game->gamble = "taken";
+            game->gambleAmount = run.atrisk;
+        }
     }
     if (winInFlight_) {
         winInFlight_ = false;
@@ -62,6 +66,7 @@ void Quorvel::settleForShutDown() {
         featureOwed_ = false;
         engine::addChecked(player.bank, run.featurewin);
         run.freespinmode = run.freespinsplayed = run.freespintarget = 0;
+        if (engine::GameRecord* game = lastGame()) game->freeSpinTotal = run.featurewin;
     }
     if (jackpotPending_) {
         if (run.ballslowing != 1 || run.ballpos != run.ballstop) {

@@ -1,6 +1,6 @@
+#include "engine/payline_drawings.h"
 #include "engine/paylines.h"
 #include "engine/reel_window.h"
-#include "screen/payline_drawings.h"
 #include "screen/quorvel.h"
 
 namespace quorvel::screen {
@@ -50,7 +50,7 @@ void Quorvel::tmrlineflash_Timer() {
 
     const int line = run.linewin[run.lineindex];
     const bool lit = run.flashphase != 0;
-    const PaylineDrawing& drawing = paylineDrawing(line);
+    const engine::PaylineDrawing& drawing = engine::paylineDrawing(line);
     for (std::size_t i = 0; i < drawing.segments.size(); ++i) {
         platform::Element& segment = *e_.lineflash[i + 1];
         segment.setPoints(drawing.segments[i]);

@@ -229,3 +229,16 @@ TEST_F(Input, TheMenuOpensTheAboutAndPayTableWindows) {
     click("about");
     EXPECT_FALSE(q.childWindow()->isOpen()) << "no about window while free spins are pending";
 }
+
+TEST_F(Input, AutoplayNeverStartsASpinInsideTheFirstOne) {
+    p.store.write("quorvel", "notice", "autoplay", "-1");
+    store("reelspeed", "8");  // 3.2 s of reels: the 800 ms autoplay tick falls inside them
+    startWithCredit(1000);
+    queueLosses(3);
+    down("autoplayon");
+    EXPECT_EQ(q.deepestSpin(), 1);
+    EXPECT_EQ(player.games, 1);
+    p.runFor(10'000);
+    EXPECT_EQ(q.deepestSpin(), 1);
+    EXPECT_GE(player.games, 2);
+}

@@ -69,6 +69,10 @@ void HeadlessPlatform::key(Window& window, int character) {
     clock.post([&window, character] { window.keyPress(character); });
 }
 
+void HeadlessPlatform::keyDown(Window& window, int code) {
+    clock.post([&window, code] { window.keyDown(code); });
+}
+
 void HeadlessPlatform::closeRequest(Window& window) {
     clock.post([&window] { window.dispatchWindow(EventKind::Close); });
 }

@@ -57,6 +57,7 @@ public:
     void press(Window& window, const std::string& name, int index = 0);
     void mouseMoveOnWindow(Window& window);
     void key(Window& window, int character);
+    void keyDown(Window& window, int code);
     void closeRequest(Window& window);
 
 private:

@@ -27,6 +27,12 @@ void QtEventLoop::sleep(int ms) {
     std::this_thread::sleep_until(until);
 }
 
+std::int64_t QtEventLoop::secondsSinceEpoch() const {
+    return std::chrono::duration_cast<std::chrono::seconds>(
+               std::chrono::system_clock::now().time_since_epoch())
+        .count();
+}
+
 QtPlatform::QtPlatform(std::string assetDirectory, std::string organisation)
     : pictures(assetDirectory, placeholders),
       resources(std::move(assetDirectory)),

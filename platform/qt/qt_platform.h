@@ -21,6 +21,7 @@ public:
     explicit QtEventLoop(QtWindowHost& host);
     void pump() override;
     void sleep(int ms) override;
+    std::int64_t secondsSinceEpoch() const override;
 
 private:
     QtWindowHost& host_;

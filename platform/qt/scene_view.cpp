@@ -216,7 +216,10 @@ void SceneView::mouseMoveEvent(QMouseEvent* event) {
 
 void SceneView::keyPressEvent(QKeyEvent* event) {
     const QString text = event->text();
-    if (text.isEmpty()) return QWidget::keyPressEvent(event);
+    if (text.isEmpty()) {
+        if (event->key() == Qt::Key_F2) return window_.keyDown(kKeyF2);
+        return QWidget::keyPressEvent(event);
+    }
     window_.keyPress(text.at(0).unicode());
 }
 

@@ -1,8 +1,8 @@
-#include "screen/payline_drawings.h"
+#include "engine/payline_drawings.h"
 
 #include <array>
 
-namespace quorvel::screen {
+namespace quorvel::engine {
 namespace {
 
 // clang-format off
@@ -42,4 +42,4 @@ const PaylineDrawing& paylineDrawing(int marker) {
     return kDrawings[marker - 1];
 }
 
-}  // namespace quorvel::screen
+}  // namespace quorvel::engine

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "engine/game_state.h"
+#include "platform/child_window.h"
+
+namespace quorvel::info {
+
+// The player's last games, newest first: the chosen one is drawn as the reels showed it,
+// with its paid lines in their colours and its figures beside it.
+class RecallWindow : public platform::ChildWindow {
+public:
+    RecallWindow(platform::Services services, platform::Window& mainScreen,
+                 engine::GameState& state);
+
+    // Shows game k of the list (1 = newest).
+    void game_Click(int index);
+    void btnclose_Click();
+
+private:
+    void listGames();
+    void drawReels(const engine::GameRecord& game);
+    void drawPaidLines(const engine::GameRecord& game);
+    void showFigures(const engine::GameRecord& game);
+
+    const engine::GameHistory& history_;
+};
+
+// "12:07:45" in the player's own time zone.
+std::string clockTime(std::int64_t secondsSinceEpoch);
+
+}  // namespace quorvel::info
