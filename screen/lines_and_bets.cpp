@@ -77,6 +77,7 @@ void Quorvel::drawPayline(int marker) {
 
 void Quorvel::viewpaylines_Click() {
     cue(cue::kMenuEntry);
+    takewinBeforeView_ = e_.takewin.visible();
     e_.takewin.hide();
     services_.timers.stop("tmrlineflash");
     services_.timers.stop("tmrautospin");
@@ -102,9 +103,13 @@ void Quorvel::viewpaylines_Click() {
     e_.menupic.hide();
 }
 
+// While a feature owns the screen (free spins running or their total waiting, the jackpot
+// board) the way back must not hand the player the spin buttons or restart autoplay: a spin
+// then would wipe the feature's money.
 void Quorvel::Btnreturn2game_Click() {
+    const bool featureHolds = state_.run.freespintarget >= 1 || jackpotPending_;
     services_.timers.start("tmrlineflash");
-    if (state_.run.autoplaymode > 0) services_.timers.start("tmrautospin");
+    if (state_.run.autoplaymode > 0 && !featureHolds) services_.timers.start("tmrautospin");
     for (int segment = 1; segment <= 6; ++segment)
         e_.lineflash[segment]->hide();
     for (int reel = 1; reel <= engine::kReels; ++reel) {
@@ -112,7 +117,8 @@ void Quorvel::Btnreturn2game_Click() {
         e_.reelWindow[reel]->show();
     }
     hideOverlays();
-    e_.panfreespin.show();
+    if (!featureHolds) e_.panfreespin.show();
+    if (takewinBeforeView_) e_.takewin.show();
     window_.setKeyPreview(true);
     e_.Btnreturn2game.hide();
     for (int marker = 1; marker <= engine::kLines; ++marker) {

@@ -29,6 +29,10 @@ public:
     platform::ChildWindow* childWindow() const { return child_.get(); }
     // True once shut-down has closed the main screen: the program is over.
     bool ended() const { return ended_; }
+    // The run's books as the store last saw them: at shut-down they stop moving.
+    const engine::Books& books() const { return ended_ ? booksAtEnd_ : state_.books; }
+    // How deep spins have ever been nested: 1 in a healthy run.
+    int deepestSpin() const { return deepestSpin_; }
 
     // Start-up and shut-down.
     void Form_Load();
@@ -168,6 +172,9 @@ private:
     std::unique_ptr<platform::ChildWindow> child_;
     bool redrawPending_ = false;
     bool ended_ = false;
+    engine::Books booksAtEnd_;
+    int spinDepth_ = 0;
+    int deepestSpin_ = 0;
     // A spin charged and counted whose win has not reached the bank or the feature total.
     bool winInFlight_ = false;
     bool gambleOpen_ = false;
@@ -175,6 +182,7 @@ private:
     bool jackpotPending_ = false;
     // From the free-spin trigger until the total is collected.
     bool featureOwed_ = false;
+    bool takewinBeforeView_ = false;
 };
 
 }  // namespace quorvel::screen

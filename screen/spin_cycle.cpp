@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "engine/checked.h"
 #include "engine/draw.h"
 #include "engine/evaluate.h"
@@ -57,7 +59,9 @@ void Quorvel::startSpin(bool fromSpinButton) {
     }
     run.scattercell.fill(0);
     run.linematch.fill(0);
+    deepestSpin_ = std::max(deepestSpin_, ++spinDepth_);
     drawreel1();
+    --spinDepth_;
     run.keycount = 0;
     if (fromSpinButton) e_.autoplayon.setEnabled(true);
     for (int line = 1; line <= engine::kLines; ++line)

@@ -88,6 +88,7 @@ void Quorvel::shutDown() {
 void Quorvel::Form_Unload() {
     if (ended_) return;
     shutDown();
+    booksAtEnd_ = state_.books;
     ended_ = true;
     child_.reset();
     for (const platform::TimerSpec& timer : mainScreenTimers())

@@ -169,3 +169,19 @@ TEST_F(FreeSpins, OptionsStayShutWhileATotalWaits) {
     click("btnoptions");
     EXPECT_NE(q.childWindow(), nullptr);
 }
+
+TEST_F(FreeSpins, ThePaylineViewNeverHidesAWaitingTotal) {
+    trigger(kThreeChestStops, 10);
+    ASSERT_TRUE(playOut());
+    ASSERT_TRUE(shown("takewin"));
+    p.mouseMove(w, "btnopenmenu");
+    click("viewpaylines");
+    EXPECT_FALSE(shown("takewin"));
+    click("Btnreturn2game");
+    EXPECT_TRUE(shown("takewin")) << "the total can still be collected";
+    EXPECT_FALSE(shown("panfreespin")) << "and no spin can wipe it first";
+    key(' ');
+    EXPECT_EQ(player.games, 1);
+    click("takewin");
+    EXPECT_EQ(player.bank, 1100);
+}

@@ -153,3 +153,14 @@ TEST_F(MainScreen, WatchdogBringsBackLostButtonsWithin200ms) {
         EXPECT_FALSE(w.at(name).visible()) << name << " is not the watchdog's to show";
     EXPECT_FALSE(w.at("doublebutton").enabled()) << "shown, not enabled";
 }
+
+TEST_F(MainScreen, TheGambleResultAtRestLeavesTheBettingKeysFree) {
+    // The win or lose plaque stays where its slide ends until the next draw; a key under it
+    // could not be clicked.
+    const int plaqueTop = 4800, plaqueBottom = 4800 + w.at("gamblewin").height();
+    for (const char* key : {"betred", "cancelbet", "betblack"}) {
+        const platform::Element& e = w.at(key);
+        EXPECT_TRUE(e.top() >= plaqueBottom || e.top() + e.height() <= plaqueTop) << key;
+        EXPECT_LE(e.top() + e.height(), w.at("pandouble").height()) << key;
+    }
+}

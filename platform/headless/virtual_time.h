@@ -25,6 +25,8 @@ public:
     int interval(std::string_view name) const override;
     // How often the timer's handler has run.
     int fired(std::string_view name) const;
+    // Whether the timer's handler is on the stack right now.
+    bool running(std::string_view name) const { return get(name).running; }
 
     void pump() override;
     void sleep(int ms) override;

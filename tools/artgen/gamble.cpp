@@ -74,13 +74,19 @@ void back(QPainter& p, const Kit& k) {
 }
 
 void smallSuit(QPainter& p, const Kit& k, const Suit& s) {
-    // The suit fills the centre square, so the picture reads when shown square.
-    cardFace(p, k);
-    const QRectF square(8, 34, 84, 84);
+    // The suit keys and the history cards are square and stretch the card-sized picture to
+    // fit, so the design is a square drawn tall here; stretched, it comes out true.
+    p.save();
+    p.scale(1.0, kCard.height() / kCard.width());
+    const QRectF tile(0, 0, kCard.width(), kCard.width());
+    panel(p, inset(tile, 0.5), 12, vertical(tile, {{0, Qt::white}, {1, k.pal("bone")}}),
+          QColor(90, 90, 90), 1);
+    const QRectF square = inset(tile, 14);
     drawIcon(p, k.icons, s.icon, square,
              {.fill = vertical(square, {{0, suitColour(s).lighter(170)}, {1, suitColour(s)}}),
               .outline = suitColour(s).darker(220),
               .outlineWidth = 1.5});
+    p.restore();
 }
 
 // White is see-through in these frames: the back slides up and off the card.
@@ -125,8 +131,9 @@ void paintGamblePanel(QPainter& p, const Kit& k, const QSizeF& size) {
               QColor(0, 0, 0, 80), k.pal("goldDark"), 1);
     const QRectF risk = placeOf("risklab", 0, "pandouble");
     panel(p, risk, 6, QColor(0, 0, 0, 110), k.pal("goldDark"), 1);
-    // The house rules, painted on the felt under the betting keys.
-    const double below = placeOf("betred", 0, "pandouble").bottom() + 6;
+    // The house rules, painted on the felt between the history strip and the betting keys,
+    // where the result plaque comes to rest after a draw.
+    const double below = placeOf("historypic", 1, "pandouble").bottom() + 8;
     goldCaption(p, k, QRectF(14, below, size.width() - 28, 20), "Colour pays double",
                 font(Face::Serif, 17, true, true), 1.2);
     goldCaption(p, k, QRectF(14, below + 21, size.width() - 28, 20), "Suit pays four times",

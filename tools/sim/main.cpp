@@ -14,6 +14,7 @@
 #include "engine/strips.h"
 #include "tools/sim/eval_draw.h"
 #include "tools/sim/par_sheet.h"
+#include "tools/sim/play_session.h"
 #include "tools/sim/script_runner.h"
 #include "tools/sim/volatility.h"
 
@@ -212,6 +213,39 @@ int runScript(const std::string& file, std::uint64_t seed) {
     return 0;
 }
 
+quorvel::sim::GamblePolicy gamblePolicy(const std::string& name) {
+    using quorvel::sim::GamblePolicy;
+    if (name == "never") return GamblePolicy::Never;
+    if (name == "take") return GamblePolicy::Take;
+    if (name == "red") return GamblePolicy::Red;
+    if (name == "black") return GamblePolicy::Black;
+    if (name == "suit") return GamblePolicy::Suit;
+    throw UsageError{"--gamble must be never, take, red, black or suit"};
+}
+
+int runPlay(quorvel::sim::PlayOptions options, const std::string& gamble, bool asJson) {
+    options.gamble = gamblePolicy(gamble);
+    if (options.spins < 1) throw UsageError{"--spins must be at least 1"};
+    if (options.machinepay < 2 || options.machinepay > 4)
+        throw UsageError{"--machinepay must be 2, 3 or 4"};
+    if (!quorvel::engine::isOfferedLineCount(options.lines))
+        throw UsageError{"--lines must be 1, 5, 10, 15 or 25"};
+    if (!quorvel::engine::isOfferedBet(options.bet))
+        throw UsageError{"--bet must be 1, 2, 3, 5, 10 or 20"};
+    try {
+        const quorvel::sim::Ledger ledger = quorvel::sim::play(options);
+        std::cout << (asJson ? ledger.json().dump() + "\n" : ledger.text());
+        if (ledger.imbalance() != 0) {
+            std::cerr << "quorvel-sim: the books are off by " << ledger.imbalance() << '\n';
+            return 1;
+        }
+        return 0;
+    } catch (const quorvel::sim::BrokenRule& broken) {
+        std::cerr << "quorvel-sim: " << broken.what << '\n';
+        return 1;
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -242,9 +276,24 @@ int main(int argc, char** argv) {
     script->add_option("FILE", scriptFile, "Script file; standard input when left out");
     script->add_option("--seed", seed, "Seed of the random draws that the script does not queue");
 
+    quorvel::sim::PlayOptions play;
+    std::string gamble = "never";
+    bool playJson = false;
+    auto* playCommand = app.add_subcommand(
+        "play", "Play a long headless run through the real main screen and print its ledger");
+    playCommand->add_option("--spins", play.spins, "Normal spins to play")->required();
+    playCommand->add_option("--seed", play.seed, "Seed of the draws and of the player's choices");
+    playCommand->add_option("--machinepay", play.machinepay, "Payout setting: 2, 3 or 4");
+    playCommand->add_option("--lines", play.lines, "Lines played: 1, 5, 10, 15 or 25");
+    playCommand->add_option("--bet", play.bet, "Bet per line in cents: 1, 2, 3, 5, 10 or 20");
+    playCommand->add_option("--gamble", gamble, "never, take, red, black or suit");
+    playCommand->add_flag("--chaos", play.chaos, "Random input everywhere, with restarts");
+    playCommand->add_flag("--json", playJson, "The ledger as one JSON object");
+
     try {
         app.parse(argc, argv);
         if (script->parsed()) return runScript(scriptFile, seed);
+        if (playCommand->parsed()) return runPlay(play, gamble, playJson);
         if (eval->parsed()) {
             request.stops = parseStops(stopsText);
             if (!quorvel::engine::isOfferedLineCount(request.lines))

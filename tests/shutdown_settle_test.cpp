@@ -1,0 +1,104 @@
+#include "game_fixture.h"
+
+using namespace quorvel;
+using namespace quorvel::testing_support;
+
+namespace {
+
+// Whatever is in play when the program is closed reaches the credit before it is stored.
+struct ShutDownInPlay : GameTest {
+    void close() {
+        p.closeRequest(w);
+        p.runFor(0);
+        ASSERT_TRUE(q.ended());
+    }
+    long storedBank() { return std::stol(stored("bank")); }
+};
+
+}  // namespace
+
+TEST_F(ShutDownInPlay, AnOpenGambleIsTakenFirst) {
+    startWithCredit(1000);
+    queueSpin(kTenCentStops);
+    spinButton();
+    down("doublebutton");
+    up("doublebutton");
+    p.random.queueDraw(1, 4);
+    click("betred");
+    ASSERT_EQ(run.atrisk, 20);
+    close();
+    EXPECT_EQ(storedBank(), 975 + 20);
+    EXPECT_EQ(stored("total"), "20") << "the spin's 10 and the 10 the gamble added";
+}
+
+TEST_F(ShutDownInPlay, RunningFreeSpinsPayWhatTheyHaveWonAndForfeitTheRest) {
+    startWithCredit(1000);
+    queueSpin(kThreeChestStops);
+    queueSpin(kTwoChestStops);
+    for (int i = 0; i < 9; ++i)
+        queueSpin(kLosingStops);
+    spinButton();
+    ASSERT_TRUE(p.runUntil([&] { return run.freespinsplayed == 3; }, 60'000));
+    ASSERT_EQ(run.featurewin, 150);
+    close();
+    EXPECT_EQ(storedBank(), 975 + 150);
+    EXPECT_EQ(stored("total"), "150");
+
+    platform::headless::HeadlessPlatform next;
+    next.store = p.store;
+    screen::Quorvel again(next.services());
+    again.Form_Load();
+    EXPECT_EQ(again.state().run.freespinmode, 0) << "a new run starts in normal play";
+    EXPECT_EQ(again.state().player.bank, 1125);
+}
+
+TEST_F(ShutDownInPlay, ATotalWaitingForCollectionIsCollected) {
+    startWithCredit(1000);
+    queueSpin(kThreeChestStops);
+    for (int i = 0; i < 10; ++i)
+        queueSpin(kLosingStops);
+    spinButton();
+    ASSERT_TRUE(p.runUntil([&] { return shown("takewin"); }, 120'000));
+    close();
+    EXPECT_EQ(storedBank(), 1100);
+}
+
+TEST_F(ShutDownInPlay, AJackpotStillInItsIntroIsDrawnAndPaid) {
+    store("minor", "4980", "allslot");
+    startWithCredit(1000);
+    queueSpin(kJackpotStops, 1);
+    p.random.queueDraw(3, 16);   // where the ball starts
+    p.random.queueDraw(11, 16);  // where it stops: the minor meter
+    spinButton();
+    p.runFor(1000);
+    ASSERT_TRUE(p.clock.enabled("tmrbell"));
+    close();
+    EXPECT_EQ(storedBank(), 975 + 5000);
+    EXPECT_EQ(stored("minor", "player1", "allslot"), "2000");
+    EXPECT_EQ(stored("minorwon"), "1");
+    EXPECT_EQ(stored("jackpotbank"), "5000");
+}
+
+TEST_F(ShutDownInPlay, ADecidedJackpotPaysWhatTheBallShows) {
+    startWithCredit(1000);
+    queueSpin(kJackpotStops, 1);
+    p.random.queueDraw(3, 16);
+    p.random.queueDraw(8, 16);  // thirty times the bet
+    spinButton();
+    ASSERT_TRUE(p.runUntil([&] { return p.clock.enabled("tmrshowjackpot"); }, 30'000));
+    close();
+    EXPECT_EQ(storedBank(), 975 + 750);
+    EXPECT_EQ(stored("jackpotbank"), "0");
+}
+
+TEST_F(ShutDownInPlay, NothingIsPaidTwice) {
+    startWithCredit(1000);
+    queueSpin(kTenCentStops);
+    spinButton();
+    down("doublebutton");
+    close();
+    p.mouseMove(w, "btnopenmenu");
+    p.click(w, "xit");
+    p.runFor(10'000);
+    EXPECT_EQ(storedBank(), 985);
+}

@@ -1,0 +1,142 @@
+// quorvel-showcase: plays the real cabinet through a fixed set of draws and saves what the
+// player sees at each moment worth reviewing (a win, free spins, the jackpot board, the
+// gamble) as PNG files. The draws are queued, so every run shows the same pictures.
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <cstdio>
+
+#include "platform/headless/recorders.h"
+#include "platform/headless/scripted_random.h"
+#include "platform/headless/virtual_time.h"
+#include "platform/qt/qt_platform.h"
+#include "screen/quorvel.h"
+
+namespace {
+
+using quorvel::platform::EventKind;
+using quorvel::platform::headless::ScriptedRandom;
+using Stops = std::array<int, 5>;
+
+constexpr Stops kLosing{1, 4, 3, 1, 1};
+constexpr Stops kWildWin{1, 3, 19, 1, 1};
+constexpr Stops kThreeChests{1, 4, 15, 5, 7};
+constexpr Stops kJackpot{8, 16, 6, 1, 1};
+
+class Showcase {
+public:
+    Showcase(quorvel::platform::qt::QtPlatform& platform, quorvel::platform::Services services,
+             ScriptedRandom& random, QString folder)
+        : platform_(platform), random_(random), folder_(std::move(folder)), game_(services) {}
+
+    void run() {
+        game_.Form_Load();
+        wait(600);
+        save("1-start");
+        spin(kWildWin);
+        wait(450);
+        save("2-win-lines-and-wilds");
+        spin(kThreeChests, 10);
+        wait(300);
+        save("3-free-spins-awarded");
+        wait(4000);
+        save("4-free-spins-playing");
+        waitFor([&] { return game_.window().at("takewin").visible(); }, 60'000);
+        save("5-free-spins-completed");
+        press("takewin");
+        spin(kWildWin);
+        press("doublebutton");
+        random_.queueDraw(3, 4);
+        click("betred");
+        wait(200);
+        save("6-gamble-won");
+        click("cancelbet");
+        queue(kJackpot, 1);
+        random_.queueDraw(5, 16);  // the ball starts on the fifth tile...
+        random_.queueDraw(4, 16);  // ...and stops on the grand
+        press("btnspin");
+        wait(4600);
+        save("7-jackpot-board");
+        waitFor([&] { return game_.state().run.ballslowing == 1; }, 20'000);
+        save("8-jackpot-ball-run");
+        waitFor([&] { return game_.state().run.showticks > 10; }, 30'000);
+        save("9-jackpot-prize");
+    }
+
+private:
+    void wait(int ms) {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < ms)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    template <typename Condition>
+    void waitFor(Condition done, int limitMs) {
+        QElapsedTimer clock;
+        clock.start();
+        while (!done() && clock.elapsed() < limitMs)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    void queue(const Stops& stops, int reel3 = 2) {
+        random_.queueDraw(stops[0], 22);
+        random_.queueDraw(stops[1], 22);
+        random_.queueDraw(reel3, 2);
+        random_.queueDraw(stops[2], 22);
+        random_.queueDraw(stops[3], 22);
+        random_.queueDraw(stops[4], 22);
+        random_.queueDraw(1, 4);
+    }
+    void spin(const Stops& stops, int losingAfter = 0, int reel3 = 2) {
+        queue(stops, reel3);
+        for (int i = 0; i < losingAfter; ++i)
+            queue(kLosing);
+        press("btnspin");
+    }
+    void press(const char* name) {
+        auto& window = game_.window();
+        window.dispatch(window.at(name), EventKind::MouseDown);
+        window.dispatch(window.at(name), EventKind::MouseUp);
+        window.dispatch(window.at(name), EventKind::Click);
+    }
+    void click(const char* name) {
+        game_.window().dispatch(game_.window().at(name), EventKind::Click);
+    }
+    void save(const char* name) {
+        const QString path = folder_ + "/" + name + ".png";
+        platform_.windows.binding(game_.window())->view()->grab().save(path);
+        std::printf("%s\n", path.toUtf8().constData());
+    }
+
+    quorvel::platform::qt::QtPlatform& platform_;
+    ScriptedRandom& random_;
+    QString folder_;
+    quorvel::screen::Quorvel game_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QDir().mkpath(folder);
+    quorvel::platform::qt::QtPlatform platform(
+        quorvel::platform::qt::findAssetFolder(QUORVEL_ASSET_DIR));
+    // The draws come from a queue and the profile from memory: the player's own settings
+    // are never touched.
+    quorvel::platform::headless::VirtualTime unusedClock;
+    ScriptedRandom random(unusedClock, 1);
+    quorvel::platform::headless::MemoryStore store;
+    store.write("quorvel", "player1", "bank", "100000");
+    store.write("quorvel", "player1", "winroll", "1");
+    store.write("quorvel", "player1", "currentplayer", "Anne Bonny");
+    store.write("allslot", "player1", "grand", "2123450");
+    store.write("allslot", "player1", "major", "204560");
+    store.write("allslot", "player1", "minor", "2890");
+    quorvel::platform::Services services = platform.services();
+    quorvel::platform::Services showcase{services.timers,    services.events, services.sound,
+                                         services.resources, store,           services.messages,
+                                         services.display,   services.links,  random,
+                                         services.windows};
+    Showcase(platform, showcase, random, folder).run();
+    return 0;
+}

@@ -1,0 +1,103 @@
+#include "tools/sim/play_chaos.h"
+
+#include <random>
+#include <vector>
+
+namespace quorvel::sim {
+namespace {
+
+using platform::EventKind;
+
+constexpr EventKind kElementEvents[] = {EventKind::MouseDown, EventKind::MouseUp, EventKind::Click,
+                                        EventKind::MouseMove};
+constexpr int kRestartLimit = 1'000'000;
+
+class Chaos {
+public:
+    explicit Chaos(PlaySession& s) : s_(s), rng_(s.options().seed * 104729 + 17) {}
+
+    void run() {
+        const long long target = s_.options().spins;
+        while (s_.state().player.games < target) {
+            step();
+            if (s_.game().ended()) s_.restart();
+        }
+        closeAndRestart();
+    }
+
+private:
+    int roll(int n) { return static_cast<int>(rng_() % static_cast<std::uint64_t>(n)); }
+
+    // Input is queued, so it lands wherever the game next lets events run: between timer
+    // ticks, or inside a spin, a count-up, a reveal.
+    void step() {
+        auto& p = s_.platform();
+        const int dice = roll(100);
+        if (dice < 12) {
+            p.mouseDown(s_.game().window(), "btnspin");
+            p.mouseUp(s_.game().window(), "btnspin");
+        } else if (dice < 20) {
+            p.key(s_.game().window(), ' ');
+        } else if (dice < 24) {
+            s_.insertCreditIfShort();
+        } else if (dice < 60) {
+            randomElementEvent();
+        } else if (dice < 66) {
+            p.key(randomWindow(), 32 + roll(95));
+        } else if (dice < 70) {
+            p.mouseMoveOnWindow(randomWindow());
+        } else if (dice < 72) {
+            p.closeRequest(randomWindow());
+        } else if (dice < 73 && roll(4) == 0) {
+            p.closeRequest(s_.game().window());
+        }
+        s_.runUntil([] { return false; }, roll(3) == 0 ? roll(3000) : roll(120));
+    }
+
+    platform::Window& randomWindow() {
+        const auto& open = s_.platform().windows.openWindows();
+        if (open.empty()) return s_.game().window();
+        return *open[static_cast<std::size_t>(roll(static_cast<int>(open.size())))];
+    }
+
+    void randomElementEvent() {
+        platform::Window& window = randomWindow();
+        const auto& elements = window.elements();
+        if (elements.empty()) return;
+        const auto& element =
+            elements[static_cast<std::size_t>(roll(static_cast<int>(elements.size())))];
+        const EventKind kind = kElementEvents[roll(4)];
+        auto& p = s_.platform();
+        switch (kind) {
+            case EventKind::MouseDown:
+                p.mouseDown(window, element->name(), element->index(), 1 + roll(2));
+                break;
+            case EventKind::MouseUp:
+                p.mouseUp(window, element->name(), element->index());
+                break;
+            case EventKind::Click:
+                p.click(window, element->name(), element->index());
+                break;
+            default:
+                p.mouseMove(window, element->name(), element->index());
+        }
+    }
+
+    void closeAndRestart() {
+        s_.platform().closeRequest(s_.game().window());
+        s_.runUntil([&] { return s_.game().ended(); }, kRestartLimit);
+        if (!s_.game().ended()) throw BrokenRule{"the program would not close"};
+        s_.restart();
+    }
+
+    PlaySession& s_;
+    std::mt19937_64 rng_;
+};
+
+}  // namespace
+
+void playChaos(PlaySession& session) {
+    Chaos(session).run();
+}
+
+}  // namespace quorvel::sim
