@@ -16,6 +16,7 @@
 #include "tools/sim/par_sheet.h"
 #include "tools/sim/play_session.h"
 #include "tools/sim/script_runner.h"
+#include "tools/sim/volatility.h"
 
 namespace {
 
@@ -84,8 +85,20 @@ json evalJson(const DrawRequest& request) {
     };
 }
 
-json sheetJson(const quorvel::sim::ParSheet& s, double seconds) {
+json volatilityJson(const quorvel::sim::Volatility& v) {
+    json tails = json::object();
+    for (std::size_t i = 0; i < quorvel::sim::kTailThresholds.size(); ++i)
+        tails[std::to_string(quorvel::sim::kTailThresholds[i])] = v.pAtLeast[i];
     return json{
+        {"sd", v.sd},
+        {"p_at_least", tails},
+        {"feature_spins_mean", v.featureSpinsMean},
+        {"feature_spins_sd", v.featureSpinsSd},
+    };
+}
+
+json sheetJson(const quorvel::sim::ParSheet& s, const quorvel::sim::Volatility& v, double seconds) {
+    json sheet{
         {"lines", s.lines},
         {"machinepay", s.machinepay},
         {"outcomes", s.outcomes},
@@ -99,15 +112,31 @@ json sheetJson(const quorvel::sim::ParSheet& s, double seconds) {
         {"freespin_rtp", s.freespinRtp},
         {"jackpot_multiple_rtp", s.jackpotMultipleRtp},
         {"total_rtp", s.baseRtp + s.freespinRtp + s.jackpotMultipleRtp},
-        {"seconds", seconds},
     };
+    sheet.update(volatilityJson(v));
+    sheet["seconds"] = seconds;
+    return sheet;
 }
 
-void printSheets(const quorvel::sim::ParTally& tally, int lines, double seconds) {
+void printVolatility(const quorvel::sim::Volatility (&v)[3]) {
+    const auto row = [&](const std::string& label, auto field) {
+        std::printf("%-34s", label.c_str());
+        for (const auto& one : v)
+            std::printf(" %18.6g", field(one));
+        std::printf("\n");
+    };
+    using V = quorvel::sim::Volatility;
+    row("sd of a spin's total, total bets", [](const V& one) { return one.sd; });
+    for (std::size_t i = 0; i < quorvel::sim::kTailThresholds.size(); ++i)
+        row("P(total >= " + std::to_string(quorvel::sim::kTailThresholds[i]) + " total bets)",
+            [i](const V& one) { return one.pAtLeast[i]; });
+    row("free spins per feature, mean", [](const V& one) { return one.featureSpinsMean; });
+    row("free spins per feature, sd", [](const V& one) { return one.featureSpinsSd; });
+}
+
+void printSheets(const quorvel::sim::ParSheet (&sheets)[3],
+                 const quorvel::sim::Volatility (&volatility)[3], int lines, double seconds) {
     const char* names[] = {"Dream Machine !!", "Loose", "Realistic"};
-    quorvel::sim::ParSheet sheets[3];
-    for (int i = 0; i < 3; ++i)
-        sheets[i] = quorvel::sim::parSheet(tally, lines, i + 2);
     std::printf("Quorvel par sheet: normal spin, %d line%s, %llu outcomes, %.3f s\n\n", lines,
                 lines == 1 ? "" : "s", static_cast<unsigned long long>(sheets[0].outcomes),
                 seconds);
@@ -141,6 +170,29 @@ void printSheets(const quorvel::sim::ParTally& tally, int lines, double seconds)
         "5 chests, 1 in", [](const S& s) { return 1 / s.freespinsP[5]; }, 1);
     row(
         "jackpot feature, 1 in", [](const S& s) { return 1 / s.jackpotFeatureP; }, 1);
+    printVolatility(volatility);
+}
+
+// The seconds reported cover the whole computation: enumeration, sheet and volatility.
+void runPar(int lines, int machinepay, bool asJson) {
+    const auto started = std::chrono::steady_clock::now();
+    const auto tally = quorvel::sim::enumerateNormalSpin(lines);
+    const auto seconds = [&] {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    };
+    if (asJson) {
+        const auto sheet = quorvel::sim::parSheet(tally, lines, machinepay);
+        const auto volatility = quorvel::sim::volatility(tally, lines, machinepay);
+        std::cout << sheetJson(sheet, volatility, seconds()).dump() << '\n';
+        return;
+    }
+    quorvel::sim::ParSheet sheets[3];
+    quorvel::sim::Volatility volatility[3];
+    for (int i = 0; i < 3; ++i) {
+        sheets[i] = quorvel::sim::parSheet(tally, lines, i + 2);
+        volatility[i] = quorvel::sim::volatility(tally, lines, i + 2);
+    }
+    printSheets(sheets, volatility, lines, seconds());
 }
 
 int runScript(const std::string& file, std::uint64_t seed) {
@@ -256,16 +308,7 @@ int main(int argc, char** argv) {
         if (!quorvel::engine::isOfferedLineCount(parLines))
             throw UsageError{"--lines must be 1, 5, 10, 15 or 25"};
         if (machinepay < 2 || machinepay > 4) throw UsageError{"--machinepay must be 2, 3 or 4"};
-        const auto started = std::chrono::steady_clock::now();
-        const auto tally = quorvel::sim::enumerateNormalSpin(parLines);
-        const double seconds =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-        if (asJson)
-            std::cout
-                << sheetJson(quorvel::sim::parSheet(tally, parLines, machinepay), seconds).dump()
-                << '\n';
-        else
-            printSheets(tally, parLines, seconds);
+        runPar(parLines, machinepay, asJson);
         return 0;
     } catch (const CLI::ParseError& e) {
         if (e.get_exit_code() == 0) return app.exit(e);
@@ -274,5 +317,8 @@ int main(int argc, char** argv) {
     } catch (const UsageError& e) {
         std::cerr << "quorvel-sim: " << e.message << '\n';
         return 2;
+    } catch (const std::exception& e) {
+        std::cerr << "quorvel-sim: " << e.what() << '\n';
+        return 1;
     }
 }

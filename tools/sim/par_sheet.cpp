@@ -1,6 +1,7 @@
 #include "tools/sim/par_sheet.h"
 
 #include <array>
+#include <numeric>
 #include <thread>
 #include <vector>
 
@@ -131,6 +132,8 @@ private:
         tally_.hits[band] += win > 0 ? count : 0;
         tally_.chests[chests][band] += count;
         tally_.jackpotSymbols[band] += jolly_ ? count : 0;
+        tally_.wins[tally_.winIndex(ParTally::chestClass(chests), jolly_, static_cast<int>(win))] +=
+            count;
     }
 
     const Tables& t_;
@@ -163,20 +166,47 @@ void add(ParTally& into, const ParTally& from) {
         for (int chests = 0; chests <= 5; ++chests)
             into.chests[chests][band] += from.chests[chests][band];
     }
+    for (std::size_t i = 0; i < into.wins.size(); ++i)
+        into.wins[i] += from.wins[i];
+}
+
+ParTally emptyTally(int lines) {
+    ParTally tally;
+    tally.winUnit = spinWinUnit(lines);
+    tally.maxWin = maxSpinWin(lines);
+    tally.wins.assign(
+        2 * ParTally::kChestClasses * static_cast<std::size_t>(tally.maxWin / tally.winUnit + 1),
+        0);
+    return tally;
 }
 
 }  // namespace
 
+int maxSpinWin(int lines) {
+    int five = 0;
+    for (int s = 0; s < engine::kPayingSymbols; ++s)
+        five += engine::linePay(static_cast<Symbol>(s), 5);
+    return lines * five + engine::scatterMultiple(5) * lines;
+}
+
+int spinWinUnit(int lines) {
+    int unit = lines;
+    for (int s = 0; s < engine::kPayingSymbols; ++s)
+        for (int matching = 3; matching <= 5; ++matching)
+            unit = std::gcd(unit, engine::linePay(static_cast<Symbol>(s), matching));
+    return unit;
+}
+
 ParTally enumerateNormalSpin(int lines, int threads) {
     static const Tables t = buildTables();
-    ParTally first;
+    ParTally first = emptyTally(lines);
     if (threads < 2) {
         enumerateStops(t, lines, 1, kStops, first);
         return first;
     }
     // Two halves of reel 1's stops on two cores; the tallies are exact integers, so the
     // split changes nothing in the result.
-    ParTally second;
+    ParTally second = emptyTally(lines);
     std::thread helper([&] { enumerateStops(t, lines, kStops / 2 + 1, kStops, second); });
     enumerateStops(t, lines, 1, kStops / 2, first);
     helper.join();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 namespace quorvel::sim {
 
@@ -13,7 +14,28 @@ struct ParTally {
     std::uint64_t hits[2]{};
     std::uint64_t chests[6][2]{};
     std::uint64_t jackpotSymbols[2]{};  // jolly rogers on reels 1-3; reel 3 then counts 1 in 2
+
+    // Combinations by win, by what they start: chest class 0 for fewer than three chests,
+    // 1, 2, 3 for three, four, five; and whether reels 1-3 show jolly rogers. Every win is a
+    // multiple of winUnit bets per line (it divides every line pay and the line count).
+    int winUnit = 1;
+    int maxWin = 0;
+    std::vector<std::uint64_t> wins;
+    static constexpr int kChestClasses = 4;
+    static int chestClass(int chests) { return chests < 3 ? 0 : chests - 2; }
+    std::size_t winIndex(int chestClass, bool jolly, int win) const {
+        return static_cast<std::size_t>(
+            (chestClass * 2 + (jolly ? 1 : 0)) * (maxWin / winUnit + 1) + win / winUnit);
+    }
+    std::uint64_t winCount(int chestClass, bool jolly, int win) const {
+        return wins.empty() || win % winUnit ? 0 : wins[winIndex(chestClass, jolly, win)];
+    }
 };
+
+// The largest win of one spin, in bets per line: every line five wilds, five chests.
+int maxSpinWin(int lines);
+// The largest whole number of bets per line that divides every win of a spin.
+int spinWinUnit(int lines);
 
 // Enumerates all 22^5 combinations exactly, from the game's strips, lines and pays.
 ParTally enumerateNormalSpin(int lines, int threads = 2);
