@@ -86,6 +86,9 @@ public:
     // A key: the window sees it first while key preview is on, then the focused element.
     // Returns the key as the handlers left it, 0 when one of them discarded it.
     int keyPress(int key);
+    // A key typed by the player: as keyPress, then a text box with the focus takes the
+    // character the handlers left it (Backspace takes off the last one).
+    int type(int key);
     // Runs the click handler at once, as if clicked, whatever the button's state.
     void press(const std::string& name, int index = 0);
     // Selects an option button, clears the others of its container, and runs its click.
