@@ -179,6 +179,16 @@ void ScriptRunner::queueStops(const Words& words) {
     random.queueDraw(stops[4], 22);
 }
 
+// The keyboard focus: the window in front, unless a window over a disabled one holds it.
+platform::Window& ScriptRunner::keyboardWindow() {
+    platform::Window* front = platform_->windows.front();
+    if (front && front->enabled()) return *front;
+    const auto& open = platform_->windows.openWindows();
+    for (auto it = open.rbegin(); it != open.rend(); ++it)
+        if ((*it)->enabled()) return **it;
+    return front ? *front : game_->window();
+}
+
 platform::Window& ScriptRunner::windowNamed(const std::string& name) {
     if (name == game_->window().name()) return game_->window();
     for (platform::Window* window : platform_->windows.openWindows())
@@ -234,9 +244,7 @@ void ScriptRunner::input(const Words& words) {
     if (verb == "key") {
         const long long code = wholeNumber(words[1], "key");
         if (code < 1 || code > 0x10FFFF) throw Failure{"a key is a character code"};
-        // A key goes to the window in front, as the keyboard focus would.
-        platform::Window* front = platform_->windows.front();
-        (front ? *front : main).type(static_cast<int>(code));
+        keyboardWindow().type(static_cast<int>(code));
         return;
     }
     platform::Element& element = elementFor(words[1]);
