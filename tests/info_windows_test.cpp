@@ -43,7 +43,10 @@ TEST_F(InfoTest, ThePayTableOpensOverADisabledScreenAndItsButtonCloses) {
     ASSERT_TRUE(isOpen("quorvelpays"));
     platform::Window& pays = *front();
     EXPECT_EQ(pays.caption(), "QUORVEL PAYTABLE");
-    EXPECT_EQ(pays.background().source, "quorvelpays");
+    const platform::Element& picture = pays.at("picpaytable");
+    EXPECT_EQ(picture.picture().source, "quorvelpays");
+    EXPECT_EQ(picture.width(), 508 * 15);
+    EXPECT_EQ(picture.height(), 510 * 15);
     EXPECT_EQ(pays.at("btnunloadpays").caption(), "CLOSE PAYTABLE");
     EXPECT_FALSE(w.enabled());
     EXPECT_FALSE(shown("pannomoney"));
