@@ -13,7 +13,7 @@ constexpr platform::Colour kYellow{255, 255, 0};
 // clang-format off
 constexpr platform::ElementSpec kDesign[] = {
     {.name = "Framemain", .kind = Frame, .left = 0, .top = 120, .width = 8595, .height = 5415, .caption = "Quorvel Options"},
-    {.name = "lblplayername", .kind = Label, .parent = "Framemain", .left = 240, .top = 360, .width = 4200, .height = 255, .caption = "Input Players Name                                    Then Enter", .fontFamily = "Times New Roman", .fontPoints = 9.75, .fore = kBlue},
+    {.name = "lblplayername", .kind = Label, .parent = "Framemain", .left = 240, .top = 360, .width = 4200, .height = 255, .caption = "Input Players Name                                    Then Enter", .fontFamily = "Times New Roman", .fontPoints = 9.75, .fore = kBlue, .autoSize = true},
     {.name = "player1", .kind = TextBox, .parent = "Framemain", .left = 1900, .top = 240, .width = 1455, .height = 375, .fontFamily = "MS Sans Serif", .bold = false},
     {.name = "lblcurrentplayer", .kind = Label, .parent = "Framemain", .left = 100, .top = 720, .width = 3375, .height = 300, .fore = kRed, .border = true},
     {.name = "machine", .index = 1, .kind = OptionButton, .parent = "Framemain", .left = 100, .top = 1200, .width = 1500, .height = 300, .caption = " "},

@@ -29,12 +29,15 @@ struct Dialog : ChildWindow {
     std::string entered;
 };
 
-TEST(KeyboardNavigation, TabSkipsWhatCannotTakeInputAndWrapsBothWays) {
+struct KeyboardNavigation : testing::Test {
     headless::HeadlessPlatform p;
-    Window owner("owner", 6000, 6000);
-    Dialog dialog(p.services(), owner);
-    dialog.open();
+    Window owner{"owner", 6000, 6000};
+    Dialog dialog{p.services(), owner};
     Window& w = dialog.window();
+    void SetUp() override { dialog.open(); }
+};
+
+TEST_F(KeyboardNavigation, TabSkipsWhatCannotTakeInputAndWrapsBothWays) {
     w.type(keys::kTab);
     EXPECT_EQ(w.focus(), &w.at("name"));
     w.type(keys::kTab);
@@ -47,12 +50,7 @@ TEST(KeyboardNavigation, TabSkipsWhatCannotTakeInputAndWrapsBothWays) {
     EXPECT_EQ(w.focus(), &w.at("last"));
 }
 
-TEST(KeyboardNavigation, EnterPressesAButtonButStaysWithATextBox) {
-    headless::HeadlessPlatform p;
-    Window owner("owner", 6000, 6000);
-    Dialog dialog(p.services(), owner);
-    dialog.open();
-    Window& w = dialog.window();
+TEST_F(KeyboardNavigation, EnterPressesAButtonButStaysWithATextBox) {
     w.setFocus(&w.at("first"));
     w.type(keys::kEnter);
     w.type(keys::kSpace);
