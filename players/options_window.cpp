@@ -15,6 +15,27 @@ constexpr const char* kMainCaptionTitle = "Current Player       ";
 constexpr const char* kNameEntryTitle = "Current Player  ";
 constexpr int kHighlights = 15;
 
+// The slot a slot text names, 0 when it names none.
+int slotNumber(const std::string& playerslot) {
+    for (int slot = 1; slot <= kSlots; ++slot)
+        if (playerslot == std::to_string(slot)) return slot;
+    return 0;
+}
+
+// What a slot holds before its stored values are read: the sound switch, the display choice
+// and the jackpot meters carry over from the player left behind, the statistics do not.
+engine::PlayerValues startingValues(const engine::PlayerValues& previous, int slot) {
+    engine::PlayerValues fresh;
+    fresh.soundonoff = previous.soundonoff;
+    fresh.sizescreen = previous.sizescreen;
+    fresh.grand = previous.grand;
+    fresh.major = previous.major;
+    fresh.minor = previous.minor;
+    fresh.machinepay = 4;
+    fresh.playerslot = std::to_string(slot);
+    return fresh;
+}
+
 }  // namespace
 
 OptionsWindow::OptionsWindow(platform::Services services, platform::Window& mainScreen,
@@ -55,28 +76,15 @@ void OptionsWindow::Form_Load() {
             kPlayerApplication, slotSection(std::to_string(slot)), "currentplayer");
         showSlotName(slot, player_.currentplayer);
     }
-    const int current = std::stoi("0" + player_.playerslot);
-    if (current >= 1 && current <= kSlots) window().select(element("machine", current));
+    if (const int current = slotNumber(player_.playerslot))
+        window().select(element("machine", current));
     setGroups(true);
     fillStatistics(window(), player_, openedView(player_));
 }
 
 // Switching never saves the profile it leaves: unsaved changes made here are dropped.
 void OptionsWindow::machine_Click(int slot) {
-    const std::int16_t sound = player_.soundonoff;
-    const std::int16_t size = player_.sizescreen;
-    const std::int32_t grand = player_.grand, major = player_.major, minor = player_.minor;
-    engine::PlayerValues fresh;
-    // The sound switch, the display choice and the jackpot meters carry over to a slot that
-    // lacks them; the statistics of the player left behind do not.
-    fresh.soundonoff = sound;
-    fresh.sizescreen = size;
-    fresh.grand = grand;
-    fresh.major = major;
-    fresh.minor = minor;
-    fresh.machinepay = 4;
-    fresh.playerslot = std::to_string(slot);
-    player_ = fresh;
+    player_ = startingValues(player_, slot);
     loadsettings(player_, services_.store, player_.playerslot);
     window().setFocus(&element("player1"));
     services_.events.pump();
@@ -110,7 +118,7 @@ void OptionsWindow::enterName() {
     if (refusal) return;
     showCreditOnMainScreen();
     owner().setCaption(kMainCaptionTitle + inCapitals(player_.currentplayer));
-    showSlotName(std::stoi("0" + player_.playerslot), player_.currentplayer);
+    showSlotName(slotNumber(player_.playerslot), player_.currentplayer);
     savesettings(player_, services_.store);
 }
 
