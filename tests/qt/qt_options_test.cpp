@@ -3,9 +3,12 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "platform/qt/qt_platform.h"
 #include "qt_test_support.h"
@@ -62,6 +65,27 @@ TEST_F(OptionsOnQt, ANameTypedInTheBoxIsStoredAndReadsBack) {
     platform->store.flush();
     QtSettingsStore again("QuorvelOptionsTest");
     EXPECT_EQ(again.read("quorvel", "player1", "currentplayer"), "Ελένη [x]=;");
+}
+
+// The box comes up over the options window while the main screen is disabled; it must still
+// take the player's answer.
+TEST_F(OptionsOnQt, AnEmptyNameGivesABoxThePlayerCanAnswer) {
+    Window& options = openOptions();
+    SceneView& view = viewOf(options);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    bool enabled = false;
+    QString text;
+    QTimer::singleShot(50, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        enabled = box->isEnabled() && box->button(QMessageBox::Ok)->isEnabled();
+        text = box->text();
+        box->button(QMessageBox::Ok)->click();
+    });
+    QTest::keyClick(view.textBox(options.at("player1")), Qt::Key_Return);
+    EXPECT_EQ(text, "Nothing Entered");
+    EXPECT_TRUE(enabled);
+    EXPECT_TRUE(view.isEnabled());
 }
 
 TEST_F(OptionsOnQt, TabWalksTheControlsAndEscapeGivesTheScreenBack) {
