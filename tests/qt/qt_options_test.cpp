@@ -88,6 +88,17 @@ TEST_F(OptionsOnQt, AnEmptyNameGivesABoxThePlayerCanAnswer) {
     EXPECT_TRUE(view.isEnabled());
 }
 
+// The about window's links bring the main screen forward; the window holding the input must
+// not end up behind it.
+TEST_F(OptionsOnQt, BringingTheMainScreenForwardKeepsAnOpenWindowInFront) {
+    game->about_Click();
+    SceneView& about = viewOf(game->childWindow()->window());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
+    platform->windows.bringToFront(game->window());
+    QTest::qWait(20);
+    EXPECT_EQ(QApplication::activeWindow(), &about);
+}
+
 TEST_F(OptionsOnQt, TabWalksTheControlsAndEscapeGivesTheScreenBack) {
     Window& options = openOptions();
     SceneView& view = viewOf(options);
