@@ -1,11 +1,100 @@
 #include "info/about_window.h"
 
-#include <string>
+#include "info/about_layout.h"
 
 namespace quorvel::info {
+namespace {
+
+constexpr const char* kOnlineSlotsNeedConnection =
+    "Your computer needs to be connected to the internet to play casino slots online !!\r";
+constexpr const char* kEmailNeedsConnection =
+    "Your computer needs to be connected to the internet for email !!\r";
+constexpr const char* kBePatient =
+    "      Please be Patient as this may take a little time !!\r"
+    "You are being taken via Tavrin to a secure web site that encrypts\r"
+    "all transmitted  data according to the secure HTTP protocol.\r";
+constexpr const char* kFreeVersionTitle = "Quorvel FREE version";
+// Before a casino link names the free version the boxes carry the game's usual title.
+constexpr const char* kUsualTitle = "Slots_Quorvel";
+
+}  // namespace
 
 AboutWindow::AboutWindow(platform::Services services, platform::Window& mainScreen)
-    : ChildWindow(services, mainScreen, "aboutquorvel", 5910, 8775,
-                  std::string("About ") + kApplicationTitle) {}
+    : ChildWindow(services, mainScreen, "aboutquorvel", kAboutClientWidth, kAboutClientHeight,
+                  std::string("About ") + kApplicationTitle) {
+    platform::buildElements(window(), aboutDesign());
+    const auto bind = [this](const char* name, void (AboutWindow::*handler)()) {
+        window().on(name, platform::EventKind::Click,
+                    [this, handler](platform::Event&) { (this->*handler)(); });
+    };
+    bind("cmdtavrin", &AboutWindow::cmdtavrin_Click);
+    bind("cmdfeedback", &AboutWindow::cmdfeedback_Click);
+    bind("SSCommand1", &AboutWindow::SSCommand1_Click);
+    bind("Picture1", &AboutWindow::Picture1_Click);
+    bind("Picture2", &AboutWindow::Picture2_Click);
+    setTabOrder(aboutTabOrder());
+    window().setFocus(&window().at("Picture2"));
+}
+
+bool AboutWindow::IsConnected() const {
+    return services_.links.connectionState() == 1;
+}
+
+void AboutWindow::ExecuteLink(const std::string& link) {
+    const platform::MousePointer before = window().mousePointer();
+    window().setMousePointer(platform::MousePointer::Hourglass);
+    const int result = services_.links.open(link);
+    window().setMousePointer(before);
+    if (result == 0)
+        services_.messages.show(
+            "ExecuteLink", "error Opening Link to " + link + "\r\n\r\n" + std::to_string(result),
+            platform::MessageIcon::Information);
+}
+
+void AboutWindow::cmdtavrin_Click() {
+    if (IsConnected())
+        ExecuteLink(kMakerSite);
+    else
+        notConnected(kOnlineSlotsNeedConnection);
+    services_.windows.bringToFront(owner());
+}
+
+void AboutWindow::cmdfeedback_Click() {
+    const std::string link =
+        std::string("mailto:") + kSupportAddress + "?subject=Anything you wish";
+    if (IsConnected())
+        services_.links.open(link);
+    else
+        notConnected(kEmailNeedsConnection);
+    services_.windows.bringToFront(owner());
+}
+
+void AboutWindow::SSCommand1_Click() {
+    openCasino();
+}
+
+void AboutWindow::Picture1_Click() {
+    openCasino();
+}
+
+void AboutWindow::openCasino() {
+    boxTitle_ = kFreeVersionTitle;
+    if (IsConnected()) {
+        services_.messages.show(boxTitle_, kBePatient, platform::MessageIcon::Information);
+        ExecuteLink(kCasinoPage);
+    } else {
+        notConnected(kOnlineSlotsNeedConnection);
+    }
+    services_.windows.bringToFront(owner());
+}
+
+void AboutWindow::Picture2_Click() {
+    close();
+}
+
+void AboutWindow::notConnected(const char* text) {
+    services_.messages.show(boxTitle_.empty() ? kUsualTitle : boxTitle_, text,
+                            platform::MessageIcon::Information);
+}
 
 }  // namespace quorvel::info

@@ -1,11 +1,19 @@
 #pragma once
 
+#include <span>
 #include <string>
+#include <vector>
 
 #include "platform/services.h"
 #include "platform/window.h"
 
 namespace quorvel::platform {
+
+// A control the keyboard reaches with Tab, by name and index.
+struct TabStop {
+    const char* name;
+    int index;
+};
 
 // A window opened over the main screen. The main screen stays disabled while it is open and
 // gets its input back however the window closes.
@@ -20,19 +28,29 @@ public:
     Window& window() { return window_; }
     Window& owner() { return owner_; }
     bool isOpen() const { return open_; }
-    // Puts the window on screen, centred over the main screen.
+    // Puts the window on screen, centred over the main screen, then runs its loading steps.
     void open();
     // Runs the window's own closing steps, gives the main screen back and takes the window
     // off screen. Closing is never refused.
     void close();
 
+    // Tab and Shift+Tab walk these controls (those shown and enabled), Enter or the space bar
+    // presses the one with the focus (Enter stays with a text box), Escape closes the window.
+    void setTabOrder(std::span<const TabStop> order);
+    void focusNext(int step);
+
 protected:
+    // The window's own steps once it is on screen.
+    virtual void opened() {}
     // The window's closing sequence, run before the main screen is enabled again.
     virtual void closing() {}
     Services services_;
 
 private:
+    void navigationKey(Event& event);
+
     Window& owner_;
+    std::vector<Element*> tabOrder_;
     Window window_;
     bool open_ = false;
 };

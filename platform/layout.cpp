@@ -5,7 +5,7 @@ namespace quorvel::platform {
 void buildElements(Window& window, std::span<const ElementSpec> design) {
     for (const ElementSpec& row : design) {
         Element& element = window.add(row.name, row.index, row.kind);
-        if (*row.parent) element.setParent(&window.at(row.parent));
+        if (*row.parent) element.setParent(&window.at(row.parent, row.parentIndex));
         element.move(row.left, row.top);
         element.resize(row.width, row.height);
         element.setVisible(row.visible);

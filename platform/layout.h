@@ -14,6 +14,7 @@ struct ElementSpec {
     int index = 0;
     ElementKind kind = ElementKind::PictureBox;
     const char* parent = "";
+    int parentIndex = 0;  // the container's place in its control array
     int left = 0, top = 0, width = 0, height = 0;
     bool visible = true;
     bool enabled = true;

@@ -3,6 +3,9 @@
 #include <stdexcept>
 #include <utility>
 
+#include "platform/keys.h"
+#include "platform/utf8.h"
+
 namespace quorvel::platform {
 
 Window::Window(std::string name, int clientWidth, int clientHeight)
@@ -142,6 +145,19 @@ void Window::keyDown(int code) {
         Handler run = *h;
         run(event);
     }
+}
+
+int Window::type(int key) {
+    const int left = keyPress(key);
+    Element* box = focus_;
+    if (left == 0 || !box || box->kind() != ElementKind::TextBox || !box->active()) return left;
+    std::string text = box->caption();
+    if (left == keys::kBackspace)
+        utf8::dropLast(text);
+    else if (left >= keys::kSpace && left != 0x7F)
+        utf8::append(text, static_cast<char32_t>(left));
+    box->setCaption(text);
+    return left;
 }
 
 void Window::press(const std::string& name, int index) {

@@ -93,6 +93,9 @@ public:
     // A key that types no character (F2, ...): the window's own handler sees it while the
     // window takes input, whatever the key preview says.
     void keyDown(int code);
+    // A key typed by the player: as keyPress, then a text box with the focus takes the
+    // character the handlers left it (Backspace takes off the last one).
+    int type(int key);
     // Runs the click handler at once, as if clicked, whatever the button's state.
     void press(const std::string& name, int index = 0);
     // Selects an option button, clears the others of its container, and runs its click.

@@ -1,10 +1,189 @@
 #include "players/options_window.h"
 
+#include "engine/money.h"
+#include "platform/keys.h"
+#include "players/name_text.h"
+#include "players/options_layout.h"
+#include "players/settings_layout.h"
+#include "players/statistics_panel.h"
+
 namespace quorvel::players {
+namespace {
+
+constexpr const char* kMessageTitle = "Slots_Quorvel";
+constexpr const char* kMainCaptionTitle = "Current Player       ";
+constexpr const char* kNameEntryTitle = "Current Player  ";
+constexpr int kHighlights = 15;
+
+// The slot a slot text names, 0 when it names none.
+int slotNumber(const std::string& playerslot) {
+    for (int slot = 1; slot <= kSlots; ++slot)
+        if (playerslot == std::to_string(slot)) return slot;
+    return 0;
+}
+
+// What a slot holds before its stored values are read: the sound switch, the display choice
+// and the jackpot meters carry over from the player left behind, the statistics do not.
+engine::PlayerValues startingValues(const engine::PlayerValues& previous, int slot) {
+    engine::PlayerValues fresh;
+    fresh.soundonoff = previous.soundonoff;
+    fresh.sizescreen = previous.sizescreen;
+    fresh.grand = previous.grand;
+    fresh.major = previous.major;
+    fresh.minor = previous.minor;
+    fresh.machinepay = 4;
+    fresh.playerslot = std::to_string(slot);
+    return fresh;
+}
+
+}  // namespace
 
 OptionsWindow::OptionsWindow(platform::Services services, platform::Window& mainScreen,
                              engine::GameState& state)
-    : ChildWindow(services, mainScreen, "quorveloptions", 8580, 5745, "Quorvel Options"),
-      state_(state) {}
+    : ChildWindow(services, mainScreen, "quorveloptions", kOptionsClientWidth, kOptionsClientHeight,
+                  kOptionsCaption),
+      state_(state),
+      player_(state.player) {
+    platform::buildElements(window(), optionsDesign());
+    bindHandlers();
+    setTabOrder(optionsTabOrder());
+}
+
+void OptionsWindow::bindHandlers() {
+    using platform::EventKind;
+    platform::Window& w = window();
+    const auto indexed = [&w](const char* name, auto member, OptionsWindow* self) {
+        w.on(name, EventKind::Click,
+             [self, member](platform::Event& e) { (self->*member)(e.index); });
+    };
+    indexed("machine", &OptionsWindow::machine_Click, this);
+    indexed("Amtpayout", &OptionsWindow::Amtpayout_Click, this);
+    indexed("setspeed", &OptionsWindow::setspeed_Click, this);
+    indexed("sounds", &OptionsWindow::sounds_Click, this);
+    indexed("wincounter", &OptionsWindow::wincounter_Click, this);
+    w.on("player1", EventKind::KeyPress, [this](platform::Event& e) { player1_KeyPress(e); });
+    w.on("btnokplayer", EventKind::Click, [this](platform::Event&) { btnokplayer_Click(); });
+    w.on("Btndeletedetails", EventKind::Click,
+         [this](platform::Event&) { Btndeletedetails_Click(); });
+    w.on("cmdlargescreen", EventKind::Click, [this](platform::Event&) { cmdlargescreen_Click(); });
+    w.on("cmdorigonal", EventKind::Click, [this](platform::Event&) { cmdorigonal_Click(); });
+}
+
+void OptionsWindow::Form_Load() {
+    savesettings(player_, services_.store);
+    for (int slot = 1; slot <= kSlots; ++slot) {
+        player_.currentplayer = services_.store.read(
+            kPlayerApplication, slotSection(std::to_string(slot)), "currentplayer");
+        showSlotName(slot, player_.currentplayer);
+    }
+    if (const int current = slotNumber(player_.playerslot))
+        window().select(element("machine", current));
+    setGroups(true);
+    fillStatistics(window(), player_, openedView(player_));
+}
+
+// Switching never saves the profile it leaves: unsaved changes made here are dropped.
+void OptionsWindow::machine_Click(int slot) {
+    player_ = startingValues(player_, slot);
+    loadsettings(player_, services_.store, player_.playerslot);
+    window().setFocus(&element("player1"));
+    services_.events.pump();
+    element("lblcurrentplayer")
+        .setCaption(std::string("Current Player   ") + inCapitals(player_.currentplayer));
+    showCreditOnMainScreen();
+    owner().setCaption(kMainCaptionTitle + inCapitals(player_.currentplayer));
+    showSlotName(slot, player_.currentplayer);
+    fillStatistics(window(), player_, chosenView(player_));
+    setGroups(false);
+}
+
+void OptionsWindow::player1_KeyPress(platform::Event& event) {
+    if (event.key != platform::keys::kEnter) return;
+    event.key = 0;
+    enterName();
+}
+
+void OptionsWindow::enterName() {
+    platform::Element& box = element("player1");
+    const std::string typed = box.caption();
+    const char* refusal = typed.empty()                          ? "Nothing Entered"
+                          : characterCount(typed) > kLongestName ? "Name Too Long"
+                                                                 : nullptr;
+    if (refusal)
+        services_.messages.show(kMessageTitle, refusal, platform::MessageIcon::Information);
+    else
+        player_.currentplayer = typed;
+    box.setCaption("");
+    refreshNameLabel();
+    if (refusal) return;
+    showCreditOnMainScreen();
+    owner().setCaption(kMainCaptionTitle + inCapitals(player_.currentplayer));
+    showSlotName(slotNumber(player_.playerslot), player_.currentplayer);
+    savesettings(player_, services_.store);
+}
+
+void OptionsWindow::btnokplayer_Click() {
+    savesettings(player_, services_.store);
+    element("player1").setCaption("");
+    owner().setEnabled(true);
+    services_.windows.bringToFront(owner());
+    hideHighlights();
+    repairReelSpeed();
+    close();
+}
+
+void OptionsWindow::Btndeletedetails_Click() {
+    const auto answer = services_.messages.askYesNo(
+        kMessageTitle, "Are you sure you want to Delete Current Player's Details ?",
+        platform::MessageIcon::Critical, platform::Answer::No);
+    if (answer == platform::Answer::Yes) {
+        player_.machinepay = 4;
+        player_.amountinvested = player_.wager = player_.totalwon = player_.bank = 0;
+        player_.games = 0;
+        player_.howmanyspins = player_.grandwon = player_.majorwon = player_.minorwon = 0;
+        savesettings(player_, services_.store);
+        fillStatistics(window(), player_, StatisticsView::Cleared);
+        // The credit meters stay blank until the credit next changes.
+        mainElement("Lblcredit").setCaption("");
+        mainElement("panelbank").setCaption("");
+    }
+    close();
+}
+
+void OptionsWindow::closing() {
+    owner().setEnabled(true);
+    hideHighlights();
+    mainElement("doublebutton").setEnabled(false);
+    repairReelSpeed();
+    saveSettingsExceptName(player_, services_.store);
+    element("player1").setCaption("");
+    owner().setEnabled(true);
+    owner().setVisible(true);
+    hideHighlights();
+    repairReelSpeed();
+}
+
+void OptionsWindow::refreshNameLabel() {
+    element("lblcurrentplayer").setCaption(kNameEntryTitle + inCapitals(player_.currentplayer));
+}
+
+void OptionsWindow::showCreditOnMainScreen() {
+    mainElement("panelbank").setCaption(engine::creditForm(player_.bank));
+    mainElement("Lblcredit").setCaption(engine::dollarForm(player_.bank));
+}
+
+void OptionsWindow::showSlotName(int slot, const std::string& name) {
+    if (slot < 1 || slot > kSlots) return;
+    element("machine", slot).setCaption(name.empty() ? "Vacant" : inCapitals(name));
+}
+
+void OptionsWindow::hideHighlights() {
+    for (int cell = 1; cell <= kHighlights; ++cell)
+        mainElement("flasher", cell).hide();
+}
+
+void OptionsWindow::repairReelSpeed() {
+    if (player_.reelspeed == 0) player_.reelspeed = 1;
+}
 
 }  // namespace quorvel::players

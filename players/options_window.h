@@ -5,14 +5,52 @@
 
 namespace quorvel::players {
 
-// The options window: player profiles and the game's settings.
+// The options window: the six player profiles with their statistics, and the current
+// player's settings (payout, reel speed, sound, win count-up, screen size).
 class OptionsWindow : public platform::ChildWindow {
 public:
     OptionsWindow(platform::Services services, platform::Window& mainScreen,
                   engine::GameState& state);
 
+    // Saves the profile in use, lists the slots and shows the current one; runs once the
+    // window is on screen.
+    void Form_Load();
+
+    void machine_Click(int slot);
+    void player1_KeyPress(platform::Event& event);
+    void btnokplayer_Click();
+    void Btndeletedetails_Click();
+
+    void Amtpayout_Click(int index);
+    void setspeed_Click(int index);
+    void sounds_Click(int index);
+    void wincounter_Click(int index);
+    void cmdlargescreen_Click();
+    void cmdorigonal_Click();
+
+protected:
+    void opened() override { Form_Load(); }
+    void closing() override;
+
 private:
+    void bindHandlers();
+    void enterName();
+    void refreshNameLabel();
+    void showCreditOnMainScreen();
+    void showSlotName(int slot, const std::string& name);
+    void hideHighlights();
+    void repairReelSpeed();
+    // Selects the buttons that match the current values; the sound group only on opening.
+    void setGroups(bool opening);
+    void selectOrClear(const char* group, int index);
+
+    platform::Element& element(const char* name, int index = 0) { return window().at(name, index); }
+    platform::Element& mainElement(const char* name, int index = 0) {
+        return owner().at(name, index);
+    }
+
     engine::GameState& state_;
+    engine::PlayerValues& player_;
 };
 
 }  // namespace quorvel::players

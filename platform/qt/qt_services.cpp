@@ -17,6 +17,16 @@ QString q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// The game ends its lines with a carriage return, as its boxes break lines there; Qt breaks
+// only at a line feed.
+QString boxText(const std::string& text) {
+    QString lines = q(text);
+    lines.replace("\r\n", "\n").replace('\r', '\n');
+    while (lines.endsWith('\n'))
+        lines.chop(1);
+    return lines;
+}
+
 QMessageBox::Icon iconFor(MessageIcon icon) {
     return icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information;
 }
@@ -25,14 +35,14 @@ QMessageBox::Icon iconFor(MessageIcon icon) {
 
 void QtMessageBoxes::show(const std::string& title, const std::string& text, MessageIcon icon) {
     host_.releaseCaptures();
-    QMessageBox box(iconFor(icon), q(title), q(text), QMessageBox::Ok, host_.mainView());
+    QMessageBox box(iconFor(icon), q(title), boxText(text), QMessageBox::Ok, host_.mainView());
     box.exec();
 }
 
 Answer QtMessageBoxes::askYesNo(const std::string& title, const std::string& text, MessageIcon icon,
                                 Answer defaultAnswer) {
     host_.releaseCaptures();
-    QMessageBox box(iconFor(icon), q(title), q(text), QMessageBox::Yes | QMessageBox::No,
+    QMessageBox box(iconFor(icon), q(title), boxText(text), QMessageBox::Yes | QMessageBox::No,
                     host_.mainView());
     box.setDefaultButton(defaultAnswer == Answer::Yes ? QMessageBox::Yes : QMessageBox::No);
     return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;

@@ -144,6 +144,12 @@ void ScenePainter::paintElement(const Frame& frame, const Element& element, cons
         painter.setPen(QPen(Qt::black, 0));
         painter.drawRect(QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5));
     }
+    // The control the keyboard acts on; a text box shows its own cursor instead.
+    if (&element == window_.focus() && element.kind() != ElementKind::TextBox) {
+        painter.setPen(QPen(Qt::black, 0, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(rect).adjusted(2.5, 2.5, -2.5, -2.5));
+    }
     painter.resetTransform();
 }
 

@@ -8,6 +8,8 @@
 #include <QToolTip>
 #include <cmath>
 
+#include "platform/keys.h"
+
 namespace quorvel::platform::qt {
 namespace {
 
@@ -22,6 +24,13 @@ int buttonOf(Qt::MouseButton button) {
     }
 }
 
+// The character code the model takes for a key, 0 for one it does not know.
+int keyCode(const QKeyEvent& event) {
+    if (event.key() == Qt::Key_Backtab) return keys::kBackTab;
+    const QString text = event.text();
+    return text.isEmpty() ? 0 : text.at(0).unicode();
+}
+
 // Lets the model's key handlers see a text box's keys first and swallow them.
 class KeyFilter : public QObject {
 public:
@@ -30,11 +39,11 @@ public:
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() != QEvent::KeyPress) return false;
-        const QString text = static_cast<QKeyEvent*>(event)->text();
-        if (text.isEmpty()) return false;
+        const int code = keyCode(*static_cast<QKeyEvent*>(event));
+        if (code == 0) return false;
         Window& window = element_.window();
         window.setFocus(&element_);
-        return window.keyPress(text.at(0).unicode()) == 0;
+        return window.keyPress(code) == 0;
     }
 
 private:
@@ -215,12 +224,12 @@ void SceneView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void SceneView::keyPressEvent(QKeyEvent* event) {
-    const QString text = event->text();
-    if (text.isEmpty()) {
+    const int code = keyCode(*event);
+    if (code == 0) {
         if (event->key() == Qt::Key_F2) return window_.keyDown(kKeyF2);
         return QWidget::keyPressEvent(event);
     }
-    window_.keyPress(text.at(0).unicode());
+    window_.keyPress(code);
 }
 
 void SceneView::closeForGame() {

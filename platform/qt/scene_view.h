@@ -45,6 +45,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    // Tab belongs to the model's own order of controls, not to Qt's widget chain.
+    bool focusNextPrevChild(bool) override { return false; }
 
 private:
     void createTextBoxes();

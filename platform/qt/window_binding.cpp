@@ -1,5 +1,7 @@
 #include "platform/qt/window_binding.h"
 
+#include <QWindow>
+
 namespace quorvel::platform::qt {
 
 WindowBinding::WindowBinding(Window& window, PictureSource& pictures)
@@ -68,6 +70,9 @@ void QtWindowHost::placeOverMain(SceneView& view) {
     if (!main) return;
     view.setWindowFlag(Qt::Dialog);
     view.setWindowModality(Qt::ApplicationModal);
+    // Kept above the main screen by the window manager as well.
+    view.winId();
+    if (main->windowHandle()) view.windowHandle()->setTransientParent(main->windowHandle());
     const qreal scale = main->transform().scale();
     view.resize((view.sceneSize() * scale).expandedTo(QSize(1, 1)));
     const QRect frame = main->geometry();
@@ -82,10 +87,19 @@ void QtWindowHost::close(Window& window) {
     bindings_.erase(&window);
 }
 
+// A window open over the main screen holds the input, so it stays in front of whatever the
+// game brings forward; otherwise the player would face a disabled screen and nothing else.
 void QtWindowHost::bringToFront(Window& window) {
-    if (WindowBinding* b = binding(window)) {
-        b->view()->raise();
-        b->view()->activateWindow();
+    WindowBinding* b = binding(window);
+    if (!b) return;
+    b->view()->raise();
+    b->view()->activateWindow();
+    for (auto& [other, binding] : bindings_) {
+        SceneView* view = binding->view();
+        if (other != &window && view->isModal() && view->isVisible()) {
+            view->raise();
+            view->activateWindow();
+        }
     }
 }
 

@@ -36,6 +36,7 @@ constexpr Named kNamed[] = {
     {"ctlfrees", 442, 38},      {"ctrlfreesleft", 442, 38}, {"freespinscompleted", 498, 60},
     {"icon", 32, 32},           {"icon-16", 16, 16},        {"icon-48", 48, 48},
     {"icon-64", 64, 64},        {"icon-128", 128, 128},     {"icon-256", 256, 256},
+    {"quorvelpays", 508, 510},  {"aboutad", 300, 250},      {"aboutreturn", 339, 135},
 };
 
 struct List {

@@ -56,6 +56,12 @@ TEST(QtMessageBoxes, ShowTheirTitleIconAndDefaultAndReturnTheAnswer) {
                            MessageIcon::Information);
     EXPECT_EQ(seen.boxes, 2);
     EXPECT_EQ(seen.icon, QMessageBox::Information);
+    EXPECT_EQ(seen.text, "Already 800 X 600 resolution !!");
+
+    // Each carriage return ends a line on screen.
+    answerNextBox(seen, QMessageBox::Ok);
+    platform.messages.show("t", "one\rtwo\r\n\r\nthree\r", MessageIcon::Information);
+    EXPECT_EQ(seen.text, "one\ntwo\n\nthree");
 }
 
 TEST(QtMessageBoxes, ASettingsFolderThatCannotBeWrittenIsToldInABox) {

@@ -83,3 +83,25 @@ TEST_F(SettingsFolder, AStoreThatCannotBeReadIsReportedAndReadsEmpty) {
     EXPECT_EQ(store.read("quorvel", "player1", "soundonoff"), "");
     EXPECT_EQ(reports.size(), 1u);
 }
+
+// A player's name may hold anything: what the INI file treats as syntax must come back as text.
+TEST_F(SettingsFolder, NamesWithAnyCharactersReadBackUnchanged) {
+    useFolder(folder.path());
+    const std::vector<std::string> names = {
+        "a=b",          "[slot]",     "semi;colon",  "back\\slash", "two\nlines", "Αλεξάνδρεια!",
+        "Александрина", "comma, too", "@Variant(x)", "\"quoted\"",  " spaced ",   "#hash",
+        "tab\there",    "",
+    };
+    {
+        QtSettingsStore store;
+        for (std::size_t i = 0; i < names.size(); ++i)
+            store.write("quorvel", "player" + std::to_string(i % 6 + 1), "name" + std::to_string(i),
+                        names[i]);
+    }
+    QtSettingsStore again;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        EXPECT_EQ(
+            again.read("quorvel", "player" + std::to_string(i % 6 + 1), "name" + std::to_string(i)),
+            names[i])
+            << i;
+}

@@ -2,6 +2,7 @@
 
 #include "tools/artgen/controls.h"
 #include "tools/artgen/paintings.h"
+#include "tools/artgen/pay_table.h"
 
 namespace quorvel::artgen {
 namespace {
@@ -79,6 +80,13 @@ std::vector<PictureJob> pictureJobs() {
                             paintReel(p, k, reel);
                         }});
     addFeatures(jobs);
+    jobs.push_back({"quorvelpays", {kPayTableWidth, kPayTableHeight}, [](P& p, const K& k) {
+                        paintPayTable(p, k, payTableContent());
+                    }});
+    jobs.push_back({"aboutad", {300, 250}, paintAboutAdvert});
+    jobs.push_back({"aboutreturn", {339, 135}, [](P& p, const K& k) {
+                        paintPlaque(p, k, "Back to the Game", {339, 135}, QColor(30, 100, 190));
+                    }});
     addList(jobs, "ImageList2", 19, {125, 125}, paintWildFrame);
     addList(jobs, "ImageList1", 13, {125, 125}, paintChestFrame);
     addList(jobs, "morphing", 12, {125, 125}, paintMorphFrame);

@@ -4,6 +4,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "platform/utf8.h"
 #include "players/settings_layout.h"
 #include "screen/quorvel_layout.h"
 #include "tools/sim/state_values.h"
@@ -67,6 +68,12 @@ std::string pictureText(const platform::Picture& picture) {
     return picture.source + "(" + std::to_string(picture.index) + ")";
 }
 
+std::string focusName(const platform::Element* focus) {
+    if (!focus) return "";
+    if (focus->index() == 0) return focus->name();
+    return focus->name() + "(" + std::to_string(focus->index()) + ")";
+}
+
 }  // namespace
 
 ScriptRunner::ScriptRunner(std::uint64_t seed, std::ostream& out)
@@ -127,6 +134,9 @@ void ScriptRunner::command(const Words& words, const std::string& line) {
         const long long ms = wholeNumber(words[1], "run");
         if (ms < 0) throw Failure{"run takes a time of 0 ms or more"};
         p.runFor(ms);
+    } else if (verb == "text") {
+        if (words.size() < 3) throw Failure{"text takes WINDOW.NAME TEXT"};
+        typeText(elementFor(words[1]), restAfter(line, 2));
     } else if (verb == "down" || verb == "up" || verb == "click" || verb == "move" ||
                verb == "movewindow" || verb == "key" || verb == "close") {
         input(words);
@@ -169,17 +179,39 @@ void ScriptRunner::queueStops(const Words& words) {
     random.queueDraw(stops[4], 22);
 }
 
+// The keyboard focus: the window in front, unless a window over a disabled one holds it.
+platform::Window& ScriptRunner::keyboardWindow() {
+    platform::Window* front = platform_->windows.front();
+    if (front && front->enabled()) return *front;
+    const auto& open = platform_->windows.openWindows();
+    for (auto it = open.rbegin(); it != open.rend(); ++it)
+        if ((*it)->enabled()) return **it;
+    return front ? *front : game_->window();
+}
+
+platform::Window& ScriptRunner::windowNamed(const std::string& name) {
+    if (name == game_->window().name()) return game_->window();
+    for (platform::Window* window : platform_->windows.openWindows())
+        if (window->name() == name) return *window;
+    throw Failure{"no open window '" + name + "'"};
+}
+
+// Each character is a key press, as the player would type it into the box.
+void ScriptRunner::typeText(platform::Element& box, const std::string& text) {
+    platform::Window& window = box.window();
+    window.setFocus(&box);
+    for (std::size_t at = 0; at < text.size();)
+        window.type(static_cast<int>(platform::utf8::next(text, at)));
+}
+
 platform::Window& ScriptRunner::windowFor(const std::string& qualified, std::string& elementName) {
     const auto dot = qualified.find('.');
     if (dot == std::string::npos) {
         elementName = qualified;
         return game_->window();
     }
-    const std::string windowName = qualified.substr(0, dot);
     elementName = qualified.substr(dot + 1);
-    for (platform::Window* window : platform_->windows.openWindows())
-        if (window->name() == windowName) return *window;
-    throw Failure{"no open window '" + windowName + "'"};
+    return windowNamed(qualified.substr(0, dot));
 }
 
 platform::Element& ScriptRunner::elementFor(const std::string& reference) {
@@ -199,6 +231,10 @@ platform::Element& ScriptRunner::elementFor(const std::string& reference) {
 void ScriptRunner::input(const Words& words) {
     const std::string& verb = words[0];
     platform::Window& main = game_->window();
+    if (verb == "close" && words.size() == 2) {
+        windowNamed(words[1]).dispatchWindow(EventKind::Close);
+        return;
+    }
     if (verb == "movewindow" || verb == "close") {
         expectWords(words, 1);
         main.dispatchWindow(verb == "close" ? EventKind::Close : EventKind::MouseMove);
@@ -208,9 +244,7 @@ void ScriptRunner::input(const Words& words) {
     if (verb == "key") {
         const long long code = wholeNumber(words[1], "key");
         if (code < 1 || code > 0x10FFFF) throw Failure{"a key is a character code"};
-        // A key goes to the window in front, as the keyboard focus would.
-        platform::Window* front = platform_->windows.front();
-        (front ? *front : main).keyPress(static_cast<int>(code));
+        keyboardWindow().type(static_cast<int>(code));
         return;
     }
     platform::Element& element = elementFor(words[1]);
@@ -229,9 +263,16 @@ json ScriptRunner::elementJson(const std::string& reference) {
                 return json{{"name", reference},
                             {"caption", window->caption()},
                             {"visible", window->visible()},
-                            {"enabled", window->enabled()}};
+                            {"enabled", window->enabled()},
+                            {"focus", focusName(window->focus())}};
     }
     const platform::Element& e = elementFor(reference);
+    if (e.kind() == platform::ElementKind::OptionButton)
+        return json{{"name", reference},
+                    {"visible", e.shown()},
+                    {"enabled", e.enabled()},
+                    {"caption", e.caption()},
+                    {"selected", e.value()}};
     return json{{"name", reference},
                 {"visible", e.shown()},
                 {"enabled", e.enabled()},

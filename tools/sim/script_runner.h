@@ -35,6 +35,9 @@ private:
     void query(const Words& words);
     void queueStops(const Words& words);
     void start();
+    platform::Window& windowNamed(const std::string& name);
+    platform::Window& keyboardWindow();
+    void typeText(platform::Element& box, const std::string& text);
     platform::Window& windowFor(const std::string& qualified, std::string& elementName);
     platform::Element& elementFor(const std::string& reference);
     nlohmann::json elementJson(const std::string& reference);

@@ -1,0 +1,91 @@
+#include <array>
+#include <string>
+
+#include "players/display_mode.h"
+#include "players/options_window.h"
+
+// The option groups of the options window and its two screen-size buttons.
+namespace quorvel::players {
+namespace {
+
+constexpr std::array<std::int16_t, 3> kPayouts{4, 3, 2};
+constexpr std::array<std::int16_t, 5> kSpeeds{1, 2, 4, 8, 10};
+constexpr int kNormalSize = 600;
+constexpr int kLargeSize = 800;
+
+template <std::size_t N>
+int indexOf(const std::array<std::int16_t, N>& values, int value) {
+    for (std::size_t i = 0; i < N; ++i)
+        if (values[i] == value) return static_cast<int>(i);
+    return -1;
+}
+
+}  // namespace
+
+void OptionsWindow::Amtpayout_Click(int index) {
+    if (index >= 0 && index < static_cast<int>(kPayouts.size()))
+        player_.machinepay = kPayouts[index];
+}
+
+void OptionsWindow::setspeed_Click(int index) {
+    if (index < 0 || index >= static_cast<int>(kSpeeds.size())) return;
+    player_.reelspeed = kSpeeds[index];
+    element("speedlab").setCaption("Current Speed =   " + std::to_string(player_.reelspeed));
+}
+
+void OptionsWindow::sounds_Click(int index) {
+    player_.soundonoff = index == 1 ? -1 : 0;
+}
+
+void OptionsWindow::wincounter_Click(int index) {
+    const bool on = index == 1;
+    player_.winroll = on ? 1 : 0;
+    element("wincounter", on ? 1 : 2).setCaption(on ? " ON" : " OFF");
+    element("wincounter", on ? 2 : 1).setCaption("");
+}
+
+void OptionsWindow::setGroups(bool opening) {
+    if (player_.winroll == 1) {
+        element("wincounter", 1).setCaption(" ON ");
+        window().select(element("wincounter", 1));
+    } else {
+        element("wincounter", 2).setCaption(" OFF");
+        window().select(element("wincounter", 2));
+    }
+    const int speed = indexOf(kSpeeds, player_.reelspeed);
+    selectOrClear("setspeed", speed);
+    // A chosen slot without a usable speed plays at the fastest one but shows none chosen.
+    if (speed < 0 && !opening) player_.reelspeed = 1;
+    selectOrClear("Amtpayout", indexOf(kPayouts, player_.machinepay));
+    if (!opening) return;
+    const int sound = player_.soundonoff == -1 ? 1 : player_.soundonoff == 0 ? 2 : -1;
+    selectOrClear("sounds", sound);
+}
+
+void OptionsWindow::selectOrClear(const char* group, int index) {
+    if (index >= 0) return window().select(element(group, index));
+    for (const auto& e : window().elements())
+        if (e->name() == group) e->setValue(false);
+}
+
+void OptionsWindow::cmdlargescreen_Click() {
+    player_.sizescreen = kLargeSize;
+    const platform::ScreenSize screen = services_.display.screenSize();
+    if (screen.width == kLargeSize && screen.height == kNormalSize) {
+        services_.messages.show("Slots_Quorvel", "Already 800 X 600 resolution !!\r",
+                                platform::MessageIcon::Information);
+    } else {
+        setresolution(services_.display, kLargeSize, kNormalSize);
+        owner().move(0, 0);
+    }
+    close();
+}
+
+void OptionsWindow::cmdorigonal_Click() {
+    player_.sizescreen = kNormalSize;
+    restoreresolution(services_.display);
+    owner().move(0, 0);
+    close();
+}
+
+}  // namespace quorvel::players

@@ -1,0 +1,83 @@
+#include "players/options_layout.h"
+
+namespace quorvel::players {
+namespace {
+
+using enum platform::ElementKind;
+constexpr platform::Colour kBlue{0, 0, 255};
+constexpr platform::Colour kDarkBlue{0, 0, 128};
+constexpr platform::Colour kRed{255, 0, 0};
+constexpr platform::Colour kWhite{255, 255, 255};
+constexpr platform::Colour kYellow{255, 255, 0};
+
+// clang-format off
+constexpr platform::ElementSpec kDesign[] = {
+    {.name = "Framemain", .kind = Frame, .left = 0, .top = 120, .width = 8595, .height = 5415, .caption = "Quorvel Options"},
+    {.name = "lblplayername", .kind = Label, .parent = "Framemain", .left = 240, .top = 360, .width = 4200, .height = 255, .caption = "Input Players Name                                    Then Enter", .fontFamily = "Times New Roman", .fontPoints = 9.75, .fore = kBlue, .autoSize = true},
+    {.name = "player1", .kind = TextBox, .parent = "Framemain", .left = 1900, .top = 240, .width = 1455, .height = 375, .fontFamily = "MS Sans Serif", .bold = false},
+    {.name = "lblcurrentplayer", .kind = Label, .parent = "Framemain", .left = 100, .top = 720, .width = 3375, .height = 300, .fore = kRed, .border = true},
+    {.name = "machine", .index = 1, .kind = OptionButton, .parent = "Framemain", .left = 100, .top = 1200, .width = 1500, .height = 300, .caption = " "},
+    {.name = "machine", .index = 2, .kind = OptionButton, .parent = "Framemain", .left = 100, .top = 1560, .width = 1500, .height = 300, .caption = " "},
+    {.name = "machine", .index = 3, .kind = OptionButton, .parent = "Framemain", .left = 100, .top = 1920, .width = 1500, .height = 300, .caption = " "},
+    {.name = "machine", .index = 4, .kind = OptionButton, .parent = "Framemain", .left = 100, .top = 2280, .width = 1500, .height = 300, .caption = " "},
+    {.name = "machine", .index = 5, .kind = OptionButton, .parent = "Framemain", .left = 100, .top = 2640, .width = 1500, .height = 300, .caption = " "},
+    {.name = "machine", .index = 6, .kind = OptionButton, .parent = "Framemain", .left = 100, .top = 3000, .width = 1500, .height = 300, .caption = " "},
+    {.name = "lblgames", .kind = Label, .parent = "Framemain", .left = 2000, .top = 1200, .width = 2505, .height = 300, .fore = kDarkBlue, .hasBack = true, .back = kWhite, .border = true},
+    {.name = "lblwager", .kind = Label, .parent = "Framemain", .left = 2000, .top = 1560, .width = 2500, .height = 300, .fore = kDarkBlue, .hasBack = true, .back = kWhite, .border = true},
+    {.name = "lbltotalwon", .kind = Label, .parent = "Framemain", .left = 2000, .top = 1920, .width = 2500, .height = 300, .fore = kDarkBlue, .hasBack = true, .back = kWhite, .border = true},
+    {.name = "lblwinlose", .kind = Label, .parent = "Framemain", .left = 2000, .top = 2280, .width = 2500, .height = 300, .fore = kDarkBlue, .hasBack = true, .back = kWhite, .border = true},
+    {.name = "lblreturned", .kind = Label, .parent = "Framemain", .left = 2000, .top = 2640, .width = 2500, .height = 300, .fore = kDarkBlue, .hasBack = true, .back = kWhite, .border = true},
+    {.name = "lblinvested", .kind = Label, .parent = "Framemain", .left = 2000, .top = 3000, .width = 2500, .height = 300, .fore = kDarkBlue, .hasBack = true, .back = kWhite, .border = true},
+    {.name = "lblfreespins", .kind = Label, .parent = "Framemain", .left = 2010, .top = 3360, .width = 2500, .height = 300, .fore = kDarkBlue, .border = true},
+    {.name = "lblgrandwon", .kind = Label, .parent = "Framemain", .left = 2010, .top = 3720, .width = 2500, .height = 300, .fore = kDarkBlue, .border = true},
+    {.name = "lblmajorwon", .kind = Label, .parent = "Framemain", .left = 2010, .top = 4080, .width = 2500, .height = 300, .fore = kDarkBlue, .border = true},
+    {.name = "lblminorwon", .kind = Label, .parent = "Framemain", .left = 2010, .top = 4440, .width = 2500, .height = 300, .fore = kDarkBlue, .border = true},
+    {.name = "Label1", .kind = Label, .parent = "Framemain", .left = 120, .top = 3360, .width = 1695, .height = 855, .caption = "    Total won does not include any funds from jackpots.", .bold = false, .hasBack = true, .back = kYellow, .border = true},
+    {.name = "btnokplayer", .kind = CommandButton, .parent = "Framemain", .left = 120, .top = 4800, .width = 4335, .height = 435, .caption = "O.K. Close and save changes"},
+    {.name = "Btndeletedetails", .kind = CommandButton, .parent = "Framemain", .left = 4680, .top = 4800, .width = 3615, .height = 435, .caption = "Delete Current Player"},
+    // The option groups, each a frame of its own inside the main frame.
+    {.name = "Framecounter", .kind = Frame, .parent = "Framemain", .left = 4710, .top = 330, .width = 1600, .height = 930, .caption = "Win Counter"},
+    {.name = "wincounter", .index = 1, .kind = OptionButton, .parent = "Framecounter", .left = 105, .top = 285, .width = 1200, .height = 250},
+    {.name = "wincounter", .index = 2, .kind = OptionButton, .parent = "Framecounter", .left = 105, .top = 600, .width = 1200, .height = 250},
+    {.name = "soundonof", .kind = Frame, .parent = "Framemain", .left = 4710, .top = 1380, .width = 1600, .height = 1020, .caption = "toggle sound"},
+    {.name = "sounds", .index = 1, .kind = OptionButton, .parent = "soundonof", .left = 105, .top = 375, .width = 1200, .height = 300, .caption = " ON"},
+    {.name = "sounds", .index = 2, .kind = OptionButton, .parent = "soundonof", .left = 120, .top = 630, .width = 1300, .height = 300, .caption = " OFF"},
+    {.name = "Framespeed", .kind = Frame, .parent = "Framemain", .left = 4710, .top = 2350, .width = 3690, .height = 1335, .caption = "Reel Speed"},
+    {.name = "setspeed", .index = 0, .kind = OptionButton, .parent = "Framespeed", .left = 120, .top = 360, .width = 375, .height = 300, .caption = "1"},
+    {.name = "setspeed", .index = 1, .kind = OptionButton, .parent = "Framespeed", .left = 720, .top = 360, .width = 375, .height = 300, .caption = "2"},
+    {.name = "setspeed", .index = 2, .kind = OptionButton, .parent = "Framespeed", .left = 1320, .top = 360, .width = 375, .height = 300, .caption = "3"},
+    {.name = "setspeed", .index = 3, .kind = OptionButton, .parent = "Framespeed", .left = 1920, .top = 360, .width = 375, .height = 300, .caption = "4"},
+    {.name = "setspeed", .index = 4, .kind = OptionButton, .parent = "Framespeed", .left = 2520, .top = 360, .width = 375, .height = 300, .caption = "5"},
+    {.name = "fastslow", .kind = Label, .parent = "Framespeed", .left = 120, .top = 720, .width = 2895, .height = 255, .caption = "<<<Faster                       Slower>>>", .fontFamily = "Times New Roman", .fontPoints = 9.75, .fore = kDarkBlue},
+    {.name = "speedlab", .kind = Label, .parent = "Framespeed", .left = 135, .top = 960, .width = 2535, .height = 270, .fontFamily = "Times New Roman", .fontPoints = 9.75, .fore = kBlue},
+    {.name = "payout", .index = 1, .kind = Frame, .parent = "Framemain", .left = 4740, .top = 3700, .width = 3660, .height = 735, .caption = "Payout %"},
+    {.name = "Amtpayout", .index = 0, .kind = OptionButton, .parent = "payout", .parentIndex = 1, .left = 120, .top = 360, .width = 1000, .height = 300, .caption = "Realistic"},
+    {.name = "Amtpayout", .index = 1, .kind = OptionButton, .parent = "payout", .parentIndex = 1, .left = 1200, .top = 360, .width = 735, .height = 300, .caption = "Loose"},
+    {.name = "Amtpayout", .index = 2, .kind = OptionButton, .parent = "payout", .parentIndex = 1, .left = 1920, .top = 360, .width = 1635, .height = 300, .caption = "Dream Machine !!"},
+    // The screen-size group lies on the window itself, over the main frame.
+    {.name = "Frame1", .kind = Frame, .left = 6400, .top = 455, .width = 1980, .height = 2070, .caption = "Screen Size"},
+    {.name = "cmdorigonal", .kind = CommandButton, .parent = "Frame1", .left = 50, .top = 300, .width = 1900, .height = 300, .caption = "Origonal Screen Size"},
+    {.name = "cmdlargescreen", .kind = CommandButton, .parent = "Frame1", .left = 50, .top = 800, .width = 1900, .height = 300, .caption = "Large Size 800X600"},
+    {.name = "Text1", .kind = Label, .parent = "Frame1", .left = 100, .top = 1200, .width = 1750, .height = 705, .caption = "Note :- Some machines \nmay not support this \noption.\n", .bold = false, .fore = kRed, .hasBack = true, .back = kYellow, .border = true},
+};
+
+constexpr platform::TabStop kTabOrder[] = {
+    {"player1", 0}, {"machine", 1}, {"machine", 2}, {"machine", 3}, {"machine", 4},
+    {"machine", 5}, {"machine", 6}, {"wincounter", 1}, {"wincounter", 2}, {"sounds", 1},
+    {"sounds", 2}, {"setspeed", 0}, {"setspeed", 1}, {"setspeed", 2}, {"setspeed", 3},
+    {"setspeed", 4}, {"Amtpayout", 0}, {"Amtpayout", 1}, {"Amtpayout", 2},
+    {"cmdorigonal", 0}, {"cmdlargescreen", 0}, {"btnokplayer", 0}, {"Btndeletedetails", 0},
+};
+// clang-format on
+
+}  // namespace
+
+std::span<const platform::ElementSpec> optionsDesign() {
+    return kDesign;
+}
+
+std::span<const platform::TabStop> optionsTabOrder() {
+    return kTabOrder;
+}
+
+}  // namespace quorvel::players

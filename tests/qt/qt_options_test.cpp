@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "platform/qt/qt_platform.h"
+#include "qt_test_support.h"
+#include "screen/quorvel.h"
+
+using namespace quorvel::platform;
+using namespace quorvel::platform::qt;
+using quorvel::qt_tests::TestAssets;
+
+namespace {
+
+// Each character as a key press carrying it, as an input method delivers letters of any script.
+void typeInto(QWidget* widget, const QString& text) {
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+    }
+}
+
+struct OptionsOnQt : testing::Test {
+    QTemporaryDir config;
+    TestAssets assets;
+    std::unique_ptr<QtPlatform> platform;
+    std::unique_ptr<quorvel::screen::Quorvel> game;
+
+    void SetUp() override {
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config.path());
+        platform = std::make_unique<QtPlatform>(assets.path(), "QuorvelOptionsTest");
+        game = std::make_unique<quorvel::screen::Quorvel>(platform->services());
+        game->Form_Load();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(platform->windows.mainView()));
+    }
+    Window& openOptions() {
+        game->btnoptions_Click();
+        return game->childWindow()->window();
+    }
+    SceneView& viewOf(const Window& window) { return *platform->windows.binding(window)->view(); }
+};
+
+// Typed into the real edit box with the keyboard, stored through the real INI store.
+TEST_F(OptionsOnQt, ANameTypedInTheBoxIsStoredAndReadsBack) {
+    Window& options = openOptions();
+    SceneView& view = viewOf(options);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    EXPECT_TRUE(view.isModal());
+    EXPECT_FALSE(platform->windows.mainView()->isEnabled());
+    QLineEdit* edit = view.textBox(options.at("player1"));
+    ASSERT_NE(edit, nullptr);
+    typeInto(edit, QString::fromUtf8("Ελένη [x]=;"));
+    EXPECT_EQ(options.at("player1").caption(), "Ελένη [x]=;");
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(options.at("machine", 1).caption(), "ΕΛΈΝΗ [X]=;");
+    EXPECT_EQ(edit->text(), "");
+    platform->store.flush();
+    QtSettingsStore again("QuorvelOptionsTest");
+    EXPECT_EQ(again.read("quorvel", "player1", "currentplayer"), "Ελένη [x]=;");
+}
+
+// The box comes up over the options window while the main screen is disabled; it must still
+// take the player's answer.
+TEST_F(OptionsOnQt, AnEmptyNameGivesABoxThePlayerCanAnswer) {
+    Window& options = openOptions();
+    SceneView& view = viewOf(options);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    bool enabled = false;
+    QString text;
+    QTimer::singleShot(50, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        enabled = box->isEnabled() && box->button(QMessageBox::Ok)->isEnabled();
+        text = box->text();
+        box->button(QMessageBox::Ok)->click();
+    });
+    QTest::keyClick(view.textBox(options.at("player1")), Qt::Key_Return);
+    EXPECT_EQ(text, "Nothing Entered");
+    EXPECT_TRUE(enabled);
+    EXPECT_TRUE(view.isEnabled());
+}
+
+// The about window's links bring the main screen forward; the window holding the input must
+// not end up behind it.
+TEST_F(OptionsOnQt, BringingTheMainScreenForwardKeepsAnOpenWindowInFront) {
+    game->about_Click();
+    SceneView& about = viewOf(game->childWindow()->window());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
+    platform->windows.bringToFront(game->window());
+    QTest::qWait(20);
+    EXPECT_EQ(QApplication::activeWindow(), &about);
+}
+
+TEST_F(OptionsOnQt, TabWalksTheControlsAndEscapeGivesTheScreenBack) {
+    Window& options = openOptions();
+    SceneView& view = viewOf(options);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    QLineEdit* edit = view.textBox(options.at("player1"));
+    QTest::keyClick(edit, Qt::Key_Tab);
+    EXPECT_EQ(options.focus(), &options.at("machine", 1));
+    QTest::keyClick(&view, Qt::Key_Tab);
+    QTest::keyClick(&view, Qt::Key_Space);
+    EXPECT_TRUE(options.at("machine", 2).value());
+    EXPECT_EQ(game->state().player.playerslot, "2");
+    QTest::keyClick(edit, Qt::Key_Backtab);
+    EXPECT_EQ(options.focus(), &options.at("Btndeletedetails"));
+    QTest::keyClick(&view, Qt::Key_Escape);
+    EXPECT_FALSE(game->childWindow()->isOpen());
+    EXPECT_TRUE(platform->windows.mainView()->isEnabled());
+}
+
+TEST_F(OptionsOnQt, ThePayTableClosesByEnterAndTheAboutWindowByItsCloseBox) {
+    game->mnuviewpaytable_Click();
+    Window& pays = game->childWindow()->window();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&viewOf(pays)));
+    EXPECT_EQ(viewOf(pays).windowTitle(), "QUORVEL PAYTABLE");
+    QTest::keyClick(&viewOf(pays), Qt::Key_Return);  // the close button holds the focus
+    EXPECT_FALSE(game->childWindow()->isOpen());
+    game->about_Click();
+    Window& about = game->childWindow()->window();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&viewOf(about)));
+    EXPECT_EQ(viewOf(about).windowTitle(), "About Quorvel");
+    viewOf(about).close();
+    EXPECT_FALSE(game->childWindow()->isOpen());
+    EXPECT_TRUE(platform->windows.mainView()->isEnabled());
+}
+
+}  // namespace
