@@ -122,7 +122,8 @@ std::string slotSection(const std::string& playerslot) {
 
 std::optional<long long> parseStoredInteger(std::string_view text) {
     if (text.size() > 1 && text.front() == '+' && text[1] != '-') text.remove_prefix(1);
-    if (text.empty() || text.size() > 19) return std::nullopt;
+    if (text.empty()) return std::nullopt;
+    // Out of range is from_chars' to judge, so zero-padded numbers still read.
     long long value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;

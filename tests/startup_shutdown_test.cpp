@@ -98,6 +98,8 @@ TEST(StoredNumbers, OnlyWholeDecimalNumbersConvert) {
     EXPECT_EQ(parseStoredInteger("2500"), 2500);
     EXPECT_EQ(parseStoredInteger("-1"), -1);
     EXPECT_EQ(parseStoredInteger("+12"), 12);
+    EXPECT_EQ(parseStoredInteger("000000000000000000001234"), 1234);
+    EXPECT_EQ(parseStoredInteger("-00000000000000000000007"), -7);
     for (const char* bad :
          {"", "-", "+", "+-1", "1e3", "0x10", "12 ", " 12", "١٢", "99999999999999999999"})
         EXPECT_FALSE(parseStoredInteger(bad).has_value()) << bad;

@@ -141,7 +141,7 @@ void ScriptRunner::command(const Words& words, const std::string& line) {
                verb == "movewindow" || verb == "key" || verb == "close") {
         input(words);
     } else if (verb == "element" || verb == "value" || verb == "sounds" || verb == "stored" ||
-               verb == "timers" || verb == "boxes" || verb == "time") {
+               verb == "timers" || verb == "boxes" || verb == "time" || verb == "recall") {
         query(words);
     } else {
         throw Failure{"unknown command '" + verb + "'"};
@@ -334,10 +334,35 @@ void ScriptRunner::query(const Words& words) {
                                  {"buttons", box.question ? "yesno" : "ok"}});
         }
         print(json{{"boxes", boxes}});
+    } else if (verb == "recall") {
+        expectWords(words, 1);
+        print(recallJson());
     } else {
         expectWords(words, 1);
         print(json{{"ms", p.clock.now()}});
     }
+}
+
+// The recalled games, newest first, as the player's profile keeps them.
+json ScriptRunner::recallJson() {
+    json games = json::array();
+    for (const engine::GameRecord& game : game_->state().player.history.games())
+        games.push_back(json{{"played_at", game.playedAt},
+                             {"stops", game.stops},
+                             {"reel3", game.reel3},
+                             {"lines", game.lines},
+                             {"bet", game.bet},
+                             {"win", game.win},
+                             {"paid_lines", game.paidLines},
+                             {"free_spins", game.freeSpinsWon},
+                             {"free_spin_total", game.freeSpinTotal},
+                             {"jackpot", game.jackpotKind},
+                             {"jackpot_prize", game.jackpotPrize},
+                             {"gamble", game.gamble},
+                             {"gamble_amount", game.gambleAmount},
+                             {"bank_before", game.bankBefore},
+                             {"bank_after", game.bankAfter}});
+    return json{{"games", games}};
 }
 
 void ScriptRunner::print(const json& value) {

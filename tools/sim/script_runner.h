@@ -42,6 +42,7 @@ private:
     platform::Element& elementFor(const std::string& reference);
     nlohmann::json elementJson(const std::string& reference);
     nlohmann::json soundsJson();
+    nlohmann::json recallJson();
     void print(const nlohmann::json& value);
 
     std::uint64_t seed_;
