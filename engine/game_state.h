@@ -39,6 +39,13 @@ struct PlayerValues {
     std::string playerslot = "1";
     // The player's last games, kept with the profile.
     GameHistory history;
+    // What the credit got from the jackpot board's bet multiples and lost to the gamble:
+    // with the statistics above they account for every cent of the credit.
+    std::int64_t betmultiples = 0;
+    std::int64_t gamblelost = 0;
+    // A free-spin total won but not yet collected: a game that dies in the middle of its
+    // feature pays it at the next start.
+    std::int64_t featureowed = 0;
 };
 
 // The run state of the main screen: lives as long as the program, never stored.

@@ -141,6 +141,7 @@ void OptionsWindow::Btndeletedetails_Click() {
         player_.amountinvested = player_.wager = player_.totalwon = player_.bank = 0;
         player_.games = 0;
         player_.howmanyspins = player_.grandwon = player_.majorwon = player_.minorwon = 0;
+        player_.betmultiples = player_.gamblelost = 0;
         savesettings(player_, services_.store);
         fillStatistics(window(), player_, StatisticsView::Cleared);
         // The credit meters stay blank until the credit next changes.

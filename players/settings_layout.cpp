@@ -94,6 +94,23 @@ void readHistory(PlayerValues& player, const platform::SettingsStore& store,
     player.history = engine::GameHistory::fromTexts(texts);
 }
 
+// The two money totals that close the books; written as any number is, read by the same rule.
+void readBooks(PlayerValues& player, const platform::SettingsStore& store,
+               const std::string& section) {
+    for (auto [key, total] : {std::pair{"betmultiples", &player.betmultiples},
+                              std::pair{"gamblelost", &player.gamblelost},
+                              std::pair{"featureowed", &player.featureowed}})
+        if (auto value = parseStoredInteger(store.read(kPlayerApplication, section, key)))
+            *total = *value;
+}
+
+void writeBooks(const PlayerValues& player, platform::SettingsStore& store,
+                const std::string& section) {
+    store.write(kPlayerApplication, section, "betmultiples", std::to_string(player.betmultiples));
+    store.write(kPlayerApplication, section, "gamblelost", std::to_string(player.gamblelost));
+    store.write(kPlayerApplication, section, "featureowed", std::to_string(player.featureowed));
+}
+
 void writeHistory(const PlayerValues& player, platform::SettingsStore& store,
                   const std::string& section) {
     const std::vector<std::string> texts = player.history.toTexts();
@@ -109,6 +126,7 @@ void save(const PlayerValues& player, platform::SettingsStore& store, bool withN
             writeKey(player, store, section, key);
     for (const Key& key : kKeys)
         if (isJackpotAmount(key)) writeKey(player, store, section, key);
+    writeBooks(player, store, section);
     writeHistory(player, store, section);
 }
 
@@ -135,6 +153,7 @@ void loadsettings(PlayerValues& player, const platform::SettingsStore& store,
     const std::string section = slotSection(slot);
     for (const Key& key : kKeys)
         readKey(player, store, section, key);
+    readBooks(player, store, section);
     readHistory(player, store, section);
 }
 

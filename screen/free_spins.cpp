@@ -23,6 +23,7 @@ void Quorvel::freeSpinTrigger() {
     engine::addChecked(run.featurewin, run.spinwin);
     winInFlight_ = false;
     featureOwed_ = true;
+    state_.player.featureowed = run.featurewin;
     engine::addChecked(state_.player.howmanyspins, 1);
     ++state_.books.freeSpinFeatures;
     services_.timers.start("Timerrespin");
@@ -68,6 +69,7 @@ void Quorvel::freeSpinBookkeeping() {
     const bool retriggered = run.scattercount >= 3;
     if (!retriggered) engine::addChecked(run.featurewin, run.spinwin);
     winInFlight_ = false;
+    state_.player.featureowed = run.featurewin;
     e_.LABWIN.setCaption(engine::creditForm(run.featurewin));
     e_.lblwin.setCaption(engine::dollarForm(run.spinwin));
     if (run.freespinsplayed > 0 && !retriggered) {
@@ -143,6 +145,7 @@ void Quorvel::takewin_Click() {
     showWin(run.featurewin);
     if (featureOwed_) engine::addChecked(state_.player.bank, run.featurewin);
     featureOwed_ = false;
+    state_.player.featureowed = 0;
     if (engine::GameRecord* game = lastGame()) game->freeSpinTotal = run.featurewin;
     showCredit();
     run.carrywin = run.featurewin;

@@ -166,6 +166,7 @@ void Quorvel::gambleLost() {
         window_.at(button).setEnabled(false);
     gambleOpen_ = false;
     state_.books.gambleLost += run.gamblestake;
+    state_.player.gamblelost += run.gamblestake;
     if (engine::GameRecord* game = lastGame()) {
         game->gamble = "lost";
         game->gambleAmount = run.gamblestake;

@@ -231,6 +231,7 @@ void Quorvel::creditJackpotPrize() {
         window_.at(meter->label).setCaption(engine::dollarForm(meter->floor));
     } else {
         state_.books.betMultiplePrizes += run.jackpotprize;
+        player.betmultiples += run.jackpotprize;
     }
     if (engine::GameRecord* game = lastGame()) {
         static constexpr const char* kKinds[] = {"x10", "x20", "x30", "minor", "major", "grand"};

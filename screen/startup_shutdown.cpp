@@ -17,6 +17,11 @@ void Quorvel::Form_Load() {
     sounds_.load(services_.resources, cue::kRecordings);
     player.playerslot = std::to_string(1);
     players::loadsettings(player, services_.store, player.playerslot);
+    // A feature total the last run won but never collected (it died mid-feature) is paid now.
+    if (player.featureowed > 0 && engine::addChecked(player.bank, player.featureowed)) {
+        player.featureowed = 0;
+        players::savesettings(player, services_.store);
+    }
     window_.setCaption(std::string(kCaptionPrefix).append(player.currentplayer));
     showCredit();
     e_.lblgrand.setCaption(engine::dollarForm(player.grand));
@@ -65,6 +70,7 @@ void Quorvel::settleForShutDown() {
     if (featureOwed_) {
         featureOwed_ = false;
         engine::addChecked(player.bank, run.featurewin);
+        player.featureowed = 0;
         run.freespinmode = run.freespinsplayed = run.freespintarget = 0;
         if (engine::GameRecord* game = lastGame()) game->freeSpinTotal = run.featurewin;
     }
