@@ -61,6 +61,19 @@ public:
         save("8-jackpot-ball-run");
         waitFor([&] { return game_.state().run.showticks > 10; }, 30'000);
         save("9-jackpot-prize");
+        waitFor(
+            [&] {
+                return game_.window().enabled() && game_.state().run.showticks == 0 &&
+                       !game_.window().at("jackpotframe").visible();
+            },
+            30'000);
+        wait(300);
+        openAndSave("btnoptions", "10-options");
+        game_.window().keyDown(quorvel::platform::kKeyF2);
+        wait(300);
+        saveChild("11-recall");
+        showMenuEntry("mnuviewpaytable", "12-pay-table");
+        showMenuEntry("about", "13-about");
     }
 
 private:
@@ -105,6 +118,25 @@ private:
         const QString path = folder_ + "/" + name + ".png";
         platform_.windows.binding(game_.window())->view()->grab().save(path);
         std::printf("%s\n", path.toUtf8().constData());
+    }
+
+    void saveChild(const char* name) {
+        quorvel::platform::ChildWindow* child = game_.childWindow();
+        if (!child || !child->isOpen()) return;
+        const QString path = folder_ + "/" + name + ".png";
+        platform_.windows.binding(child->window())->view()->grab().save(path);
+        std::printf("%s\n", path.toUtf8().constData());
+        child->close();
+        wait(200);
+    }
+    void openAndSave(const char* button, const char* name) {
+        click(button);
+        wait(400);
+        saveChild(name);
+    }
+    void showMenuEntry(const char* entry, const char* name) {
+        game_.window().dispatch(game_.window().at("btnopenmenu"), EventKind::MouseMove);
+        openAndSave(entry, name);
     }
 
     quorvel::platform::qt::QtPlatform& platform_;
