@@ -3,12 +3,13 @@
 set -euo pipefail
 packages=(
     build-essential cmake pkg-config
-    qt6-base-dev qt6-svg-dev libgl-dev
+    qt6-base-dev qt6-svg-dev libgl-dev libxcb1-dev
     libsdl2-mixer-dev
     libcli11-dev nlohmann-json3-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     fonts-comic-neue fonts-liberation2 sox
     dpkg-dev appstream
+    xvfb xauth
 )
 # The artwork's icon shapes come from npm; a Node install from elsewhere brings its own npm.
 command -v npm >/dev/null || packages+=(nodejs npm)

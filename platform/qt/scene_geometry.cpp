@@ -35,6 +35,12 @@ QRect SceneTransform::toWidget(const QRect& scene) const {
                  QPoint(int(std::ceil(r.right())) - 1, int(std::ceil(r.bottom())) - 1));
 }
 
+QRect deviceAligned(const QRectF& r, qreal dpr) {
+    auto snap = [dpr](qreal v) { return int(std::lround(v * dpr)); };
+    return QRect(QPoint(snap(r.left()), snap(r.top())),
+                 QPoint(snap(r.right()) - 1, snap(r.bottom()) - 1));
+}
+
 // Each element is placed in whole pixels inside its container, as the container is.
 static QPoint sceneOrigin(const Element* container) {
     if (!container) return QPoint();

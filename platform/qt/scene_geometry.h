@@ -35,6 +35,9 @@ private:
     QTransform inverse_;
 };
 
+// A widget rectangle in device pixels, its edges rounded to the nearest.
+QRect deviceAligned(const QRectF& widgetRect, qreal dpr);
+
 // An element's rectangle in scene pixels, an auto-sized label grown to its text.
 QRect sceneRect(const Element& element);
 // The same, clipped by every container it lies in; a line's rectangle encloses its stroke.

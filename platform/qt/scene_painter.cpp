@@ -18,12 +18,6 @@ int alignFlags(Align align) {
                                    : Qt::AlignLeft;
 }
 
-QRect deviceAligned(const QRectF& r, qreal dpr) {
-    auto snap = [dpr](qreal v) { return int(std::lround(v * dpr)); };
-    return QRect(QPoint(snap(r.left()), snap(r.top())),
-                 QPoint(snap(r.right()) - 1, snap(r.bottom()) - 1));
-}
-
 // Greyed when it or a container is disabled; a disabled window keeps its looks.
 bool enabledInside(const Element& element) {
     for (const Element* e = &element; e; e = e->parent())

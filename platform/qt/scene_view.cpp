@@ -1,14 +1,17 @@
 #include "platform/qt/scene_view.h"
 
+#include <QBackingStore>
 #include <QCloseEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QTimer>
 #include <QToolTip>
 #include <cmath>
 
 #include "platform/keys.h"
+#include "platform/qt/x11_picture_blitter.h"
 
 namespace quorvel::platform::qt {
 namespace {
@@ -53,7 +56,9 @@ private:
 }  // namespace
 
 SceneView::SceneView(Window& window, PictureSource& pictures)
-    : window_(window), painter_(window, pictures) {
+    : window_(window),
+      painter_(window, pictures),
+      moving_(window, pictures, [this] { return makeX11Blitter(*this); }) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -140,8 +145,23 @@ void SceneView::remember(const Element& element) {
         remember(*child);
 }
 
+void SceneView::setBlitterFactory(MovingPictures::BlitterFactory factory) {
+    moving_.setFactory(std::move(factory));
+    update();
+}
+
+SurfaceMapping SceneView::surface() const {
+    const qreal dpr = devicePixelRatioF();
+    return SurfaceMapping{transform(), dpr, (QPointF(mapTo(window(), QPoint())) * dpr).toPoint()};
+}
+
 void SceneView::elementChanged(const Element& element, Aspect aspect) {
     if (element.kind() == ElementKind::ImageList) return;
+    // A strip sliding in its reel window may be drawn by the display at the next sleep.
+    if (aspect == Aspect::Geometry && moving_.noteMove(element)) {
+        rectOf(element) = clippedSceneRect(element);
+        return;
+    }
     const QRect before = rectOf(element);
     if (aspect == Aspect::Geometry || aspect == Aspect::Tree || aspect == Aspect::Visibility ||
         aspect == Aspect::Enabled || !element.children().empty())
@@ -164,9 +184,43 @@ void SceneView::markDirty(const QRect& sceneRect, int spill) {
 }
 
 void SceneView::paintPending() {
-    if (dirty_.isEmpty() || !isVisible()) return;
-    repaint(dirty_);
+    if (!isVisible()) return;
+    const MovingPictures::Drawn drawn = moving_.draw(surface(), rects_);
+    for (const QRect& refused : drawn.refused)
+        markDirty(refused, 0);
+    if (!dirty_.isEmpty()) repaint(dirty_);
     dirty_ = QRegion();
+    noteDrawnPastBackingStore(drawn.shown);
+}
+
+// The backing store catches up on the next turn of the event loop, after the animation, so
+// that whatever Qt shows from it later (an expose, a partial repaint) is the same picture.
+void SceneView::noteDrawnPastBackingStore(const QRegion& drawn) {
+    if (drawn.isEmpty()) return;
+    stale_ += drawn;
+    if (healScheduled_) return;
+    healScheduled_ = true;
+    QTimer::singleShot(0, this, [this] {
+        healScheduled_ = false;
+        update(stale_);
+    });
+}
+
+// A grab paints the widget into a picture of its own, which leaves the backing store as it was.
+bool SceneView::paintingIntoBackingStore() {
+    const QPaintDevice* target = redirected(nullptr);
+    return !target || (backingStore() && target == backingStore()->paintDevice());
+}
+
+// Sliding pictures are handed to the display once they show, outside the paint.
+void SceneView::afterPaint(const QRegion& painted) {
+    if (paintingIntoBackingStore()) stale_ -= painted;
+    if (holdScheduled_) return;
+    holdScheduled_ = true;
+    QTimer::singleShot(0, this, [this] {
+        holdScheduled_ = false;
+        if (isVisible()) moving_.holdShownPictures(surface());
+    });
 }
 
 void SceneView::paintEvent(QPaintEvent* event) {
@@ -176,6 +230,7 @@ void SceneView::paintEvent(QPaintEvent* event) {
     for (const QRect& area : event->region())
         painter_.paint(painter, t, area, devicePixelRatioF(), rects_);
     dirty_ -= event->region();
+    afterPaint(event->region());
 }
 
 void SceneView::resizeEvent(QResizeEvent* event) {

@@ -7,6 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/qt/moving_pictures.h"
 #include "platform/qt/pictures.h"
 #include "platform/qt/scene_geometry.h"
 #include "platform/qt/scene_painter.h"
@@ -25,7 +26,11 @@ public:
     void elementChanged(const Element& element, Aspect aspect);
     // Paints every marked region now, before returning.
     void paintPending();
-    bool hasPendingPaint() const { return !dirty_.isEmpty(); }
+    bool hasPendingPaint() const { return !dirty_.isEmpty() || moving_.pending(); }
+    // Where sliding pictures are drawn past the backing store; by default the X server's.
+    void setBlitterFactory(MovingPictures::BlitterFactory factory);
+    // Drawn on screen by the display, not yet painted into the backing store.
+    const QRegion& drawnPastBackingStore() const { return stale_; }
 
     SceneTransform transform() const;
     // Where an element lies in this widget (whole pixels), for the toolkit and for tests.
@@ -55,9 +60,14 @@ private:
     void markDirty(const QRect& sceneRect, int spill);
     Event mouseEvent(const QMouseEvent& event, const Element* element) const;
     QPoint scenePoint(QPointF widgetPoint) const;
+    SurfaceMapping surface() const;
+    void afterPaint(const QRegion& painted);
+    bool paintingIntoBackingStore();
+    void noteDrawnPastBackingStore(const QRegion& drawn);
 
     Window& window_;
     ScenePainter painter_;
+    MovingPictures moving_;
     QRect& rectOf(const Element& element);
     void indexElements();
 
@@ -66,6 +76,9 @@ private:
     std::unordered_map<const Element*, std::size_t> order_;
     std::map<const Element*, QLineEdit*> textBoxes_;
     QRegion dirty_;
+    QRegion stale_;
+    bool holdScheduled_ = false;
+    bool healScheduled_ = false;
     Element* pressed_ = nullptr;
     bool pressTaken_ = false;
     bool closedForGame_ = false;

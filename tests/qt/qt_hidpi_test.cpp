@@ -7,33 +7,28 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "platform/qt/qt_platform.h"
 #include "qt_test_support.h"
-#include "screen/quorvel.h"
 
 using namespace quorvel::platform;
 using namespace quorvel::platform::qt;
+using quorvel::qt_tests::MainScreen;
 using quorvel::qt_tests::stripRow;
-using quorvel::qt_tests::TestAssets;
 
 namespace {
 double ratio = 1.0;
 }
 
 TEST(HiDpi, PicturesAreDrawnFromTheLargerFileAtTheirPhysicalSize) {
-    TestAssets assets;
-    QtPlatform platform(assets.path(), "QuorvelHiDpiTest");
-    quorvel::screen::Quorvel quorvel(platform.services());
-    platform.windows.open(quorvel.window());
-    SceneView* view = platform.windows.mainView();
+    MainScreen screen("QuorvelHiDpiTest");
+    SceneView* view = screen.view;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
     ASSERT_DOUBLE_EQ(view->devicePixelRatioF(), ratio);
-    quorvel.window().at("reel3").move(0, -5625);  // strip row 375 at the window's top
-    platform.events.sleep(0);
+    screen.el("reel3").move(0, -5625);  // strip row 375 at the window's top
+    screen.platform.events.sleep(0);
 
     const QImage image = view->grab().toImage();
     EXPECT_EQ(image.width(), static_cast<int>(std::lround(803 * ratio)));
-    const QRect window3 = view->widgetRect(quorvel.window().at("Picture3"));
+    const QRect window3 = view->widgetRect(screen.el("Picture3"));
     const int x = static_cast<int>((window3.left() + 60) * ratio);
     for (int logicalRow : {1, 200, 373}) {
         const int y = static_cast<int>(std::lround((window3.top() + logicalRow) * ratio));

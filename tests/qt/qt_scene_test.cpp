@@ -14,28 +14,22 @@
 
 using namespace quorvel::platform;
 using namespace quorvel::platform::qt;
+using quorvel::qt_tests::MainScreen;
+using quorvel::qt_tests::PaintLog;
 using quorvel::qt_tests::stripRow;
 using quorvel::qt_tests::TestAssets;
 
 namespace {
 
-class MainScreenOnQt : public testing::Test {
+class MainScreenOnQt : public testing::Test, protected MainScreen {
 protected:
-    MainScreenOnQt() : platform(assets.path(), "QuorvelSceneTest"), quorvel(platform.services()) {
-        platform.windows.open(quorvel.window());
-        view = platform.windows.mainView();
+    MainScreenOnQt() : MainScreen("QuorvelSceneTest") {
         EXPECT_TRUE(QTest::qWaitForWindowExposed(view));
     }
 
     Window& window() { return quorvel.window(); }
-    Element& el(const char* name, int index = 0) { return window().at(name, index); }
     QImage frame() { return view->grab().toImage(); }
     QPoint centreOf(const char* name) { return view->widgetRect(el(name)).center(); }
-
-    TestAssets assets;
-    QtPlatform platform;
-    quorvel::screen::Quorvel quorvel;
-    SceneView* view = nullptr;
 };
 
 }  // namespace
@@ -87,20 +81,6 @@ TEST_F(MainScreenOnQt, AStripPulledDownLeavesTheWindowBlackAboveIt) {
     EXPECT_EQ(image.pixelColor(window5.left() + 60, window5.top() + 50), QColor(Qt::black));
     EXPECT_EQ(stripRow(image.pixelColor(window5.left() + 60, window5.top() + 100)), 0);
 }
-
-namespace {
-
-// Notes the region of every paint a widget gets.
-class PaintLog : public QObject {
-public:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(event)->region();
-        return false;
-    }
-    QRegion painted;
-};
-
-}  // namespace
 
 TEST_F(MainScreenOnQt, ASleepPaintsWhatChangedAndNothingElse) {
     view->repaint();

@@ -10,24 +10,9 @@
 
 using namespace quorvel::platform;
 using namespace quorvel::platform::qt;
+using quorvel::qt_tests::drawnAt;
 using quorvel::qt_tests::stripRow;
 using quorvel::qt_tests::TestAssets;
-
-namespace {
-
-// What is drawn on top at a scene point: the last shown element there in drawing order.
-const Element* drawnAt(const Window& window, QPoint scenePoint) {
-    const auto& elements = window.elements();
-    for (auto it = elements.rbegin(); it != elements.rend(); ++it) {
-        const Element& element = **it;
-        if (element.kind() == ElementKind::ImageList || element.kind() == ElementKind::Line)
-            continue;
-        if (element.shown() && clippedSceneRect(element).contains(scenePoint)) return &element;
-    }
-    return nullptr;
-}
-
-}  // namespace
 
 TEST(SpinOnQt, TheSpinButtonLandsTheReelsOnTheDrawnStops) {
     QTemporaryDir config;

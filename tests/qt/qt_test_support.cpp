@@ -1,7 +1,10 @@
 #include "qt_test_support.h"
 
 #include <QDir>
+#include <QPaintEvent>
 #include <cstring>
+
+#include "platform/qt/scene_geometry.h"
 
 namespace quorvel::qt_tests {
 
@@ -41,6 +44,19 @@ int stripRow(QColor pixel) {
     return pixel.blue() * 256 + pixel.green();
 }
 
+const platform::Element* drawnAt(const platform::Window& window, QPoint scenePoint) {
+    const auto& elements = window.elements();
+    for (auto it = elements.rbegin(); it != elements.rend(); ++it) {
+        const platform::Element& element = **it;
+        if (element.kind() == platform::ElementKind::ImageList ||
+            element.kind() == platform::ElementKind::Line)
+            continue;
+        if (element.shown() && platform::qt::clippedSceneRect(element).contains(scenePoint))
+            return &element;
+    }
+    return nullptr;
+}
+
 TestAssets::TestAssets() {
     QDir(folder_.path()).mkpath("pictures");
     const QString pictures = folder_.path() + "/pictures/";
@@ -51,6 +67,20 @@ TestAssets::TestAssets() {
         codedStrip(125, 3625, 1).save(pictures + QString("reel%1.png").arg(reel));
         codedStrip(125, 3625, 2).save(pictures + QString("reel%1@2x.png").arg(reel));
     }
+}
+
+MainScreen::MainScreen(const char* organisation, Start start)
+    : platform(assets.path(), organisation), quorvel(platform.services()) {
+    if (start == Start::FormLoad)
+        quorvel.Form_Load();
+    else
+        platform.windows.open(quorvel.window());
+    view = platform.windows.mainView();
+}
+
+bool PaintLog::eventFilter(QObject*, QEvent* event) {
+    if (event->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(event)->region();
+    return false;
 }
 
 }  // namespace quorvel::qt_tests

@@ -4,10 +4,16 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QObject>
+#include <QRegion>
 #include <QTemporaryDir>
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "platform/qt/qt_platform.h"
+#include "platform/window.h"
+#include "screen/quorvel.h"
 
 namespace quorvel::qt_tests {
 
@@ -27,6 +33,9 @@ QImage codedStrip(int width, int height, int factor);
 // The row of the one-times strip a pixel shows, or -1 when it is no strip pixel.
 int stripRow(QColor pixel);
 
+// What is drawn on top at a scene point: the last shown element there in drawing order.
+const platform::Element* drawnAt(const platform::Window& window, QPoint scenePoint);
+
 // An asset folder with a plain background and coded strips for every reel.
 class TestAssets {
 public:
@@ -36,6 +45,27 @@ public:
 
 private:
     QTemporaryDir folder_;
+};
+
+// The game's main screen on the Qt platform, drawn from the coded test assets.
+struct MainScreen {
+    enum class Start { OpenWindow, FormLoad };
+    explicit MainScreen(const char* organisation, Start start = Start::OpenWindow);
+    platform::Element& el(const std::string& name, int index = 0) {
+        return quorvel.window().at(name, index);
+    }
+
+    TestAssets assets;
+    platform::qt::QtPlatform platform;
+    screen::Quorvel quorvel;
+    platform::qt::SceneView* view = nullptr;
+};
+
+// Notes the region of every paint a widget gets.
+class PaintLog : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override;
+    QRegion painted;
 };
 
 }  // namespace quorvel::qt_tests

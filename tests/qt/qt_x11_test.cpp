@@ -1,0 +1,131 @@
+// The cabinet on a real X server (run under xvfb-run): reel steps drawn by the server from the
+// strips it holds must show exactly what painting them would have shown.
+#include <gtest/gtest.h>
+#include <xcb/xcb.h>
+
+#include <QtGui/qguiapplication_platform.h>
+#include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdlib>
+
+#include "qt_test_support.h"
+
+using namespace quorvel::platform;
+using namespace quorvel::platform::qt;
+using quorvel::qt_tests::drawnAt;
+using quorvel::qt_tests::MainScreen;
+using quorvel::qt_tests::runEventsFor;
+using quorvel::qt_tests::stripRow;
+
+namespace {
+
+// Settings written to a folder of the test's own, set before the game reads them.
+struct TemporaryConfig {
+    TemporaryConfig() {
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
+    }
+    QTemporaryDir dir;
+};
+
+class CabinetOnX : public testing::Test, protected TemporaryConfig, protected MainScreen {
+protected:
+    CabinetOnX() : MainScreen("QuorvelX11Test", Start::FormLoad) {
+        quorvel.state().player.bank = 100000;
+    }
+    // At a window size, exposed, with the strips handed to the server.
+    void showAt(QSize size) {
+        view->resize(size);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return view->size() == size; }));
+        runEventsFor(300);
+    }
+    // What the X server shows in the window, read straight back from it: no event is run
+    // meanwhile, so the backing store cannot catch up first.
+    QImage onScreen() {
+        xcb_connection_t* c =
+            qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+        const QSize size = view->size() * view->devicePixelRatio();
+        auto* reply = xcb_get_image_reply(
+            c,
+            xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, static_cast<xcb_window_t>(view->winId()), 0,
+                          0, static_cast<std::uint16_t>(size.width()),
+                          static_cast<std::uint16_t>(size.height()), ~0u),
+            nullptr);
+        if (!reply) return {};
+        QImage image(size, QImage::Format_RGB32);
+        const auto* pixels = reinterpret_cast<const QRgb*>(xcb_get_image_data(reply));
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < size.width(); ++x)
+                image.setPixel(x, y, pixels[y * size.width() + x] | 0xff000000u);
+        std::free(reply);
+        return image;
+    }
+    // The strip row shown at scene row `y` of a reel window, in a picture of the window.
+    int rowShown(const QImage& image, int reel, int y) {
+        const QRect window = view->widgetRect(el("Picture" + std::to_string(reel)));
+        const qreal scale = view->transform().scale();
+        return stripRow(image.pixelColor(window.left() + window.width() / 2,
+                                         window.top() + static_cast<int>(y * scale)));
+    }
+};
+
+}  // namespace
+
+TEST_F(CabinetOnX, ReelStepsAreDrawnByTheServerAsPaintingWouldDrawThem) {
+    int pass = 0;
+    for (QSize size : {QSize(803, 602), QSize(1606, 1204)}) {
+        showAt(size);
+        const int first = ++pass;  // a new place on each pass, or nothing would move
+        for (int reel = 1; reel <= 5; ++reel)
+            el("reel" + std::to_string(reel)).move(0, -1875 * (reel * 3 + first));
+        platform.events.sleep(0);
+        ASSERT_FALSE(view->drawnPastBackingStore().isEmpty())
+            << "the step was painted, not drawn by the server, at " << size.width();
+        const QImage drawn = onScreen();
+        for (int reel = 1; reel <= 5; ++reel)
+            for (int y : {0, 187, 374})
+                EXPECT_EQ(rowShown(drawn, reel, y), 375 * reel + 125 * first + y)
+                    << "reel " << reel << " row " << y << " at " << size.width();
+
+        // The backing store catches up unseen: the screen stays as it was, and a paint of
+        // the window now gives the same pixels.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return view->drawnPastBackingStore().isEmpty(); }));
+        EXPECT_EQ(onScreen(), drawn);
+        const QImage painted = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        for (int reel = 1; reel <= 5; ++reel) {
+            const QRect window = view->widgetRect(el("Picture" + std::to_string(reel)));
+            EXPECT_EQ(painted.copy(window), drawn.copy(window)) << "reel " << reel;
+        }
+    }
+}
+
+TEST_F(CabinetOnX, ASpinOnTheServerLandsEveryReelOnItsDrawnStop) {
+    showAt(QSize(1606, 1204));
+    QTest::mouseClick(view, Qt::LeftButton, {}, view->widgetRect(el("btnspin")).center());
+    ASSERT_EQ(quorvel.state().player.games, 1) << "the click did not spin";
+    const QImage image = onScreen();
+    int checked = 0;
+    for (int reel = 1; reel <= 5; ++reel) {
+        const std::string name = "reel" + std::to_string(reel);
+        const int stop = quorvel.state().run.reelstop[reel];
+        ASSERT_EQ(el(name).top(), stop);
+        for (int y : {2, 187, 372}) {
+            const QRect window = sceneRect(el("Picture" + std::to_string(reel)));
+            const Element* top = drawnAt(quorvel.window(), window.topLeft() + QPoint(62, y));
+            if (!top || top->name() != name) continue;  // a win highlight over the cell
+            EXPECT_EQ(rowShown(image, reel, y), -stop / 15 + y) << "reel " << reel;
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 0);
+}
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "xcb", 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    QApplication application(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
