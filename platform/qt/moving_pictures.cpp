@@ -1,6 +1,7 @@
 #include "platform/qt/moving_pictures.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace quorvel::platform::qt {
 
@@ -61,6 +62,21 @@ HeldPicture MovingPictures::shownAt(const Element& element, const SurfaceMapping
     return HeldPicture{element.picture(), deviceAligned(widget, surface.dpr).size()};
 }
 
+// Its edges are rounded to device pixels one by one, so at a scale that gives it a fractional
+// height the picture takes the whole heights either side as it slides up and down (a sideways
+// slide at such a scale is painted on the steps that change its width).
+std::vector<HeldPicture> MovingPictures::sizesWhileSliding(const Element& element,
+                                                           const SurfaceMapping& surface) const {
+    const HeldPicture now = shownAt(element, surface);
+    const qreal exact =
+        surface.transform.toWidgetF(QRectF(sceneRect(element))).height() * surface.dpr;
+    std::vector<HeldPicture> sizes{now};
+    for (qreal height : {std::floor(exact), std::ceil(exact)})
+        if (int(height) != now.size.height())
+            sizes.push_back({now.picture, QSize(now.size.width(), int(height))});
+    return sizes;
+}
+
 MovingPictures::Drawn MovingPictures::draw(const SurfaceMapping& surface,
                                            std::span<const QRect> rects) {
     Drawn drawn;
@@ -96,11 +112,12 @@ void MovingPictures::holdShownPictures(const SurfaceMapping& surface) {
     if (std::none_of(elements.begin(), elements.end(), sliding) || !ready()) return;
     for (const auto& element : elements) {
         if (!sliding(element)) continue;
-        const HeldPicture held = shownAt(*element, surface);
-        if (held.size.isEmpty() || blitter_->holds(held)) continue;
-        const QPixmap pixels = pictures_.picture(held.picture, held.size);
-        // Only an opaque picture hides its window entirely, as a copy does.
-        if (!pixels.isNull() && !pixels.hasAlphaChannel()) blitter_->hold(held, pixels);
+        for (const HeldPicture& held : sizesWhileSliding(*element, surface)) {
+            if (held.size.isEmpty() || blitter_->holds(held)) continue;
+            const QPixmap pixels = pictures_.picture(held.picture, held.size);
+            // Only an opaque picture hides its window entirely, as a copy does.
+            if (!pixels.isNull() && !pixels.hasAlphaChannel()) blitter_->hold(held, pixels);
+        }
     }
 }
 

@@ -48,6 +48,8 @@ private:
     bool slides(const Element& element) const;
     bool coveredFromAbove(std::size_t index, std::span<const QRect> rects) const;
     HeldPicture shownAt(const Element& element, const SurfaceMapping& surface) const;
+    std::vector<HeldPicture> sizesWhileSliding(const Element& element,
+                                               const SurfaceMapping& surface) const;
     bool ready();
 
     const Window& window_;

@@ -2,6 +2,7 @@
 
 #include <QPixmap>
 #include <QRect>
+#include <cstdlib>
 #include <tuple>
 
 #include "platform/element.h"
@@ -13,7 +14,11 @@ struct HeldPicture {
     Picture picture;
     QSize size;
 
-    bool samePicture(const HeldPicture& other) const { return picture == other.picture; }
+    // The same picture at a size more than a pixel away: of no more use once this one is held.
+    bool outgrownBy(const HeldPicture& other) const {
+        return picture == other.picture && (std::abs(size.width() - other.size.width()) > 1 ||
+                                            std::abs(size.height() - other.size.height()) > 1);
+    }
     bool operator<(const HeldPicture& other) const {
         return std::tie(picture.source, picture.index, picture.overlay) <
                    std::tie(other.picture.source, other.picture.index, other.picture.overlay) ||
@@ -30,8 +35,8 @@ class PictureBlitter {
 public:
     virtual ~PictureBlitter() = default;
     virtual bool holds(const HeldPicture& picture) const = 0;
-    // Hands the display a copy of `pixels`, letting go of the picture at any other size.
-    // False when the display cannot keep it.
+    // Hands the display a copy of `pixels`, letting go of the pictures it outgrows. False
+    // when the display cannot keep it.
     virtual bool hold(const HeldPicture& picture, const QPixmap& pixels) = 0;
     // Copies the `source` part of a held picture to `target`, in the window's device pixels.
     virtual void copy(const HeldPicture& picture, const QRect& source, QPoint target) = 0;

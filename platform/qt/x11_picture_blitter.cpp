@@ -81,7 +81,7 @@ public:
 
     bool hold(const HeldPicture& picture, const QPixmap& pixels) override {
         for (auto it = held_.begin(); it != held_.end();) {
-            if (!it->first.samePicture(picture)) {
+            if (!it->first.outgrownBy(picture)) {
                 ++it;
                 continue;
             }

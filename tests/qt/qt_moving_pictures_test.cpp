@@ -33,7 +33,7 @@ public:
     bool holds(const HeldPicture& picture) const override { return log_.held.count(picture); }
     bool hold(const HeldPicture& picture, const QPixmap& pixels) override {
         std::erase_if(log_.held,
-                      [&](const auto& entry) { return entry.first.samePicture(picture); });
+                      [&](const auto& entry) { return entry.first.outgrownBy(picture); });
         log_.held[picture] = pixels.toImage();
         return true;
     }
@@ -132,6 +132,24 @@ TEST_F(SlidingStrips, AtTwiceTheSizeTheCopyTakesTheTwoTimesPixelsOneToOne) {
     EXPECT_EQ(display.copies[0].source, QRect(0, 750, 250, 750));
     EXPECT_EQ(display.copies[0].target, QPoint(680, 98));
     EXPECT_EQ(stripRow(display.copies[0].pixels.pixelColor(0, 749)), 749);
+    view->removeEventFilter(&log);
+}
+
+TEST_F(SlidingStrips, AtAScaleBetweenWholePixelsEveryStepOfASweepIsCopied) {
+    view->resize(1000, 750);  // 1.2453 device pixels to a scene pixel
+    // Each strip is 4514.3 device pixels tall, so it shows 4514 or 4515 tall as it moves.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return display.held.size() == 10; }));
+    for (const auto& [picture, pixels] : display.held)
+        EXPECT_TRUE(picture.size.height() == 4514 || picture.size.height() == 4515);
+    startLogging();
+    int steps = 0;
+    for (int top = -24675; top <= -20625; top += 1875, ++steps) {  // one sweep of code 1
+        for (int reel = 1; reel <= 5; ++reel)
+            el("reel" + std::to_string(reel)).move(0, top - 1875 * reel);
+        platform.events.sleep(0);
+    }
+    EXPECT_EQ(display.copies.size(), 5u * steps);
+    EXPECT_TRUE(log.painted.isEmpty());
     view->removeEventFilter(&log);
 }
 
