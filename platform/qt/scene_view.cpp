@@ -11,7 +11,6 @@
 #include <cmath>
 
 #include "platform/keys.h"
-#include "platform/qt/x11_picture_blitter.h"
 
 namespace quorvel::platform::qt {
 namespace {
@@ -56,9 +55,7 @@ private:
 }  // namespace
 
 SceneView::SceneView(Window& window, PictureSource& pictures)
-    : window_(window),
-      painter_(window, pictures),
-      moving_(window, pictures, [this] { return makeX11Blitter(*this); }) {
+    : window_(window), painter_(window, pictures), moving_(window, pictures, nullptr) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);

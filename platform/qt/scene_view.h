@@ -27,7 +27,7 @@ public:
     // Paints every marked region now, before returning.
     void paintPending();
     bool hasPendingPaint() const { return !dirty_.isEmpty() || moving_.pending(); }
-    // Where sliding pictures are drawn past the backing store; by default the X server's.
+    // Where sliding pictures are drawn past the backing store; by default nowhere.
     void setBlitterFactory(MovingPictures::BlitterFactory factory);
     // Drawn on screen by the display, not yet painted into the backing store.
     const QRegion& drawnPastBackingStore() const { return stale_; }

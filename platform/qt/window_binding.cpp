@@ -2,6 +2,8 @@
 
 #include <QWindow>
 
+#include "platform/qt/x11_picture_blitter.h"
+
 namespace quorvel::platform::qt {
 
 WindowBinding::WindowBinding(Window& window, PictureSource& pictures)
@@ -50,11 +52,14 @@ void WindowBinding::syncWindow() {
 
 void QtWindowHost::open(Window& window) {
     auto& binding = bindings_[&window];
-    if (!binding) binding = std::make_unique<WindowBinding>(window, pictures_);
+    const bool opening = !binding;
+    if (opening) binding = std::make_unique<WindowBinding>(window, pictures_);
     SceneView& view = *binding->view();
     if (!icon_.isNull()) view.setWindowIcon(icon_);
     if (!main_ || main_ == &window) {
         main_ = &window;
+        // The reels spin on the main screen: its strips are worth handing to the X server.
+        if (opening) view.setBlitterFactory([&view] { return makeX11Blitter(view); });
     } else {
         placeOverMain(view);
     }
