@@ -33,6 +33,8 @@ public:
     // True when the move is taken for the next draw, false when the view has to repaint it.
     bool noteMove(const Element& element);
     bool pending() const { return !moved_.empty(); }
+    // False once it is known that no display will take the pictures.
+    bool mayHold() const { return factory_ && (!asked_ || blitter_); }
 
     struct Drawn {
         QRegion shown;               // widget area the display drew, not yet in the backing store

@@ -212,7 +212,7 @@ bool SceneView::paintingIntoBackingStore() {
 // Sliding pictures are handed to the display once they show, outside the paint.
 void SceneView::afterPaint(const QRegion& painted) {
     if (paintingIntoBackingStore()) stale_ -= painted;
-    if (holdScheduled_) return;
+    if (holdScheduled_ || !moving_.mayHold()) return;
     holdScheduled_ = true;
     QTimer::singleShot(0, this, [this] {
         holdScheduled_ = false;
