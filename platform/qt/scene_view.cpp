@@ -199,7 +199,7 @@ void SceneView::noteDrawnPastBackingStore(const QRegion& drawn) {
     healScheduled_ = true;
     QTimer::singleShot(0, this, [this] {
         healScheduled_ = false;
-        update(stale_);
+        if (isVisible()) repaint(stale_);
     });
 }
 
