@@ -8,6 +8,7 @@
 #include <QPaintEvent>
 #include <QTimer>
 #include <QToolTip>
+#include <QWindow>
 #include <cmath>
 
 #include "platform/keys.h"
@@ -195,12 +196,24 @@ void SceneView::paintPending() {
 void SceneView::noteDrawnPastBackingStore(const QRegion& drawn) {
     if (drawn.isEmpty()) return;
     stale_ += drawn;
+    if (QWindow* native = windowHandle(); native && native != exposeWatched_) {
+        native->installEventFilter(this);
+        exposeWatched_ = native;
+    }
     if (healScheduled_) return;
     healScheduled_ = true;
     QTimer::singleShot(0, this, [this] {
         healScheduled_ = false;
         if (isVisible()) repaint(stale_);
     });
+}
+
+// An expose is answered from the backing store: what it lacks is painted into it first (Qt
+// paints every region marked for update before it flushes an exposed one).
+bool SceneView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && event->type() == QEvent::Expose && !stale_.isEmpty())
+        update(stale_);
+    return QWidget::eventFilter(watched, event);
 }
 
 // A grab paints the widget into a picture of its own, which leaves the backing store as it was.

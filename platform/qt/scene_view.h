@@ -50,6 +50,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // Tab belongs to the model's own order of controls, not to Qt's widget chain.
     bool focusNextPrevChild(bool) override { return false; }
 
@@ -79,6 +80,7 @@ private:
     QRegion stale_;
     bool holdScheduled_ = false;
     bool healScheduled_ = false;
+    QObject* exposeWatched_ = nullptr;
     Element* pressed_ = nullptr;
     bool pressTaken_ = false;
     bool closedForGame_ = false;

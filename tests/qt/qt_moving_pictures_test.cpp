@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QExposeEvent>
 #include <QTest>
+#include <QWindow>
 #include <algorithm>
 #include <map>
 
@@ -119,6 +121,20 @@ TEST_F(SlidingStrips, AReelStepIsCopiedByTheDisplayAndPaintedIntoTheBackingStore
     EXPECT_TRUE(log.painted.contains(reelWindow(2)) && log.painted.contains(reelWindow(4)));
     const QImage frame = view->grab().toImage();
     EXPECT_EQ(stripRow(frame.pixelColor(reelWindow(2).left() + 5, reelWindow(2).top())), 125);
+    view->removeEventFilter(&log);
+}
+
+TEST_F(SlidingStrips, AnExposeBeforeTheBackingStoreCaughtUpShowsTheStripsWhereTheyAre) {
+    startLogging();
+    el("reel3").move(0, -3750);
+    platform.events.sleep(0);
+    ASSERT_EQ(display.copies.size(), 1u);
+    ASSERT_FALSE(view->drawnPastBackingStore().isEmpty());
+    // The window uncovered before the event loop had its turn: no other event runs here.
+    QExposeEvent expose(QRegion(QRect(QPoint(), view->size())));
+    QCoreApplication::sendEvent(view->windowHandle(), &expose);
+    EXPECT_TRUE(view->drawnPastBackingStore().isEmpty());
+    EXPECT_TRUE(log.painted.contains(reelWindow(3)));
     view->removeEventFilter(&log);
 }
 
