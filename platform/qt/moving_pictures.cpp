@@ -57,9 +57,13 @@ bool MovingPictures::coveredFromAbove(std::size_t index, std::span<const QRect> 
     return false;
 }
 
+// Where the whole picture lies in device pixels, as the painter places it.
+static QRect deviceTarget(const Element& element, const SurfaceMapping& surface) {
+    return deviceAligned(surface.transform.toWidgetF(QRectF(sceneRect(element))), surface.dpr);
+}
+
 HeldPicture MovingPictures::shownAt(const Element& element, const SurfaceMapping& surface) const {
-    const QRectF widget = surface.transform.toWidgetF(QRectF(sceneRect(element)));
-    return HeldPicture{element.picture(), deviceAligned(widget, surface.dpr).size()};
+    return HeldPicture{element.picture(), deviceTarget(element, surface).size()};
 }
 
 // Its edges are rounded to device pixels one by one, so at a scale that gives it a fractional
@@ -93,8 +97,7 @@ MovingPictures::Drawn MovingPictures::draw(const SurfaceMapping& surface,
             drawn.refused.push_back(rects[i]);
             continue;
         }
-        const QRect target =
-            deviceAligned(surface.transform.toWidgetF(QRectF(sceneRect(element))), surface.dpr);
+        const QRect target = deviceTarget(element, surface);
         const QRect visible =
             target & deviceAligned(QRectF(surface.transform.toWidget(rects[i])), surface.dpr);
         if (visible.isEmpty()) continue;

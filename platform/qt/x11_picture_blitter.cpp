@@ -89,8 +89,7 @@ public:
             it = held_.erase(it);
         }
         const QImage image = pixels.toImage().convertToFormat(QImage::Format_RGB32);
-        if (broken_ || image.size() != picture.size || !upload(picture, image)) return false;
-        return true;
+        return !broken_ && image.size() == picture.size && upload(picture, image);
     }
 
     void copy(const HeldPicture& picture, const QRect& source, QPoint target) override {
