@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "tools/sim/par_sheet.h"
+#include "math/par_sheet.h"
 
 namespace {
 
@@ -9,7 +9,7 @@ void BM_ParEnumeration(benchmark::State& state) {
     const int lines = static_cast<int>(state.range(0));
     const int threads = static_cast<int>(state.range(1));
     for (auto _ : state) {
-        auto tally = quorvel::sim::enumerateNormalSpin(lines, threads);
+        auto tally = quorvel::math::enumerateNormalSpin(lines, threads);
         benchmark::DoNotOptimize(tally);
     }
     state.SetLabel("22^5 combinations");

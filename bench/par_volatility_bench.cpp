@@ -2,18 +2,18 @@
 // then the sheet and the exact volatility for one payout setting (--json) or all three.
 #include <benchmark/benchmark.h>
 
-#include "tools/sim/par_sheet.h"
-#include "tools/sim/volatility.h"
+#include "math/par_sheet.h"
+#include "math/volatility.h"
 
 namespace {
 
 void BM_ParSheetWithVolatility(benchmark::State& state) {
     const int settings = static_cast<int>(state.range(0));
     for (auto _ : state) {
-        const auto tally = quorvel::sim::enumerateNormalSpin(25);
+        const auto tally = quorvel::math::enumerateNormalSpin(25);
         for (int machinepay = 4; machinepay > 4 - settings; --machinepay) {
-            auto sheet = quorvel::sim::parSheet(tally, 25, machinepay);
-            auto volatility = quorvel::sim::volatility(tally, 25, machinepay);
+            auto sheet = quorvel::math::parSheet(tally, 25, machinepay);
+            auto volatility = quorvel::math::volatility(tally, 25, machinepay);
             benchmark::DoNotOptimize(sheet);
             benchmark::DoNotOptimize(volatility);
         }
@@ -25,9 +25,9 @@ BENCHMARK(BM_ParSheetWithVolatility)->Arg(1)->Arg(3)->UseRealTime()->Unit(benchm
 // The volatility alone, from a finished enumeration.
 void BM_Volatility(benchmark::State& state) {
     const int lines = static_cast<int>(state.range(0));
-    const auto tally = quorvel::sim::enumerateNormalSpin(lines);
+    const auto tally = quorvel::math::enumerateNormalSpin(lines);
     for (auto _ : state) {
-        auto volatility = quorvel::sim::volatility(tally, lines, 4);
+        auto volatility = quorvel::math::volatility(tally, lines, 4);
         benchmark::DoNotOptimize(volatility);
     }
 }

@@ -3,15 +3,15 @@
 #include <cstdio>
 
 #include "engine/paylines.h"
-#include "tools/sim/par_sheet.h"
+#include "math/par_sheet.h"
 
 namespace quorvel::info {
 namespace {
 
 // The same exact enumeration as the par sheet; its tally does not depend on the payout
 // setting, so one pass serves every opening of the window.
-const sim::ParTally& fullLinesTally() {
-    static const sim::ParTally tally = sim::enumerateNormalSpin(engine::kLines);
+const math::ParTally& fullLinesTally() {
+    static const math::ParTally tally = math::enumerateNormalSpin(engine::kLines);
     return tally;
 }
 
@@ -31,7 +31,7 @@ std::string settingName(int machinepay) {
 }  // namespace
 
 double theoreticalReturn(int machinepay) {
-    const sim::ParSheet sheet = sim::parSheet(fullLinesTally(), engine::kLines, machinepay);
+    const math::ParSheet sheet = math::parSheet(fullLinesTally(), engine::kLines, machinepay);
     return sheet.baseRtp + sheet.freespinRtp + sheet.jackpotMultipleRtp;
 }
 

@@ -3,8 +3,8 @@
 #include "game_fixture.h"
 #include "info/about_window.h"
 #include "info/theoretical_return.h"
+#include "math/par_sheet.h"
 #include "platform/keys.h"
-#include "tools/sim/par_sheet.h"
 
 namespace quorvel {
 namespace {
@@ -84,8 +84,8 @@ TEST_F(InfoTest, ThePayTableStatesTheReturnOfThePayoutSetting) {
     store("machinepay", "3");
     start();
     openMenuEntry("mnuviewpaytable");
-    const auto tally = sim::enumerateNormalSpin(25);
-    const auto sheet = sim::parSheet(tally, 25, 3);
+    const auto tally = math::enumerateNormalSpin(25);
+    const auto sheet = math::parSheet(tally, 25, 3);
     char expected[32];
     std::snprintf(expected, sizeof expected, "%.2f %%",
                   (sheet.baseRtp + sheet.freespinRtp + sheet.jackpotMultipleRtp) * 100);

@@ -5,8 +5,8 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "tools/sim/par_sheet.h"
-#include "tools/sim/volatility.h"
+#include "math/par_sheet.h"
+#include "math/volatility.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ std::string output(const std::string& arguments) {
 
 TEST(ParOutput, JsonCarriesTheVolatility) {
     const auto j = nlohmann::json::parse(output("par --lines 10 --machinepay 2 --json"));
-    const auto exact = quorvel::sim::volatility(quorvel::sim::enumerateNormalSpin(10), 10, 2);
+    const auto exact = quorvel::math::volatility(quorvel::math::enumerateNormalSpin(10), 10, 2);
     EXPECT_DOUBLE_EQ(j.at("sd").get<double>(), exact.sd);
     EXPECT_DOUBLE_EQ(j.at("feature_spins_mean").get<double>(), exact.featureSpinsMean);
     EXPECT_DOUBLE_EQ(j.at("feature_spins_sd").get<double>(), exact.featureSpinsSd);

@@ -12,11 +12,11 @@
 
 #include "engine/jackpot_board.h"
 #include "engine/paylines.h"
-#include "tools/sim/fft.h"
-#include "tools/sim/par_sheet.h"
-#include "tools/sim/spin_law.h"
-#include "tools/sim/spin_tails.h"
-#include "tools/sim/volatility.h"
+#include "math/fft.h"
+#include "math/par_sheet.h"
+#include "math/spin_law.h"
+#include "math/spin_tails.h"
+#include "math/volatility.h"
 
 namespace {
 
@@ -79,13 +79,13 @@ Law family(const std::vector<Law>& freeSpin) {
     return y;
 }
 
-std::vector<double> directTails(const sim::ParTally& tally, int lines, int machinepay) {
+std::vector<double> directTails(const math::ParTally& tally, int lines, int machinepay) {
     const int unit = std::gcd(lines, 5);  // every line pay is a multiple of 5 bets per line
     const std::size_t cap = static_cast<std::size_t>(1000 * lines / unit);
     const auto index = [&](int amount) { return std::min<std::size_t>(amount / unit, cap); };
     // Normal spins by chest class (0 below three chests) and whether the board starts.
     std::vector<Law> normal(8, Law(cap + 1, 0.0)), freeSpin(4, Law(cap + 1, 0.0));
-    for (const auto& o : sim::standingOutcomes(tally, lines, machinepay)) {
+    for (const auto& o : math::standingOutcomes(tally, lines, machinepay)) {
         normal[o.spinClass][index(o.win)] += o.p;
         freeSpin[o.spinClass / 2][index(o.win)] += o.p;
     }
@@ -102,7 +102,7 @@ std::vector<double> directTails(const sim::ParTally& tally, int lines, int machi
         total = add(total, part);
     }
     std::vector<double> tails;
-    for (int threshold : sim::kTailThresholds) {
+    for (int threshold : math::kTailThresholds) {
         double tail = 0;
         for (std::size_t i = threshold * lines / unit; i <= cap; ++i)
             tail += total[i];
@@ -115,12 +115,12 @@ std::vector<double> directTails(const sim::ParTally& tally, int lines, int machi
 
 TEST(ParTails, TransformAgreesWithDirectConvolution) {
     for (const auto& [lines, machinepay] : {std::pair{1, 2}, std::pair{5, 4}}) {
-        const auto tally = sim::enumerateNormalSpin(lines);
+        const auto tally = math::enumerateNormalSpin(lines);
         const auto direct = directTails(tally, lines, machinepay);
-        const auto v = sim::volatility(tally, lines, machinepay);
+        const auto v = math::volatility(tally, lines, machinepay);
         for (std::size_t i = 0; i < direct.size(); ++i) {
             EXPECT_NEAR(v.pAtLeast[i], direct[i], 1e-13 + 1e-9 * direct[i])
-                << lines << " lines, at least " << sim::kTailThresholds[i];
+                << lines << " lines, at least " << math::kTailThresholds[i];
             if (i > 0) {
                 EXPECT_LT(v.pAtLeast[i], v.pAtLeast[i - 1]);
             }
@@ -133,11 +133,11 @@ TEST(ParTails, TransformIsTheDefiningSum) {
     constexpr std::size_t n = 64;
     std::mt19937 random(3);
     std::uniform_real_distribution<double> value(-1, 1);
-    sim::Spectrum data(n);
+    math::Spectrum data(n);
     for (auto& x : data)
         x = {value(random), value(random)};
-    const sim::Spectrum original = data;
-    const sim::Fft fft(n);
+    const math::Spectrum original = data;
+    const math::Fft fft(n);
     fft.forward(data);
     for (std::size_t k = 0; k < n; ++k) {
         std::complex<double> sum = 0;
@@ -148,5 +148,5 @@ TEST(ParTails, TransformIsTheDefiningSum) {
     fft.inverse(data);
     for (std::size_t j = 0; j < n; ++j)
         EXPECT_NEAR(std::abs(data[j] - original[j]), 0, 1e-14) << j;
-    EXPECT_THROW(sim::Fft(48), std::invalid_argument);
+    EXPECT_THROW(math::Fft(48), std::invalid_argument);
 }

@@ -12,9 +12,9 @@
 #include "engine/jackpot_board.h"
 #include "engine/paylines.h"
 #include "engine/reel_window.h"
+#include "math/par_sheet.h"
+#include "math/volatility.h"
 #include "platform/random_source.h"
-#include "tools/sim/par_sheet.h"
-#include "tools/sim/volatility.h"
 
 namespace {
 
@@ -125,22 +125,22 @@ Estimate estimate(const std::vector<T>& values, double scale) {
 constexpr double kZ = 4.5;  // every figure within 4.5 standard errors
 
 void expectAgreement(int lines, int machinepay, int spins, std::uint64_t seed) {
-    const auto exact = sim::volatility(sim::enumerateNormalSpin(lines), lines, machinepay);
+    const auto exact = math::volatility(math::enumerateNormalSpin(lines), lines, machinepay);
     const Sample sample = play(lines, machinepay, spins, seed);
 
     const Estimate total = estimate(sample.totals, lines);
     EXPECT_NEAR(total.mean, exact.meanBets, kZ * total.meanError);
     EXPECT_NEAR(total.sd, exact.sd, kZ * total.sdError);
 
-    for (std::size_t i = 0; i < sim::kTailThresholds.size(); ++i) {
-        const std::int64_t at = static_cast<std::int64_t>(sim::kTailThresholds[i]) * lines;
+    for (std::size_t i = 0; i < math::kTailThresholds.size(); ++i) {
+        const std::int64_t at = static_cast<std::int64_t>(math::kTailThresholds[i]) * lines;
         double hits = 0;
         for (std::int64_t t : sample.totals)
             hits += t >= at ? 1 : 0;
         const double p = exact.pAtLeast[i];
         // Binomial error of the exact p; a rare tail gets one hit of slack.
         const double error = std::sqrt(p * (1 - p) / spins);
-        EXPECT_NEAR(hits / spins, p, kZ * error + 1.0 / spins) << sim::kTailThresholds[i];
+        EXPECT_NEAR(hits / spins, p, kZ * error + 1.0 / spins) << math::kTailThresholds[i];
     }
 
     ASSERT_GT(sample.featureLengths.size(), 1000u);
@@ -163,17 +163,17 @@ TEST(ParVolatility, MatchesMonteCarloAtOneLineDreamMachine) {
 // returns, which were derived separately.
 TEST(ParVolatility, MeanIsTheSheetsTotalReturn) {
     for (int lines : {1, 5, 10, 15, 25}) {
-        const auto tally = sim::enumerateNormalSpin(lines);
+        const auto tally = math::enumerateNormalSpin(lines);
         for (int machinepay = 2; machinepay <= 4; ++machinepay) {
-            const auto sheet = sim::parSheet(tally, lines, machinepay);
-            const auto v = sim::volatility(tally, lines, machinepay);
+            const auto sheet = math::parSheet(tally, lines, machinepay);
+            const auto v = math::volatility(tally, lines, machinepay);
             const double total = sheet.baseRtp + sheet.freespinRtp + sheet.jackpotMultipleRtp;
             EXPECT_NEAR(v.meanBets, total, 1e-12 * total) << lines << " " << machinepay;
             EXPECT_LT(v.wrapBound, 1e-15);
             EXPECT_GT(v.sd, 0);
             // A looser control lets more big wins stand: the spread grows.
             if (machinepay > 2) {
-                EXPECT_LT(v.sd, sim::volatility(tally, lines, machinepay - 1).sd) << lines;
+                EXPECT_LT(v.sd, math::volatility(tally, lines, machinepay - 1).sd) << lines;
             }
         }
     }

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "math/par_sheet.h"
 #include "tools/sim/eval_draw.h"
-#include "tools/sim/par_sheet.h"
 
 using nlohmann::json;
 
@@ -123,7 +123,7 @@ TEST(SimPar, JsonCarriesTheWholeSheet) {
 
 // The fast enumeration against the game's own evaluation of every single combination.
 TEST(SimPar, EnumerationMatchesTheGameOnEveryCombination) {
-    quorvel::sim::ParTally slow;
+    quorvel::math::ParTally slow;
     quorvel::sim::DrawRequest request;
     request.lines = 25;
     auto& s = request.stops;
@@ -141,7 +141,7 @@ TEST(SimPar, EnumerationMatchesTheGameOnEveryCombination) {
                         slow.jackpotSymbols[band] +=
                             run.jackpotcell[1] && run.jackpotcell[2] && run.jackpotcell[3];
                     }
-    const auto fast = quorvel::sim::enumerateNormalSpin(25);
+    const auto fast = quorvel::math::enumerateNormalSpin(25);
     for (int band = 0; band < 2; ++band) {
         EXPECT_EQ(fast.combinations[band], slow.combinations[band]);
         EXPECT_EQ(fast.winBets[band], slow.winBets[band]);

@@ -12,11 +12,11 @@
 #include "engine/money.h"
 #include "engine/paylines.h"
 #include "engine/strips.h"
+#include "math/par_sheet.h"
+#include "math/volatility.h"
 #include "tools/sim/eval_draw.h"
-#include "tools/sim/par_sheet.h"
 #include "tools/sim/play_session.h"
 #include "tools/sim/script_runner.h"
-#include "tools/sim/volatility.h"
 
 namespace {
 
@@ -85,10 +85,10 @@ json evalJson(const DrawRequest& request) {
     };
 }
 
-json volatilityJson(const quorvel::sim::Volatility& v) {
+json volatilityJson(const quorvel::math::Volatility& v) {
     json tails = json::object();
-    for (std::size_t i = 0; i < quorvel::sim::kTailThresholds.size(); ++i)
-        tails[std::to_string(quorvel::sim::kTailThresholds[i])] = v.pAtLeast[i];
+    for (std::size_t i = 0; i < quorvel::math::kTailThresholds.size(); ++i)
+        tails[std::to_string(quorvel::math::kTailThresholds[i])] = v.pAtLeast[i];
     return json{
         {"sd", v.sd},
         {"p_at_least", tails},
@@ -97,7 +97,8 @@ json volatilityJson(const quorvel::sim::Volatility& v) {
     };
 }
 
-json sheetJson(const quorvel::sim::ParSheet& s, const quorvel::sim::Volatility& v, double seconds) {
+json sheetJson(const quorvel::math::ParSheet& s, const quorvel::math::Volatility& v,
+               double seconds) {
     json sheet{
         {"lines", s.lines},
         {"machinepay", s.machinepay},
@@ -118,24 +119,24 @@ json sheetJson(const quorvel::sim::ParSheet& s, const quorvel::sim::Volatility& 
     return sheet;
 }
 
-void printVolatility(const quorvel::sim::Volatility (&v)[3]) {
+void printVolatility(const quorvel::math::Volatility (&v)[3]) {
     const auto row = [&](const std::string& label, auto field) {
         std::printf("%-34s", label.c_str());
         for (const auto& one : v)
             std::printf(" %18.6g", field(one));
         std::printf("\n");
     };
-    using V = quorvel::sim::Volatility;
+    using V = quorvel::math::Volatility;
     row("sd of a spin's total, total bets", [](const V& one) { return one.sd; });
-    for (std::size_t i = 0; i < quorvel::sim::kTailThresholds.size(); ++i)
-        row("P(total >= " + std::to_string(quorvel::sim::kTailThresholds[i]) + " total bets)",
+    for (std::size_t i = 0; i < quorvel::math::kTailThresholds.size(); ++i)
+        row("P(total >= " + std::to_string(quorvel::math::kTailThresholds[i]) + " total bets)",
             [i](const V& one) { return one.pAtLeast[i]; });
     row("free spins per feature, mean", [](const V& one) { return one.featureSpinsMean; });
     row("free spins per feature, sd", [](const V& one) { return one.featureSpinsSd; });
 }
 
-void printSheets(const quorvel::sim::ParSheet (&sheets)[3],
-                 const quorvel::sim::Volatility (&volatility)[3], int lines, double seconds) {
+void printSheets(const quorvel::math::ParSheet (&sheets)[3],
+                 const quorvel::math::Volatility (&volatility)[3], int lines, double seconds) {
     const char* names[] = {"Dream Machine !!", "Loose", "Realistic"};
     std::printf("Quorvel par sheet: normal spin, %d line%s, %llu outcomes, %.3f s\n\n", lines,
                 lines == 1 ? "" : "s", static_cast<unsigned long long>(sheets[0].outcomes),
@@ -148,7 +149,7 @@ void printSheets(const quorvel::sim::ParSheet (&sheets)[3],
             std::printf(" %18.6f", field(s) * scale);
         std::printf("\n");
     };
-    using S = quorvel::sim::ParSheet;
+    using S = quorvel::math::ParSheet;
     std::printf("%-34s %18.6f %18.6f %18.6f\n", "raw return (before control) %",
                 sheets[0].rawRtp * 100, sheets[1].rawRtp * 100, sheets[2].rawRtp * 100);
     row(
@@ -176,21 +177,21 @@ void printSheets(const quorvel::sim::ParSheet (&sheets)[3],
 // The seconds reported cover the whole computation: enumeration, sheet and volatility.
 void runPar(int lines, int machinepay, bool asJson) {
     const auto started = std::chrono::steady_clock::now();
-    const auto tally = quorvel::sim::enumerateNormalSpin(lines);
+    const auto tally = quorvel::math::enumerateNormalSpin(lines);
     const auto seconds = [&] {
         return std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     };
     if (asJson) {
-        const auto sheet = quorvel::sim::parSheet(tally, lines, machinepay);
-        const auto volatility = quorvel::sim::volatility(tally, lines, machinepay);
+        const auto sheet = quorvel::math::parSheet(tally, lines, machinepay);
+        const auto volatility = quorvel::math::volatility(tally, lines, machinepay);
         std::cout << sheetJson(sheet, volatility, seconds()).dump() << '\n';
         return;
     }
-    quorvel::sim::ParSheet sheets[3];
-    quorvel::sim::Volatility volatility[3];
+    quorvel::math::ParSheet sheets[3];
+    quorvel::math::Volatility volatility[3];
     for (int i = 0; i < 3; ++i) {
-        sheets[i] = quorvel::sim::parSheet(tally, lines, i + 2);
-        volatility[i] = quorvel::sim::volatility(tally, lines, i + 2);
+        sheets[i] = quorvel::math::parSheet(tally, lines, i + 2);
+        volatility[i] = quorvel::math::volatility(tally, lines, i + 2);
     }
     printSheets(sheets, volatility, lines, seconds());
 }

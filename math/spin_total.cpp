@@ -1,10 +1,10 @@
-#include "tools/sim/spin_total.h"
+#include "math/spin_total.h"
 
 #include <cmath>
 #include <numeric>
 #include <stdexcept>
 
-namespace quorvel::sim {
+namespace quorvel::math {
 namespace {
 
 // One free spin and every spin it retriggers, each spin worth `value` (its win, or 1 to
@@ -82,4 +82,4 @@ Moments featureLength(const std::vector<SpinOutcome>& outcomes) {
     return {n * spins.mean, n * spins.variance() + (nn - n * n) * spins.mean * spins.mean};
 }
 
-}  // namespace quorvel::sim
+}  // namespace quorvel::math

@@ -1,12 +1,12 @@
-#include "tools/sim/volatility.h"
+#include "math/volatility.h"
 
 #include <cmath>
 
-#include "tools/sim/spin_law.h"
-#include "tools/sim/spin_tails.h"
-#include "tools/sim/spin_total.h"
+#include "math/spin_law.h"
+#include "math/spin_tails.h"
+#include "math/spin_total.h"
 
-namespace quorvel::sim {
+namespace quorvel::math {
 
 Volatility volatility(const ParTally& tally, int lines, int machinepay) {
     const std::vector<SpinOutcome> outcomes = standingOutcomes(tally, lines, machinepay);
@@ -25,4 +25,4 @@ Volatility volatility(const ParTally& tally, int lines, int machinepay) {
     return v;
 }
 
-}  // namespace quorvel::sim
+}  // namespace quorvel::math

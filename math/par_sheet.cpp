@@ -1,4 +1,4 @@
-#include "tools/sim/par_sheet.h"
+#include "math/par_sheet.h"
 
 #include <array>
 #include <numeric>
@@ -10,7 +10,7 @@
 #include "engine/reel_window.h"
 #include "engine/strips.h"
 
-namespace quorvel::sim {
+namespace quorvel::math {
 namespace {
 
 using engine::kLines;
@@ -250,4 +250,4 @@ ParSheet parSheet(const ParTally& tally, int lines, int machinepay) {
     return sheet;
 }
 
-}  // namespace quorvel::sim
+}  // namespace quorvel::math

@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "tools/sim/spin_law.h"
+#include "math/spin_law.h"
 
-namespace quorvel::sim {
+namespace quorvel::math {
 
 // Exact first two moments, in bets per line, of one normal spin's total: its own win, plus
 // the wins of the free-spin feature it starts (retriggers included), plus the board's bet
@@ -18,4 +18,4 @@ Moments spinTotalMoments(const std::vector<SpinOutcome>& outcomes, int lines);
 // Number of free spins in a feature started from normal play (retriggers included).
 Moments featureLength(const std::vector<SpinOutcome>& outcomes);
 
-}  // namespace quorvel::sim
+}  // namespace quorvel::math

@@ -3,9 +3,9 @@
 #include <array>
 #include <vector>
 
-#include "tools/sim/par_sheet.h"
+#include "math/par_sheet.h"
 
-namespace quorvel::sim {
+namespace quorvel::math {
 
 // Win thresholds of the tail figures, in total bets.
 inline constexpr std::array<int, 7> kTailThresholds{1, 5, 10, 50, 100, 500, 1000};
@@ -24,4 +24,4 @@ struct Volatility {
 
 Volatility volatility(const ParTally& tally, int lines, int machinepay);
 
-}  // namespace quorvel::sim
+}  // namespace quorvel::math

@@ -1,9 +1,9 @@
-#include "tools/sim/spin_law.h"
+#include "math/spin_law.h"
 
 #include "engine/jackpot_board.h"
 #include "engine/paylines.h"
 
-namespace quorvel::sim {
+namespace quorvel::math {
 
 std::vector<SpinOutcome> standingOutcomes(const ParTally& tally, int lines, int machinepay) {
     std::vector<SpinOutcome> outcomes;
@@ -41,4 +41,4 @@ std::vector<int> boardMultiples() {
     return multiples;
 }
 
-}  // namespace quorvel::sim
+}  // namespace quorvel::math

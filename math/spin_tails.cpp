@@ -8,7 +8,7 @@
 // with a lumped part lands at or above it too, and every threshold's tail stays exact. What
 // a finite transform adds is the wrap-around of totals past its length; a Chernoff bound on
 // that mass chooses the length so the mass stays below 1e-16, and is reported.
-#include "tools/sim/spin_tails.h"
+#include "math/spin_tails.h"
 
 #include <algorithm>
 #include <array>
@@ -19,9 +19,9 @@
 #include <numeric>
 #include <stdexcept>
 
-#include "tools/sim/fft.h"
+#include "math/fft.h"
 
-namespace quorvel::sim {
+namespace quorvel::math {
 namespace {
 
 using Complex = std::complex<double>;
@@ -261,4 +261,4 @@ Tails spinTotalTails(const std::vector<SpinOutcome>& outcomes, int lines,
     return tails;
 }
 
-}  // namespace quorvel::sim
+}  // namespace quorvel::math

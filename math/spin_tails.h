@@ -3,9 +3,9 @@
 #include <cstddef>
 #include <vector>
 
-#include "tools/sim/spin_law.h"
+#include "math/spin_law.h"
 
-namespace quorvel::sim {
+namespace quorvel::math {
 
 // The probability that one normal spin's total (own win, free-spin feature with retriggers,
 // board bet multiple) reaches each threshold, given in total bets.
@@ -18,4 +18,4 @@ struct Tails {
 Tails spinTotalTails(const std::vector<SpinOutcome>& outcomes, int lines,
                      const std::vector<int>& thresholds);
 
-}  // namespace quorvel::sim
+}  // namespace quorvel::math

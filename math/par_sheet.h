@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace quorvel::sim {
+namespace quorvel::math {
 
 // Tallies over every stop combination of a normal spin, split by whether the combination's
 // win is at or below twice the total bet (always stands) or above it (stands 1 in N).
@@ -56,4 +56,4 @@ struct ParSheet {
 // The par sheet of one payout setting from the tallies.
 ParSheet parSheet(const ParTally& tally, int lines, int machinepay);
 
-}  // namespace quorvel::sim
+}  // namespace quorvel::math

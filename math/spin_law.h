@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "tools/sim/par_sheet.h"
+#include "math/par_sheet.h"
 
-namespace quorvel::sim {
+namespace quorvel::math {
 
 // What one standing spin wins and starts. The class is chestClass * 2 + jackpot: the chest
 // class as in ParTally (0 for fewer than three chests), jackpot whether the board feature
@@ -38,4 +38,4 @@ int freeGamesOf(int spinClass, bool duringFreeSpins);
 // of 16, 20x on 4, 30x on 2); the meters count as 0.
 std::vector<int> boardMultiples();
 
-}  // namespace quorvel::sim
+}  // namespace quorvel::math

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace quorvel::sim {
+namespace quorvel::math {
 
 using Spectrum = std::vector<std::complex<double>>;
 
@@ -28,4 +28,4 @@ private:
     std::vector<std::uint32_t> reversed_;
 };
 
-}  // namespace quorvel::sim
+}  // namespace quorvel::math

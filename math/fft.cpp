@@ -1,11 +1,11 @@
-#include "tools/sim/fft.h"
+#include "math/fft.h"
 
 #include <bit>
 #include <numbers>
 #include <stdexcept>
 #include <utility>
 
-namespace quorvel::sim {
+namespace quorvel::math {
 
 Fft::Fft(std::size_t size) : size_(size), twiddles_(size / 2), reversed_(size) {
     if (size < 2 || !std::has_single_bit(size))
@@ -56,4 +56,4 @@ void Fft::transform(Spectrum& data, bool inverse) const {
     }
 }
 
-}  // namespace quorvel::sim
+}  // namespace quorvel::math
