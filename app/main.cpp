@@ -5,6 +5,7 @@
 #include "app/icon_art.h"
 #include "engine/strips.h"
 #include "platform/qt/qt_platform.h"
+#include "presentation/reel_pictures.h"
 #include "screen/quorvel.h"
 
 namespace {
@@ -16,9 +17,9 @@ using quorvel::platform::qt::PlaceholderPictures;
 void labelReelStrips(PlaceholderPictures& pictures) {
     for (int reel = 1; reel <= 5; ++reel) {
         std::vector<std::string> labels;
-        for (int picture = 1; picture <= quorvel::engine::kStripPictures; ++picture)
+        for (int picture = 1; picture <= quorvel::presentation::kStripPictures; ++picture)
             labels.emplace_back(
-                quorvel::engine::symbolName(quorvel::engine::stripPicture(reel, picture)));
+                quorvel::engine::symbolName(quorvel::presentation::stripPicture(reel, picture)));
         pictures.setTileLabels("reel" + std::to_string(reel), std::move(labels));
     }
 }

@@ -83,8 +83,7 @@ void settle(quorvel::platform::headless::HeadlessPlatform& p, quorvel::screen::Q
     for (;;) {
         auto& takewin = w.at("takewin");
         if (takewin.shown() && takewin.active()) w.dispatch(takewin, EventKind::Click);
-        if (q.state().run.freespinmode == 0 && w.at("panfreespin").shown() && !takewin.shown())
-            return;
+        if (q.run().freespinmode == 0 && w.at("panfreespin").shown() && !takewin.shown()) return;
         p.runFor(100);
     }
 }
@@ -97,14 +96,14 @@ std::vector<std::vector<std::int64_t>> spinStops(std::uint64_t seed, int spins) 
     q.Form_Load();
     std::vector<std::vector<std::int64_t>> stops(
         quorvel::engine::kReels, std::vector<std::int64_t>(quorvel::engine::kStops));
-    const auto& games = q.state().player.games;
+    const auto& games = q.player().games;
     while (games < spins) {
         settle(p, q);
         const auto before = games;
         q.window().keyPress(' ');
         if (games == before) continue;
         for (int reel = 1; reel <= quorvel::engine::kReels; ++reel)
-            ++stops[reel - 1][q.state().run.stop[reel] - 1];
+            ++stops[reel - 1][q.run().stop[reel] - 1];
     }
     return stops;
 }
@@ -140,13 +139,15 @@ std::vector<std::int64_t> gambleSuits(std::uint64_t seed, int draws) {
     std::vector<std::int64_t> suits(4);
     for (int draw = 0; draw < draws;) {
         if (!w.at("pandouble").shown()) {
-            q.state().run.spinwin = 1000;
+            quorvel::engine::CabinetState stake = q.cabinet().state();
+            stake.run.spinwin = 1000;
+            q.cabinet().restore(std::move(stake));
             q.doublebutton_MouseDown();
         }
         if (!w.dispatch(w.at("betred"), EventKind::Click)) continue;
         ++draw;
         ++suits[w.at("piccardholder").picture().index - 1];
-        if (w.at("pandouble").shown() && q.state().run.atrisk > 100'000'000)
+        if (w.at("pandouble").shown() && q.run().atrisk > 100'000'000)
             w.dispatch(w.at("cancelbet"), EventKind::Click);
     }
     return suits;

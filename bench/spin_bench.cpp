@@ -16,7 +16,7 @@ void BM_AutoplaySpins(benchmark::State& state) {
     quorvel::screen::Quorvel q(p.services());
     q.Form_Load();
     q.window().dispatch(q.window().at("autoplayon"), quorvel::platform::EventKind::MouseDown);
-    const auto& games = q.state().player.games;
+    const auto& games = q.player().games;
     std::int64_t spins = 0;
     for (auto _ : state) {
         const auto target = games + 1;

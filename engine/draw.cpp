@@ -7,7 +7,7 @@
 
 namespace quorvel::engine {
 
-int drawOneTo(platform::RandomSource& random, int n) {
+int drawOneTo(engine::RandomSource& random, int n) {
     const int drawn = static_cast<int>(std::floor(random.next() * n)) + 1;
     return std::clamp(drawn, 1, std::max(n, 1));
 }
@@ -20,17 +20,14 @@ void resetDrawMarks(RunState& run) {
     run.scattercount = 0;
     run.jackpotcount = 0;
     run.reel3counts = 0;
-    run.reelstop.fill(0);
-    for (int cell = 1; cell <= kCells; ++cell) {
-        run.animcell[cell] = 0;
+    for (int cell = 1; cell <= kCells; ++cell)
         run.wildcell[cell] = 0;
-    }
     for (auto& sums : run.linesum)
         sums.fill(0);
     run.linematch.fill(0);
 }
 
-void drawReel(RunState& run, platform::RandomSource& random, int reel) {
+void drawReel(RunState& run, engine::RandomSource& random, int reel) {
     if (reel == 3) {
         random.reseedFromClock();
         run.reel3counts = static_cast<std::int16_t>(drawOneTo(random, 2));
@@ -60,7 +57,6 @@ void landReel(RunState& run, int reel, int stop) {
             if (counts) ++run.jackpotcount;
         }
     }
-    run.reelstop[reel] = restOffset(stop);
 }
 
 }  // namespace quorvel::engine

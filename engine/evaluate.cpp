@@ -25,9 +25,7 @@ std::int16_t totalBet(const RunState& run) {
     return total;
 }
 
-void evaluateWin(GameState& state) {
-    RunState& run = state.run;
-    if (state.player.reelspeed == 0) state.player.reelspeed = 1;
+void evaluateWin(RunState& run) {
     if (run.freespinmode == 0) run.featurewin = 0;
     run.spinwin = 0;
     run.atrisk = 0;
@@ -47,7 +45,6 @@ void evaluateWin(GameState& state) {
             run.linematch[line] = static_cast<std::int16_t>(matching);
         }
     }
-    if (run.spinwin > 0) run.countstep = 1;
 }
 
 std::int32_t payoutThreshold(const RunState& run) {

@@ -12,7 +12,7 @@ void fillLineSums(RunState& run);
 
 // Pays the chests and every played line into spinwin and marks the paid lines. The last
 // symbol of the evaluation order that pays on a line sets its match.
-void evaluateWin(GameState& state);
+void evaluateWin(RunState& run);
 
 // Total bet, bet x lines, in the game's 16-bit arithmetic.
 std::int16_t totalBet(const RunState& run);

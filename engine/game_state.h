@@ -15,7 +15,8 @@ namespace quorvel::engine {
 template <int N>
 using Indexed = std::array<std::int16_t, N + 1>;
 
-// The current player's values: loaded from and saved to the settings store per slot.
+// The player's profile as the settings store keeps it, slot by slot. Inside the game the
+// cabinet owns it, and only its ledger moves the money in it.
 struct PlayerValues {
     std::int32_t bank = 0;
     std::int32_t wager = 0;
@@ -48,12 +49,14 @@ struct PlayerValues {
     std::int64_t featureowed = 0;
 };
 
-// The run state of the main screen: lives as long as the program, never stored.
+// The rules' state of the current run: stakes, the draw and its evaluation, the features'
+// counts and totals. Lives as long as the program, never stored.
 struct RunState {
     std::int16_t betstep = 1;
     std::int16_t bet = 1;
     std::int16_t lines = 25;
     std::int16_t linechoice = 0;
+    // 0 in normal play, -1 while free spins run (the stored form of the game's flag).
     std::int16_t freespinmode = 0;
     std::int16_t freespinsplayed = 0;
     std::int16_t freespintarget = 0;
@@ -61,75 +64,23 @@ struct RunState {
     std::int32_t spinwin = 0;
     std::int32_t atrisk = 0;
     std::int32_t carrywin = 0;
-    std::int16_t countstep = 0;
-    std::int16_t countmode = 0;
-    std::int32_t countedwin = 0;
     std::int16_t reel3counts = 0;
     std::int16_t scattercount = 0;
     std::int16_t jackpotcount = 0;
     Indexed<kReels> scattercell{};
     Indexed<kReels> jackpotcell{};
     Indexed<kCells> wildcell{};
-    Indexed<kCells> animcell{};
     std::array<Indexed<kLines>, kPayingSymbols> linesum{};  // by paying symbol, then line
     Indexed<kLines> linewin{};
     Indexed<kLines> linematch{};
-    std::array<std::int32_t, kReels + 1> reelstop{};                 // reelstop1 .. reelstop5
     Indexed<kReels> stop{};                                          // the drawn stop of each reel
     std::array<std::array<Symbol, kRows + 1>, kReels + 1> window{};  // [reel][row]
-    std::int16_t tickcount = 0;
-    std::int16_t autospinwait = 0;
-    std::int16_t autoplaymode = 0;
-    std::int16_t lineindex = 0;
-    std::int16_t animframe = 0;
-    std::int16_t lineticks = 0;
-    std::int16_t flashphase = 0;
-    std::int16_t morphframe = 0;
-    std::int16_t belltick = 0;
-    std::int16_t keycount = 0;
-    std::int16_t autotoggle = 0;
-    std::int16_t noticeshown = 0;
-    // The free-spin banner.
-    std::int16_t freesbannerticks = 0;
-    std::int16_t freesbannerblink = 0;
-    // The jackpot feature's ball run and prize display.
-    std::int16_t ballpos = 0;
-    std::int16_t balllaps = 0;
-    std::int16_t ballslowing = 0;
+    // The jackpot board: where the ball stops (0 until drawn) and what that pays.
     std::int16_t ballstop = 0;
-    std::int16_t ballinterval = 0;
-    std::int16_t ballleft = 0;
-    std::int16_t balltop = 0;
-    std::int16_t prize10 = 0;
-    std::int16_t prize20 = 0;
-    std::int16_t prize30 = 0;
     std::int32_t jackpotprize = 0;
-    std::int16_t winpicture = 0;
-    std::int16_t balllook = 0;
-    std::int16_t showticks = 0;
-    // The gamble: the stake it opened with, the history strip, each bet's last card.
+    // The gamble: the stake it opened with and how many cards it has drawn.
     std::int32_t gamblestake = 0;
     std::int16_t historycount = 0;
-    std::array<std::int16_t, 3> cardpicture{};  // red, black, suit
-};
-
-// Where the money went in this run, beyond the player's stored statistics: what the books
-// need to balance and what a long headless run reports.
-struct Books {
-    std::int64_t meterPrizes = 0;
-    std::int64_t betMultiplePrizes = 0;
-    std::int64_t gambleLost = 0;
-    std::int64_t freeSpinFeatures = 0;
-    std::int64_t freeSpinsPlayed = 0;
-    std::int64_t jackpotFeatures = 0;
-    std::int64_t gambles = 0;
-};
-
-// The one owner of the game's state; every handler reads and writes it in place.
-struct GameState {
-    PlayerValues player;
-    RunState run;
-    Books books;
 };
 
 }  // namespace quorvel::engine

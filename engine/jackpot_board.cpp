@@ -1,31 +1,19 @@
 #include "engine/jackpot_board.h"
 
+#include <array>
+
 namespace quorvel::engine {
 namespace {
 
 using enum BoardPrize;
-constexpr std::array<BoardPosition, kBoardPositions> kBoard{{
-    {-50, -120, Times20},
-    {1700, -120, Times10},
-    {3300, -120, Times20},
-    {5050, -120, Grand},
-    {6700, -120, Times10},
-    {8350, -120, Minor},
-    {8350, 1300, Times10},
-    {8350, 2650, Times30},
-    {8350, 4050, Times20},
-    {6700, 4050, Times10},
-    {5050, 4050, Minor},
-    {3300, 4050, Times10},
-    {1700, 4050, Major},
-    {-50, 4050, Times10},
-    {-50, 2650, Times20},
-    {-50, 1300, Times30},
-}};
+constexpr std::array<BoardPrize, kBoardPositions> kBoard{
+    Times20, Times10, Times20, Grand,   Times10, Minor,   Times10, Times30,
+    Times20, Times10, Minor,   Times10, Major,   Times10, Times20, Times30,
+};
 
 }  // namespace
 
-const BoardPosition& boardPosition(int position) {
+BoardPrize boardPrize(int position) {
     return kBoard[position - 1];
 }
 

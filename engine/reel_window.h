@@ -5,7 +5,6 @@ namespace quorvel::engine {
 inline constexpr int kReels = 5;
 inline constexpr int kRows = 3;
 inline constexpr int kCells = kReels * kRows;
-inline constexpr int kSymbolHeightTwips = 1875;
 
 // Cells run in a snake: reels 1, 3, 5 number downwards, reels 2 and 4 upwards.
 constexpr int cellOf(int reel, int row) {

@@ -21,24 +21,10 @@ constexpr Symbol kStrips[5][kStripLength] = {
      wild, wild,    wild,   cutlass, flag, skull, captain, coin,    parrot, cannon, map, cutlass},
 };
 
-// Picture 1 sits above position 1; pictures 26 to 29 below position 24.
-constexpr Symbol kFillerTop[5] = {map, parrot, cutlass, chest, parrot};
-constexpr Symbol kFillerBottom[5][4] = {
-    {flag, pistol, parrot, cutlass}, {chest, parrot, pistol, cannon},
-    {flag, pistol, cutlass, skull},  {skull, parrot, flag, cannon},
-    {pistol, chest, coin, pistol},
-};
-
 }  // namespace
 
 Symbol stripSymbol(int reel, int position) {
     return kStrips[reel - 1][position - 1];
-}
-
-Symbol stripPicture(int reel, int picture) {
-    if (picture == 1) return kFillerTop[reel - 1];
-    if (picture <= kStripLength + 1) return stripSymbol(reel, picture - 1);
-    return kFillerBottom[reel - 1][picture - kStripLength - 2];
 }
 
 }  // namespace quorvel::engine

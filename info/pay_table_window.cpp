@@ -22,10 +22,10 @@ constexpr platform::TabStop kTabOrder[] = {{"btnunloadpays", 0}};
 }  // namespace
 
 PayTableWindow::PayTableWindow(platform::Services services, platform::Window& mainScreen,
-                               engine::GameState& state)
+                               const engine::PlayerValues& player)
     : ChildWindow(services, mainScreen, "quorvelpays", 7770, 7785, "QUORVEL PAYTABLE") {
     platform::buildElements(window(), kDesign);
-    window().at("lblreturn").setCaption(returnStatement(state.player.machinepay));
+    window().at("lblreturn").setCaption(returnStatement(player.machinepay));
     window().on("btnunloadpays", platform::EventKind::Click,
                 [this](platform::Event&) { btnunloadpays_Click(); });
     setTabOrder(kTabOrder);

@@ -14,7 +14,7 @@ inline constexpr int kPayTablePictureHeight = 510;
 class PayTableWindow : public platform::ChildWindow {
 public:
     PayTableWindow(platform::Services services, platform::Window& mainScreen,
-                   engine::GameState& state);
+                   const engine::PlayerValues& player);
 
     void btnunloadpays_Click();
 };

@@ -3,9 +3,10 @@
 #include <ctime>
 
 #include "engine/money.h"
-#include "engine/payline_drawings.h"
 #include "engine/strips.h"
 #include "info/recall_layout.h"
+#include "presentation/payline_drawings.h"
+#include "presentation/reel_pictures.h"
 
 namespace quorvel::info {
 namespace {
@@ -43,10 +44,10 @@ std::string clockTime(std::int64_t secondsSinceEpoch) {
 }
 
 RecallWindow::RecallWindow(platform::Services services, platform::Window& mainScreen,
-                           engine::GameState& state)
+                           const engine::PlayerValues& player)
     : ChildWindow(services, mainScreen, "quorvelrecall", kRecallWidth, kRecallHeight,
                   "Game Recall"),
-      history_(state.player.history) {
+      history_(player.history) {
     platform::Window& w = window();
     platform::buildElements(w, recallDesign());
     w.on("game", EventKind::Click, [this](platform::Event& e) { game_Click(e.index); });
@@ -83,13 +84,13 @@ void RecallWindow::game_Click(int index) {
 void RecallWindow::drawReels(const engine::GameRecord& game) {
     platform::Window& w = window();
     for (int reel = 1; reel <= engine::kReels; ++reel)
-        w.at("reel" + std::to_string(reel)).move(0, engine::restOffset(game.stops[reel - 1]));
+        w.at("reel" + std::to_string(reel)).move(0, presentation::restOffset(game.stops[reel - 1]));
     // Reel 3's mystery tile shows as it was revealed: counted or crossed out.
     platform::Element& mystery = w.at("mystery");
     const int row = kMysteryPosition - game.stops[2] + 1;
     mystery.setVisible(row >= 1 && row <= engine::kRows);
     if (mystery.visible()) {
-        mystery.move(0, (row - 1) * engine::kSymbolHeightTwips);
+        mystery.move(0, (row - 1) * presentation::kSymbolHeightTwips);
         mystery.setPicture("morphing", game.reel3 == 1 ? 1 : 11);
     }
 }
@@ -100,7 +101,7 @@ void RecallWindow::drawPaidLines(const engine::GameRecord& game) {
         w.at("paidline", i).hide();
     int slot = 0;
     for (int line : game.paidLines) {
-        const engine::PaylineDrawing& drawing = engine::paylineDrawing(line);
+        const presentation::PaylineDrawing& drawing = presentation::paylineDrawing(line);
         for (const platform::LinePoints& points : drawing.segments) {
             platform::Element& segment = w.at("paidline", ++slot);
             segment.setPoints(points);

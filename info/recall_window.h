@@ -10,7 +10,7 @@ namespace quorvel::info {
 class RecallWindow : public platform::ChildWindow {
 public:
     RecallWindow(platform::Services services, platform::Window& mainScreen,
-                 engine::GameState& state);
+                 const engine::PlayerValues& player);
 
     // Shows game k of the list (1 = newest).
     void game_Click(int index);

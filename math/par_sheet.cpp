@@ -245,7 +245,7 @@ ParSheet parSheet(const ParTally& tally, int lines, int machinepay) {
 
     double multiples = 0;
     for (int position = 1; position <= engine::kBoardPositions; ++position)
-        multiples += engine::boardMultiple(engine::boardPosition(position).prize);
+        multiples += engine::boardMultiple(engine::boardPrize(position));
     sheet.jackpotMultipleRtp = sheet.jackpotFeatureP * multiples / engine::kBoardPositions;
     return sheet;
 }

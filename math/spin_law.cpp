@@ -37,7 +37,7 @@ int freeGamesOf(int spinClass, bool duringFreeSpins) {
 std::vector<int> boardMultiples() {
     std::vector<int> multiples;
     for (int position = 1; position <= engine::kBoardPositions; ++position)
-        multiples.push_back(engine::boardMultiple(engine::boardPosition(position).prize));
+        multiples.push_back(engine::boardMultiple(engine::boardPrize(position)));
     return multiples;
 }
 

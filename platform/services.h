@@ -1,10 +1,10 @@
 #pragma once
 
+#include "engine/random_source.h"
 #include "platform/display.h"
 #include "platform/event_loop.h"
 #include "platform/links.h"
 #include "platform/message_boxes.h"
-#include "platform/random_source.h"
 #include "platform/settings_store.h"
 #include "platform/sound.h"
 #include "platform/timers.h"
@@ -22,7 +22,7 @@ struct Services {
     MessageBoxes& messages;
     Display& display;
     Links& links;
-    RandomSource& random;
+    engine::RandomSource& random;
     WindowHost& windows;
 };
 

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "engine/random_source.h"
 #include "platform/mixing_generator.h"
-#include "platform/random_source.h"
 
 namespace quorvel::platform {
 
 // The real game's random source: reseeds from the system's high-resolution clock.
-class SystemRandom : public RandomSource {
+class SystemRandom : public engine::RandomSource {
 public:
     SystemRandom();
     double next() override;

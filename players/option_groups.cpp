@@ -24,22 +24,22 @@ int indexOf(const std::array<std::int16_t, N>& values, int value) {
 
 void OptionsWindow::Amtpayout_Click(int index) {
     if (index >= 0 && index < static_cast<int>(kPayouts.size()))
-        player_.machinepay = kPayouts[index];
+        cabinet_.setPreference(&engine::PlayerValues::machinepay, kPayouts[index]);
 }
 
 void OptionsWindow::setspeed_Click(int index) {
     if (index < 0 || index >= static_cast<int>(kSpeeds.size())) return;
-    player_.reelspeed = kSpeeds[index];
+    cabinet_.setPreference(&engine::PlayerValues::reelspeed, kSpeeds[index]);
     element("speedlab").setCaption("Current Speed =   " + std::to_string(player_.reelspeed));
 }
 
 void OptionsWindow::sounds_Click(int index) {
-    player_.soundonoff = index == 1 ? -1 : 0;
+    cabinet_.setPreference(&engine::PlayerValues::soundonoff, index == 1 ? -1 : 0);
 }
 
 void OptionsWindow::wincounter_Click(int index) {
     const bool on = index == 1;
-    player_.winroll = on ? 1 : 0;
+    cabinet_.setPreference(&engine::PlayerValues::winroll, on ? 1 : 0);
     element("wincounter", on ? 1 : 2).setCaption(on ? " ON" : " OFF");
     element("wincounter", on ? 2 : 1).setCaption("");
 }
@@ -55,7 +55,7 @@ void OptionsWindow::setGroups(bool opening) {
     const int speed = indexOf(kSpeeds, player_.reelspeed);
     selectOrClear("setspeed", speed);
     // A chosen slot without a usable speed plays at the fastest one but shows none chosen.
-    if (speed < 0 && !opening) player_.reelspeed = 1;
+    if (speed < 0 && !opening) cabinet_.setPreference(&engine::PlayerValues::reelspeed, 1);
     selectOrClear("Amtpayout", indexOf(kPayouts, player_.machinepay));
     if (!opening) return;
     const int sound = player_.soundonoff == -1 ? 1 : player_.soundonoff == 0 ? 2 : -1;
@@ -69,7 +69,7 @@ void OptionsWindow::selectOrClear(const char* group, int index) {
 }
 
 void OptionsWindow::cmdlargescreen_Click() {
-    player_.sizescreen = kLargeSize;
+    cabinet_.setPreference(&engine::PlayerValues::sizescreen, kLargeSize);
     const platform::ScreenSize screen = services_.display.screenSize();
     if (screen.width == kLargeSize && screen.height == kNormalSize) {
         services_.messages.show("Slots_Quorvel", "Already 800 X 600 resolution !!\r",
@@ -82,7 +82,7 @@ void OptionsWindow::cmdlargescreen_Click() {
 }
 
 void OptionsWindow::cmdorigonal_Click() {
-    player_.sizescreen = kNormalSize;
+    cabinet_.setPreference(&engine::PlayerValues::sizescreen, kNormalSize);
     restoreresolution(services_.display);
     owner().move(0, 0);
     close();

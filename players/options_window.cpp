@@ -39,11 +39,11 @@ engine::PlayerValues startingValues(const engine::PlayerValues& previous, int sl
 }  // namespace
 
 OptionsWindow::OptionsWindow(platform::Services services, platform::Window& mainScreen,
-                             engine::GameState& state)
+                             engine::Cabinet& cabinet)
     : ChildWindow(services, mainScreen, "quorveloptions", kOptionsClientWidth, kOptionsClientHeight,
                   kOptionsCaption),
-      state_(state),
-      player_(state.player) {
+      cabinet_(cabinet),
+      player_(cabinet.player()) {
     platform::buildElements(window(), optionsDesign());
     bindHandlers();
     setTabOrder(optionsTabOrder());
@@ -72,8 +72,8 @@ void OptionsWindow::bindHandlers() {
 void OptionsWindow::Form_Load() {
     savesettings(player_, services_.store);
     for (int slot = 1; slot <= kSlots; ++slot) {
-        player_.currentplayer = services_.store.read(
-            kPlayerApplication, slotSection(std::to_string(slot)), "currentplayer");
+        cabinet_.setPlayerName(services_.store.read(
+            kPlayerApplication, slotSection(std::to_string(slot)), "currentplayer"));
         showSlotName(slot, player_.currentplayer);
     }
     if (const int current = slotNumber(player_.playerslot))
@@ -84,8 +84,9 @@ void OptionsWindow::Form_Load() {
 
 // Switching never saves the profile it leaves: unsaved changes made here are dropped.
 void OptionsWindow::machine_Click(int slot) {
-    player_ = startingValues(player_, slot);
-    loadsettings(player_, services_.store, player_.playerslot);
+    engine::PlayerValues chosen = startingValues(player_, slot);
+    loadsettings(chosen, services_.store, chosen.playerslot);
+    cabinet_.restoreProfile(std::move(chosen));
     window().setFocus(&element("player1"));
     services_.events.pump();
     element("lblcurrentplayer")
@@ -112,7 +113,7 @@ void OptionsWindow::enterName() {
     if (refusal)
         services_.messages.show(kMessageTitle, refusal, platform::MessageIcon::Information);
     else
-        player_.currentplayer = typed;
+        cabinet_.setPlayerName(typed);
     box.setCaption("");
     refreshNameLabel();
     if (refusal) return;
@@ -137,11 +138,7 @@ void OptionsWindow::Btndeletedetails_Click() {
         kMessageTitle, "Are you sure you want to Delete Current Player's Details ?",
         platform::MessageIcon::Critical, platform::Answer::No);
     if (answer == platform::Answer::Yes) {
-        player_.machinepay = 4;
-        player_.amountinvested = player_.wager = player_.totalwon = player_.bank = 0;
-        player_.games = 0;
-        player_.howmanyspins = player_.grandwon = player_.majorwon = player_.minorwon = 0;
-        player_.betmultiples = player_.gamblelost = 0;
+        cabinet_.clearStatistics();
         savesettings(player_, services_.store);
         fillStatistics(window(), player_, StatisticsView::Cleared);
         // The credit meters stay blank until the credit next changes.
@@ -184,7 +181,7 @@ void OptionsWindow::hideHighlights() {
 }
 
 void OptionsWindow::repairReelSpeed() {
-    if (player_.reelspeed == 0) player_.reelspeed = 1;
+    if (player_.reelspeed == 0) cabinet_.setPreference(&engine::PlayerValues::reelspeed, 1);
 }
 
 }  // namespace quorvel::players

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/game_state.h"
+#include "engine/cabinet.h"
 #include "platform/child_window.h"
 
 namespace quorvel::players {
@@ -10,7 +10,7 @@ namespace quorvel::players {
 class OptionsWindow : public platform::ChildWindow {
 public:
     OptionsWindow(platform::Services services, platform::Window& mainScreen,
-                  engine::GameState& state);
+                  engine::Cabinet& cabinet);
 
     // Saves the profile in use, lists the slots and shows the current one; runs once the
     // window is on screen.
@@ -49,8 +49,8 @@ private:
         return owner().at(name, index);
     }
 
-    engine::GameState& state_;
-    engine::PlayerValues& player_;
+    engine::Cabinet& cabinet_;
+    const engine::PlayerValues& player_;
 };
 
 }  // namespace quorvel::players

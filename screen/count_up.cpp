@@ -29,36 +29,38 @@ const StepRow& stepRow(std::int32_t counted) {
 }  // namespace
 
 void Quorvel::Timerwincounter_Timer() {
-    engine::RunState& run = state_.run;
+    const engine::RunState& run = cabinet_.run();
+    const bool winroll = cabinet_.player().winroll != 0;
+    CountUp& count = counters_.countUp;
     services_.events.pump();
-    if (run.countmode == 1 || run.freespinmode == -1) {
-        engine::addChecked(run.countedwin, run.countstep);
-        if (state_.player.winroll == 0 || run.freespinmode == -1) run.countedwin = run.spinwin;
-        run.countstep = stepRow(run.countedwin).runningTotal;
-        if (run.countedwin >= run.spinwin) {
+    if (count.countmode == 1 || run.freespinmode == -1) {
+        engine::addChecked(count.countedwin, count.countstep);
+        if (!winroll || run.freespinmode == -1) count.countedwin = run.spinwin;
+        count.countstep = stepRow(count.countedwin).runningTotal;
+        if (count.countedwin >= run.spinwin) {
             showWin(run.featurewin);
             services_.timers.stop("Timerwincounter");
-            run.countedwin = 0;
-            run.countstep = 0;
+            count.countedwin = 0;
+            count.countstep = 0;
             e_.takewin.setEnabled(false);
             services_.events.pump();
-            if (run.freespintarget == 0) run.countmode = 0;
+            if (run.freespintarget == 0) count.countmode = 0;
         } else {
-            showWin(run.featurewin - run.spinwin + run.countedwin);
+            showWin(run.featurewin - run.spinwin + count.countedwin);
         }
         return;
     }
-    if (state_.player.winroll == 0) run.countedwin = run.spinwin;
-    engine::addChecked(run.countedwin, run.countstep);
-    run.countstep = stepRow(run.countedwin).single;
-    if (run.countedwin >= run.spinwin) {
+    if (!winroll) count.countedwin = run.spinwin;
+    engine::addChecked(count.countedwin, count.countstep);
+    count.countstep = stepRow(count.countedwin).single;
+    if (count.countedwin >= run.spinwin) {
         showWin(run.spinwin);
         showCredit();
         services_.timers.stop("Timerwincounter");
-        run.countedwin = 0;
-        run.countmode = 0;
+        count.countedwin = 0;
+        count.countmode = 0;
     } else {
-        showWin(run.countedwin);
+        showWin(count.countedwin);
     }
 }
 

@@ -1,6 +1,3 @@
-#include "engine/draw.h"
-
-#include "engine/evaluate.h"
 #include "screen/quorvel.h"
 
 namespace quorvel::screen {
@@ -10,7 +7,8 @@ void Quorvel::resetForDraw() {
     e_.pannomoney.hide();
     for (const char* timer : {"tmrlineflash", "Timerscatters", "tmrtick", "Timer4"})
         services_.timers.stop(timer);
-    engine::resetDrawMarks(state_.run);
+    cabinet_.resetDrawMarks();
+    counters_.lineFlash.animcell.fill(0);
     for (int cell = 1; cell <= engine::kCells; ++cell) {
         e_.flasher[cell]->hide();
         e_.flasher[cell]->setPicture("ImageList2", 19);
@@ -20,6 +18,7 @@ void Quorvel::resetForDraw() {
         e_.lin[line]->show();
     for (int segment = 1; segment <= 6; ++segment)
         e_.lineflash[segment]->hide();
+    // Deliberate: two pumps, so that a hidden overlay is painted away before the draw.
     services_.events.pump();
     services_.events.pump();
 }
@@ -31,36 +30,37 @@ void Quorvel::drawreel1() {
         redrawPending_ = false;
         resetForDraw();
         services_.events.pump();
-        engine::drawReel(state_.run, services_.random, 1);
+        cabinet_.drawReel(services_.random, 1);
         drawreel2();
     } while (redrawPending_);
 }
 
 void Quorvel::drawreel2() {
-    engine::drawReel(state_.run, services_.random, 2);
+    cabinet_.drawReel(services_.random, 2);
     drawreel3();
 }
 
 void Quorvel::drawreel3() {
-    engine::drawReel(state_.run, services_.random, 3);
+    cabinet_.drawReel(services_.random, 3);
     drawreel4();
 }
 
 void Quorvel::drawreel4() {
-    engine::drawReel(state_.run, services_.random, 4);
+    cabinet_.drawReel(services_.random, 4);
     drawreel5();
 }
 
 void Quorvel::drawreel5() {
-    engine::drawReel(state_.run, services_.random, 5);
+    cabinet_.drawReel(services_.random, 5);
     evaluatespin();
 }
 
 void Quorvel::evaluatespin() {
     services_.events.pump();
-    engine::fillLineSums(state_.run);
-    engine::evaluateWin(state_);
-    if (payoutControlDiscards()) {
+    const engine::DrawVerdict verdict = cabinet_.evaluateDraw(services_.random);
+    // Every win's count-up starts with a one-cent step.
+    if (verdict.evaluatedWin > 0) counters_.countUp.countstep = 1;
+    if (!verdict.stands) {
         redrawPending_ = true;
         return;
     }

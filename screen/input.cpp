@@ -7,9 +7,7 @@
 namespace quorvel::screen {
 namespace {
 
-constexpr std::int32_t kCreditPerCoin = 5000;
 constexpr int kCoinPauseMs = 200;
-constexpr std::int16_t kAutoplayOn = 10;
 constexpr int kSpace = 32;
 
 constexpr const char* kNoticeSection = "notice";
@@ -25,16 +23,14 @@ constexpr const char* kAutoplayNotice =
 }  // namespace
 
 void Quorvel::coinsin_MouseDown() {
-    engine::PlayerValues& player = state_.player;
-    if (state_.run.freespinmode == -1) return;
+    if (cabinet_.run().freespinmode == -1) return;
     cue(cue::kButtonClick);
     services_.sound.stop();
     e_.coinsin.hide();
     services_.events.pump();
     services_.events.sleep(kCoinPauseMs);
-    engine::addChecked(player.bank, kCreditPerCoin);
+    cabinet_.insertCoin();
     e_.pannomoney.hide();
-    engine::addChecked(player.amountinvested, kCreditPerCoin);
     showCredit();
     window_.setKeyPreview(true);
     e_.autoplayon.setEnabled(true);
@@ -47,7 +43,7 @@ void Quorvel::coinsin_MouseUp() {
 }
 
 void Quorvel::autoplayon_MouseDown() {
-    engine::RunState& run = state_.run;
+    Pace& run = counters_.pace;
     e_.autoplayon.hide();
     if (++run.autotoggle > 1) run.autotoggle = 0;
     if (run.autotoggle == 1) {
@@ -61,7 +57,7 @@ void Quorvel::autoplayon_MouseDown() {
         run.noticeshown = -1;
         services_.store.write(players::kPlayerApplication, kNoticeSection, kNoticeKey, "-1");
         services_.timers.start("tmrautospin");
-        run.autoplaymode = kAutoplayOn;
+        run.autoplaymode = Pace::kAutoplayOn;
         btnstartall_Click();
         return;
     }
@@ -81,25 +77,25 @@ void Quorvel::autoplayon_MouseUp() {
 // A tick that falls inside a running spin (slow reels outlast the 800 ms) waits: before the
 // first spin's end sets the pause, nothing else would stop it starting a spin inside a spin.
 void Quorvel::tmrautospin_Timer() {
-    engine::RunState& run = state_.run;
+    const Pace& run = counters_.pace;
     if (spinHandlers_ > 0) return;
     if (run.autoplaymode < 1 || run.tickcount < run.autospinwait) return;
-    run.tickcount = 0;
+    counters_.pace.tickcount = 0;
     btnstartall_Click();
 }
 
 // Only the space bar spins, and only one key is acted on per finished spin.
 void Quorvel::Form_KeyPress(int& keyAscii) {
-    engine::RunState& run = state_.run;
+    Pace& run = counters_.pace;
     // With a stake out of the credit on the gamble panel, no key may start a spin.
-    if (run.freespinmode == -1 || e_.pandouble.visible()) return;
-    if (state_.player.bank < engine::totalBet(run)) {
+    if (cabinet_.run().freespinmode == -1 || e_.pandouble.visible()) return;
+    if (!cabinet_.creditCovers()) {
         cue(cue::kNotEnoughCredit);
         e_.pannomoney.show();
         window_.setFocus(nullptr);
         return;
     }
-    if (!e_.panfreespin.visible() || run.autoplaymode == kAutoplayOn) keyAscii = 0;
+    if (!e_.panfreespin.visible() || run.autoplayOn()) keyAscii = 0;
     if (++run.keycount > 1) return;
     if (keyAscii == kSpace) {
         btnstartall_Click();

@@ -1,6 +1,5 @@
-#include "engine/evaluate.h"
 #include "engine/money.h"
-#include "engine/payline_drawings.h"
+#include "presentation/payline_drawings.h"
 #include "screen/quorvel.h"
 #include "screen/sound_cues.h"
 
@@ -9,13 +8,11 @@ namespace quorvel::screen {
 // Lines and bet stay as they were while free spins run: every free spin pays at the stake
 // of the spin that won them.
 void Quorvel::payline_MouseDown() {
-    engine::RunState& run = state_.run;
-    if (run.freespinmode == -1) return;
-    if (++run.linechoice > engine::kLineChoices) run.linechoice = 1;
+    if (cabinet_.run().freespinmode == -1) return;
+    const int choice = cabinet_.stepLines();
     e_.payline.hide();
-    cue(cue::kStep[run.linechoice]);
-    run.lines = engine::linesForChoice(run.linechoice);
-    e_.lbllines.setCaption(std::to_string(run.lines));
+    cue(cue::kStep[choice]);
+    e_.lbllines.setCaption(std::to_string(cabinet_.run().lines));
     showTotalBet();
     showLineMarkers();
     hideOverlays();
@@ -26,13 +23,10 @@ void Quorvel::payline_MouseUp() {
 }
 
 void Quorvel::btnbet_MouseDown() {
-    engine::RunState& run = state_.run;
-    if (run.freespinmode == -1) return;
+    if (cabinet_.run().freespinmode == -1) return;
     e_.btnbet.hide();
-    if (++run.betstep > engine::kBetSteps) run.betstep = 1;
-    cue(cue::kStep[run.betstep]);
-    run.bet = engine::betForStep(run.betstep);
-    e_.lblbet.setCaption(std::to_string(run.bet));
+    cue(cue::kStep[cabinet_.stepBet()]);
+    e_.lblbet.setCaption(std::to_string(cabinet_.run().bet));
     showTotalBet();
     services_.events.pump();
 }
@@ -42,7 +36,7 @@ void Quorvel::btnbet_MouseUp() {
 }
 
 void Quorvel::showTotalBet() {
-    const std::int16_t total = engine::totalBet(state_.run);
+    const std::int16_t total = cabinet_.totalBet();
     e_.lbllast.setCaption(engine::creditForm(total));
     e_.lbltotallast.setCaption(engine::dollarForm(total));
 }
@@ -51,7 +45,7 @@ void Quorvel::showTotalBet() {
 void Quorvel::showLineMarkers() {
     for (int line = 1; line <= engine::kLines; ++line)
         e_.lin[line]->setPicture("linepics", line);
-    for (int line = state_.run.lines + 1; line <= engine::kLines; ++line)
+    for (int line = cabinet_.run().lines + 1; line <= engine::kLines; ++line)
         e_.lin[line]->setPicture("linepics", line + engine::kLines);
     e_.lin[engine::kLines + 1]->setPicture("linepics", 1);
 }
@@ -61,7 +55,7 @@ void Quorvel::lin_MouseMove(int index) {
 }
 
 void Quorvel::drawPayline(int marker) {
-    const engine::PaylineDrawing& drawing = engine::paylineDrawing(marker);
+    const presentation::PaylineDrawing& drawing = presentation::paylineDrawing(marker);
     const int used = static_cast<int>(drawing.segments.size());
     for (int segment = 1; segment <= 6; ++segment) {
         platform::Element& line = *e_.lineflash[segment];
@@ -107,9 +101,9 @@ void Quorvel::viewpaylines_Click() {
 // board) the way back must not hand the player the spin buttons or restart autoplay: a spin
 // then would wipe the feature's money.
 void Quorvel::Btnreturn2game_Click() {
-    const bool featureHolds = state_.run.freespintarget >= 1 || jackpotPending_;
+    const bool featureHolds = cabinet_.run().freespintarget >= 1 || cabinet_.boardPending();
     services_.timers.start("tmrlineflash");
-    if (state_.run.autoplaymode > 0 && !featureHolds) services_.timers.start("tmrautospin");
+    if (counters_.pace.autoplaymode > 0 && !featureHolds) services_.timers.start("tmrautospin");
     for (int segment = 1; segment <= 6; ++segment)
         e_.lineflash[segment]->hide();
     for (int reel = 1; reel <= engine::kReels; ++reel) {

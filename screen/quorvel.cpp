@@ -98,7 +98,7 @@ void Quorvel::registerHandlers() {
 }
 
 void Quorvel::cue(const char* name) {
-    if (state_.player.soundonoff == -1) playAlways(name);
+    if (cabinet_.player().soundonoff == -1) playAlways(name);
 }
 
 void Quorvel::playAlways(const char* name) {
@@ -106,8 +106,9 @@ void Quorvel::playAlways(const char* name) {
 }
 
 void Quorvel::showCredit() {
-    e_.panelbank.setCaption(engine::creditForm(state_.player.bank));
-    e_.Lblcredit.setCaption(engine::dollarForm(state_.player.bank));
+    const std::int32_t credit = cabinet_.player().bank;
+    e_.panelbank.setCaption(engine::creditForm(credit));
+    e_.Lblcredit.setCaption(engine::dollarForm(credit));
 }
 
 void Quorvel::showWin(std::int32_t cents) {
@@ -125,7 +126,7 @@ void Quorvel::hideOverlays() {
 // write a half-settled state over it.
 void Quorvel::saveCurrentSlot() {
     if (ended_) return;
-    players::savesettings(state_.player, services_.store);
+    players::savesettings(cabinet_.player(), services_.store);
 }
 
 }  // namespace quorvel::screen

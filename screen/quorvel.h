@@ -4,17 +4,19 @@
 #include <string>
 #include <type_traits>
 
-#include "engine/game_state.h"
+#include "engine/cabinet.h"
 #include "platform/child_window.h"
 #include "platform/services.h"
 #include "platform/sound_bank.h"
 #include "platform/window.h"
+#include "screen/animation_counters.h"
 #include "screen/main_elements.h"
 
 namespace quorvel::screen {
 
-// The main screen: its window, the game state it owns, and its handlers. The handlers of
-// each feature live in the file named after it (spin_cycle.cpp, reel_animation.cpp, ...).
+// The main screen: its window and its handlers, which ask the cabinet what happens and
+// show it. The handlers of each feature live in the file named after it (spin_cycle.cpp,
+// reel_animation.cpp, ...).
 class Quorvel {
 public:
     explicit Quorvel(platform::Services services);
@@ -23,7 +25,11 @@ public:
     Quorvel& operator=(const Quorvel&) = delete;
 
     platform::Window& window() { return window_; }
-    engine::GameState& state() { return state_; }
+    engine::Cabinet& cabinet() { return cabinet_; }
+    const engine::Cabinet& cabinet() const { return cabinet_; }
+    const engine::RunState& run() const { return cabinet_.run(); }
+    const engine::PlayerValues& player() const { return cabinet_.player(); }
+    AnimationCounters& counters() { return counters_; }
     platform::Services& services() { return services_; }
     const MainElements& elements() const { return e_; }
     // The secondary window open over the main screen, or nullptr.
@@ -31,7 +37,7 @@ public:
     // True once shut-down has closed the main screen: the program is over.
     bool ended() const { return ended_; }
     // The run's books as the store last saw them: at shut-down they stop moving.
-    const engine::Books& books() const { return ended_ ? booksAtEnd_ : state_.books; }
+    const engine::Books& books() const { return ended_ ? booksAtEnd_ : cabinet_.books(); }
     // How deep spins have ever been nested: 1 in a healthy run.
     int deepestSpin() const { return deepestSpin_; }
 
@@ -119,11 +125,9 @@ private:
     // Spin cycle steps.
     void startSpin(bool fromSpinButton);
     bool creditRefused(bool fromSpinButton);
-    bool payoutControlDiscards();
     void dispatchResult();
     void settleNormalSpin();
     void resetForDraw();
-    void growMeters();
 
     // Free spins.
     void freeSpinTrigger();
@@ -135,30 +139,22 @@ private:
     void jackpotFeatureStart();
     void moveBall(int position);
     void decideJackpot();
-    void chooseJackpotPrize();
     void creditJackpotPrize();
     void showPrize();
     void payJackpot();
 
     // The gamble.
-    enum class GambleBet { Red, Black, Suit };
-    void gambleDraw(GambleBet bet, int suit);
+    void gambleDraw(engine::GambleBet bet, int suit);
     void revealCard(int suit);
     void recordHistory(int picture);
-    void gambleWon(GambleBet bet, int suit);
+    void gambleWon(engine::GambleBet bet, int suit);
     void gambleLost();
     void showStakeTexts();
     void slideResult(platform::Element& picture);
     void giveButtonsBack();
 
-    // The recall: each normal game is noted as it settles, and what follows it (free spins,
-    // the jackpot board, the gamble) is added to that note.
     void recordGame();
-    engine::GameRecord* lastGame();
     bool recallAllowed() const;
-
-    // Money still in play when the program ends goes to the credit first.
-    void settleForShutDown();
 
     // Shared screen chores.
     void cue(const char* name);
@@ -177,7 +173,8 @@ private:
     platform::Services services_;
     platform::Window window_;
     MainElements e_;
-    engine::GameState state_;
+    engine::Cabinet cabinet_;
+    AnimationCounters counters_;
     platform::SoundBank sounds_;
     std::unique_ptr<platform::ChildWindow> child_;
     bool redrawPending_ = false;
@@ -192,16 +189,7 @@ private:
         explicit SpinHandler(int& c) : count(++c) {}
         ~SpinHandler() { --count; }
     };
-    bool normalSpinInFlight_ = false;
-    std::int32_t bankBeforeSpin_ = 0;
     int deepestSpin_ = 0;
-    // A spin charged and counted whose win has not reached the bank or the feature total.
-    bool winInFlight_ = false;
-    bool gambleOpen_ = false;
-    bool revealing_ = false;
-    bool jackpotPending_ = false;
-    // From the free-spin trigger until the total is collected.
-    bool featureOwed_ = false;
     bool takewinBeforeView_ = false;
 };
 
@@ -211,8 +199,11 @@ inline void Quorvel::openChild() {
     child_.reset();
     window_.setEnabled(false);
     if constexpr (std::is_constructible_v<Window, platform::Services, platform::Window&,
-                                          engine::GameState&>)
-        child_ = std::make_unique<Window>(services_, window_, state_);
+                                          engine::Cabinet&>)
+        child_ = std::make_unique<Window>(services_, window_, cabinet_);
+    else if constexpr (std::is_constructible_v<Window, platform::Services, platform::Window&,
+                                               const engine::PlayerValues&>)
+        child_ = std::make_unique<Window>(services_, window_, cabinet_.player());
     else
         child_ = std::make_unique<Window>(services_, window_);
     child_->open();

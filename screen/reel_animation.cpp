@@ -1,6 +1,7 @@
 #include <array>
 
 #include "engine/money.h"
+#include "presentation/reel_pictures.h"
 #include "screen/quorvel.h"
 #include "screen/sound_cues.h"
 
@@ -56,14 +57,16 @@ struct Settle {
 }  // namespace
 
 void Quorvel::spinreels() {
-    const engine::RunState& run = state_.run;
+    const engine::RunState& run = cabinet_.run();
     const bool freeSpin = run.freespinmode != 0;
     if (!freeSpin) showCredit();
     services_.events.pump();
 
-    const ReelSpeed& speed = speedFor(state_.player.reelspeed);
-    const bool sounds = !freeSpin && state_.player.soundonoff == -1;
-    const auto& stop = run.reelstop;
+    const ReelSpeed& speed = speedFor(cabinet_.player().reelspeed);
+    const bool sounds = !freeSpin && cabinet_.player().soundonoff == -1;
+    std::array<int, engine::kReels + 1> stop{};
+    for (int reel = 1; reel <= engine::kReels; ++reel)
+        stop[reel] = presentation::restOffset(run.stop[reel]);
     auto pause = [&] { services_.events.sleep(speed.pause); };
     // One sweep over the positions of `reel`'s stop, calling `place` at each.
     auto sweep = [&](int reel, int count, auto place) {

@@ -24,18 +24,18 @@ void Quorvel::tmrshowbuttons_Timer() {
 }
 
 void Quorvel::tmrtick_Timer() {
-    engine::RunState& run = state_.run;
+    const engine::PlayerValues& player = cabinet_.player();
     window_.setKeyPreview(true);
-    engine::addChecked(run.tickcount, 1);
-    if (++run.belltick > kBellTickWrap) run.belltick = 1;
-    e_.lblgrand.setCaption(engine::dollarForm(state_.player.grand));
-    e_.lblmajor.setCaption(engine::dollarForm(state_.player.major));
-    e_.lblminor.setCaption(engine::dollarForm(state_.player.minor));
+    engine::addChecked(counters_.pace.tickcount, 1);
+    if (++counters_.morph.belltick > kBellTickWrap) counters_.morph.belltick = 1;
+    e_.lblgrand.setCaption(engine::dollarForm(player.grand));
+    e_.lblmajor.setCaption(engine::dollarForm(player.major));
+    e_.lblminor.setCaption(engine::dollarForm(player.minor));
     services_.events.pump();
 }
 
 void Quorvel::btnopenmenu_MouseMove() {
-    if (state_.run.freespinmode != -1) e_.menupic.show();
+    if (cabinet_.run().freespinmode != -1) e_.menupic.show();
 }
 
 void Quorvel::Form_MouseMove() {
@@ -47,14 +47,14 @@ void Quorvel::doublebutton_MouseUp() {
 }
 
 void Quorvel::about_Click() {
-    if (state_.run.freespintarget >= 1) return;
+    if (cabinet_.run().freespintarget >= 1) return;
     cue(cue::kMenuEntry);
     openChild<info::AboutWindow>();
     e_.menupic.hide();
 }
 
 void Quorvel::mnuviewpaytable_Click() {
-    if (state_.run.freespinmode == -1) return;
+    if (cabinet_.run().freespinmode == -1) return;
     cue(cue::kMenuEntry);
     e_.pannomoney.hide();
     openChild<info::PayTableWindow>();
@@ -62,9 +62,9 @@ void Quorvel::mnuviewpaytable_Click() {
 }
 
 void Quorvel::btnoptions_Click() {
-    const engine::RunState& run = state_.run;
+    const engine::RunState& run = cabinet_.run();
     // While a free-spin total waits the profile must not change hands.
-    if (run.freespinmode == -1 || run.autoplaymode == 10 || e_.pandouble.visible() ||
+    if (run.freespinmode == -1 || counters_.pace.autoplayOn() || e_.pandouble.visible() ||
         run.freespintarget >= 1)
         return;
     cue(cue::kButtonClick);

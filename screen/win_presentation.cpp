@@ -1,6 +1,6 @@
-#include "engine/payline_drawings.h"
 #include "engine/paylines.h"
 #include "engine/reel_window.h"
+#include "presentation/payline_drawings.h"
 #include "screen/quorvel.h"
 
 namespace quorvel::screen {
@@ -18,16 +18,16 @@ bool anyLinePaid(const engine::RunState& run) {
 }
 
 // Moves lineindex on to the paid line whose turn it is; each keeps the stage five ticks.
-void chooseLine(engine::RunState& run) {
+void chooseLine(LineFlash& flash, const engine::RunState& run) {
     while (true) {
-        if (run.lineindex > run.lines) {
-            run.lineindex = 1;
-            run.lineticks = 1;
+        if (flash.lineindex > run.lines) {
+            flash.lineindex = 1;
+            flash.lineticks = 1;
         }
-        const bool unpaid = run.lineindex < 1 || run.linewin[run.lineindex] == 0;
-        if (unpaid || run.lineticks > kTicksPerLine) {
-            ++run.lineindex;
-            run.lineticks = 1;
+        const bool unpaid = flash.lineindex < 1 || run.linewin[flash.lineindex] == 0;
+        if (unpaid || flash.lineticks > kTicksPerLine) {
+            ++flash.lineindex;
+            flash.lineticks = 1;
             continue;
         }
         return;
@@ -37,37 +37,38 @@ void chooseLine(engine::RunState& run) {
 }  // namespace
 
 void Quorvel::tmrlineflash_Timer() {
-    engine::RunState& run = state_.run;
+    const engine::RunState& run = cabinet_.run();
+    LineFlash& flash = counters_.lineFlash;
     if (!anyLinePaid(run)) {
         services_.timers.stop("tmrlineflash");
         return;
     }
-    ++run.lineticks;
-    ++run.flashphase;
-    chooseLine(run);
-    if (run.flashphase > 1) run.flashphase = 0;
-    if (run.lineticks == kTicksPerLine) run.flashphase = 0;
+    ++flash.lineticks;
+    ++flash.flashphase;
+    chooseLine(flash, run);
+    if (flash.flashphase > 1) flash.flashphase = 0;
+    if (flash.lineticks == kTicksPerLine) flash.flashphase = 0;
 
-    const int line = run.linewin[run.lineindex];
-    const bool lit = run.flashphase != 0;
-    const engine::PaylineDrawing& drawing = engine::paylineDrawing(line);
+    const int line = run.linewin[flash.lineindex];
+    const bool lit = flash.flashphase != 0;
+    const presentation::PaylineDrawing& drawing = presentation::paylineDrawing(line);
     for (std::size_t i = 0; i < drawing.segments.size(); ++i) {
         platform::Element& segment = *e_.lineflash[i + 1];
         segment.setPoints(drawing.segments[i]);
         segment.setForeColour(drawing.colour);
         segment.setVisible(lit);
     }
-    e_.lin[line]->setVisible(run.flashphase != 1);
-    if (line == 1) e_.lin[engine::kLines + 1]->setVisible(run.flashphase != 1);
+    e_.lin[line]->setVisible(flash.flashphase != 1);
+    if (line == 1) e_.lin[engine::kLines + 1]->setVisible(flash.flashphase != 1);
 
-    const int match = run.linematch[run.lineindex];
+    const int match = run.linematch[flash.lineindex];
     if (match >= 3 && match <= 5) {
         for (int reel = 1; reel <= match; ++reel) {
             const int cell = engine::cellOf(reel, engine::lineRow(line, reel));
             for (int k = 3 * reel - 2; k <= 3 * reel; ++k) {
                 if (run.wildcell[k] == cell) {
                     e_.flasher[cell]->show();
-                    run.animcell[k] = 1;
+                    flash.animcell[k] = 1;
                 } else {
                     e_.flasher[cell]->setVisible(lit);
                 }
@@ -79,22 +80,23 @@ void Quorvel::tmrlineflash_Timer() {
 }
 
 void Quorvel::Timer4_Timer() {
-    engine::RunState& run = state_.run;
-    if (++run.animframe > kWildFrames) run.animframe = 1;
+    LineFlash& flash = counters_.lineFlash;
+    if (++flash.animframe > kWildFrames) flash.animframe = 1;
     for (int cell = 1; cell <= engine::kCells; ++cell) {
-        if (run.animcell[cell] != 1) continue;
-        e_.flasher[cell]->setPicture("ImageList2", run.animframe);
+        if (flash.animcell[cell] != 1) continue;
+        e_.flasher[cell]->setPicture("ImageList2", flash.animframe);
         e_.flasher[cell]->show();
     }
 }
 
 void Quorvel::Timerscatters_Timer() {
-    engine::RunState& run = state_.run;
-    if (++run.morphframe > kChestFrames) run.morphframe = 1;
+    const engine::RunState& run = cabinet_.run();
+    std::int16_t& morphframe = counters_.morph.morphframe;
+    if (++morphframe > kChestFrames) morphframe = 1;
     for (int reel = 1; reel <= engine::kReels; ++reel) {
         const int cell = run.scattercell[reel];
         if (cell < 3 * reel - 2 || cell > 3 * reel) continue;
-        e_.flasher[cell]->setPicture("ImageList1", run.morphframe);
+        e_.flasher[cell]->setPicture("ImageList1", morphframe);
         e_.flasher[cell]->show();
     }
 }

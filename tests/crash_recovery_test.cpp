@@ -14,7 +14,7 @@ struct CrashRecovery : GameTest {
         screen::Quorvel again(next.services());
         again.Form_Load();
         stored_ = next.store;
-        return again.state().player;
+        return again.player();
     }
     static long long explained(const engine::PlayerValues& v) {
         return static_cast<long long>(v.amountinvested) - v.wager + v.totalwon + v.jackpotbank +
@@ -62,7 +62,7 @@ TEST_F(CrashRecovery, EveryStoredMomentOfALongRunBalances) {
         if (player.bank < 25) {
             down("coinsin");
             up("coinsin");
-            if (run.autoplaymode == 0) {
+            if (counters.pace.autoplaymode == 0) {
                 down("autoplayon");
                 up("autoplayon");
                 down("autoplayon");

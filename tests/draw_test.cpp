@@ -29,9 +29,9 @@ TEST_F(Draw, StopsFillTheWindowMarksAndRestOffsets) {
         EXPECT_EQ(run.wildcell[cell], cell) << "reel 2 counts upwards";
     EXPECT_EQ(run.wildcell[7], 0);
     EXPECT_EQ(run.window[3][1], Symbol::map);
-    EXPECT_EQ(run.reelstop[3], -3750);
-    EXPECT_EQ(run.reelstop[5], -24375);
-    EXPECT_EQ(run.reelstop[1], -5625);
+    EXPECT_EQ(w.at("reel3").top(), -3750) << "each reel rests on its stop";
+    EXPECT_EQ(w.at("reel5").top(), -24375);
+    EXPECT_EQ(w.at("reel1").top(), -5625);
     // Reel 5 at stop 13 shows three wilds too: cells 13, 14, 15.
     for (int cell : {13, 14, 15})
         EXPECT_EQ(run.wildcell[cell], cell);
@@ -65,7 +65,7 @@ TEST_F(Draw, ThreeCountingJollyRogersStartTheJackpotOnlyOutsideFreeSpins) {
     EXPECT_EQ(run.jackpotcell[3], 7);
 
     p.clock.stop("tmrbell");
-    run.freespinmode = -1;
+    arrange([](engine::RunState& r, engine::PlayerValues&) { r.freespinmode = -1; });
     queue({8, 16, 6, 1, 1}, 1);
     q.drawreel1();
     EXPECT_FALSE(p.clock.enabled("tmrbell"));
@@ -77,8 +77,8 @@ TEST_F(Draw, ThreeCountingJollyRogersStartTheJackpotOnlyOutsideFreeSpins) {
 TEST_F(Draw, TheResetClearsTheLastSpinOnScreenAndInState) {
     queue({3, 1, 1, 1, 1});
     q.drawreel1();
-    run.animcell[2] = 1;
-    run.linematch[4] = 3;
+    counters.lineFlash.animcell[2] = 1;
+    arrange([](engine::RunState& r, engine::PlayerValues&) { r.linematch[4] = 3; });
     w.at("doublebutton").setEnabled(true);
     w.at("pannomoney").show();
     w.at("flasher", 5).show();
@@ -100,7 +100,7 @@ TEST_F(Draw, TheResetClearsTheLastSpinOnScreenAndInState) {
     for (const char* timer : {"tmrlineflash", "Timerscatters", "Timer4", "Timerrespin"})
         EXPECT_FALSE(p.clock.enabled(timer)) << timer;
     EXPECT_TRUE(p.clock.enabled("tmrtick"));
-    EXPECT_EQ(run.animcell[2], 0);
+    EXPECT_EQ(counters.lineFlash.animcell[2], 0);
     EXPECT_EQ(run.linematch[4], 0);
     for (int cell = 1; cell <= 15; ++cell)
         EXPECT_EQ(run.wildcell[cell], 0) << cell;
@@ -108,15 +108,17 @@ TEST_F(Draw, TheResetClearsTheLastSpinOnScreenAndInState) {
 
 TEST_F(Draw, EvaluationFollowsTheDraw) {
     // Reels 1-3 wild on the middle row (stops 3, 2, 10), a chest on reel 4 (stop 6).
-    run.lines = 1;
-    run.bet = 2;
+    arrange([](engine::RunState& r, engine::PlayerValues&) {
+        r.lines = 1;
+        r.bet = 2;
+    });
     queue({3, 2, 10, 6, 1});
     q.drawreel1();
     EXPECT_EQ(run.window[4][2], Symbol::chest);
     EXPECT_EQ(run.linematch[1], 3);
     EXPECT_EQ(run.linewin[1], 1);
     EXPECT_EQ(run.spinwin, 465 * 2);
-    EXPECT_EQ(run.countstep, 1);
+    EXPECT_EQ(counters.countUp.countstep, 1) << "the count-up starts with one cent";
 }
 
 TEST(DrawSeeding, TheSameSeedDrawsTheSameSpinsEveryRun) {
@@ -128,8 +130,8 @@ TEST(DrawSeeding, TheSameSeedDrawsTheSameSpinsEveryRun) {
             q.drawreel1();
             p.runFor(100);
             for (int reel = 1; reel <= 5; ++reel)
-                stops.push_back(q.state().run.stop[reel]);
-            stops.push_back(q.state().run.reel3counts);
+                stops.push_back(q.run().stop[reel]);
+            stops.push_back(q.run().reel3counts);
         }
         return stops;
     };

@@ -10,14 +10,14 @@ namespace {
 
 // A window of map on every cell, with one line's cells replaced, ready to evaluate.
 struct Spin {
-    GameState state;
+    RunState run;
     explicit Spin(int bet = 1, int lines = 1) {
-        state.run.bet = static_cast<std::int16_t>(bet);
-        state.run.lines = static_cast<std::int16_t>(lines);
-        resetDrawMarks(state.run);
+        run.bet = static_cast<std::int16_t>(bet);
+        run.lines = static_cast<std::int16_t>(lines);
+        resetDrawMarks(run);
         for (int reel = 1; reel <= 5; ++reel)
             for (int row = 1; row <= 3; ++row)
-                state.run.window[reel][row] = pistolOrParrot(reel, row);
+                run.window[reel][row] = pistolOrParrot(reel, row);
     }
     // A filler that never lines up three from the left on any line.
     static Symbol pistolOrParrot(int reel, int row) {
@@ -31,21 +31,21 @@ struct Spin {
     Spin& onLine(int line, std::initializer_list<Symbol> symbols) {
         int reel = 1;
         for (Symbol s : symbols)
-            state.run.window[reel][lineRow(line, reel)] = s, ++reel;
+            run.window[reel][lineRow(line, reel)] = s, ++reel;
         return *this;
     }
     Spin& at(int reel, int row, Symbol s) {
-        state.run.window[reel][row] = s;
+        run.window[reel][row] = s;
         return *this;
     }
     RunState evaluate() {
-        state.run.scattercount = 0;
+        run.scattercount = 0;
         for (int reel = 1; reel <= 5; ++reel)
             for (int row = 1; row <= 3; ++row)
-                state.run.scattercount += state.run.window[reel][row] == chest;
-        fillLineSums(state.run);
-        evaluateWin(state);
-        return state.run;
+                run.scattercount += run.window[reel][row] == chest;
+        fillLineSums(run);
+        evaluateWin(run);
+        return run;
     }
 };
 
@@ -54,7 +54,6 @@ struct Spin {
 TEST(Evaluate, TheFillerWindowPaysNothing) {
     RunState run = Spin(1, 25).evaluate();
     EXPECT_EQ(run.spinwin, 0);
-    EXPECT_EQ(run.countstep, 0);
     for (int line = 1; line <= 25; ++line)
         EXPECT_EQ(run.linewin[line], 0);
 }
@@ -66,7 +65,6 @@ TEST(Evaluate, WildsPayEverySymbolTheyComplete) {
         EXPECT_EQ(run.linematch[1], 3);
         // 465 bets for the ten three-of-a-kinds; the lone chest pays nothing.
         EXPECT_EQ(run.spinwin, 465 * 2);
-        EXPECT_EQ(run.countstep, 1);
     }
     {
         RunState run = Spin().onLine(1, {wild, wild, wild, wild, wild}).evaluate();
@@ -112,24 +110,22 @@ TEST(Evaluate, OnlyPlayedLinesPayButChestsCountEverywhere) {
     EXPECT_EQ(two.spinwin, 250);
 }
 
-TEST(Evaluate, EvaluationClearsTheLastWinAndRepairsTheSpeed) {
+TEST(Evaluate, EvaluationClearsTheLastWin) {
     Spin spin;
-    spin.state.run.freespinmode = 0;
-    spin.state.run.featurewin = 900;
-    spin.state.run.atrisk = 40;
-    spin.state.run.linewin[7] = 7;
-    spin.state.player.reelspeed = 0;
+    spin.run.freespinmode = 0;
+    spin.run.featurewin = 900;
+    spin.run.atrisk = 40;
+    spin.run.linewin[7] = 7;
     spin.evaluate();
-    EXPECT_EQ(spin.state.run.featurewin, 0);
-    EXPECT_EQ(spin.state.run.atrisk, 0);
-    EXPECT_EQ(spin.state.run.linewin[7], 0);
-    EXPECT_EQ(spin.state.player.reelspeed, 1);
+    EXPECT_EQ(spin.run.featurewin, 0);
+    EXPECT_EQ(spin.run.atrisk, 0);
+    EXPECT_EQ(spin.run.linewin[7], 0);
 
     Spin free;
-    free.state.run.freespinmode = -1;
-    free.state.run.featurewin = 900;
+    free.run.freespinmode = -1;
+    free.run.featurewin = 900;
     free.evaluate();
-    EXPECT_EQ(free.state.run.featurewin, 900);
+    EXPECT_EQ(free.run.featurewin, 900);
 }
 
 TEST(PayoutControl, BigWinsStandOnlyOnTheFirstDraw) {

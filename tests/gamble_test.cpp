@@ -106,7 +106,7 @@ TEST_F(Gamble, ALossAfterTwoWinsLosesTheStakeAndClosesAfterThreeSeconds) {
     EXPECT_EQ(text("risklab"), "    No Win  ");
     EXPECT_EQ(text("LABWIN"), "         No Win");
     EXPECT_EQ(text("lblwin"), " ");
-    EXPECT_EQ(q.state().books.gambleLost, 10);
+    EXPECT_EQ(q.books().gambleLost, 10);
     EXPECT_EQ(stored("bank"), "975");
     EXPECT_TRUE(enabled("btnspin"));
 }

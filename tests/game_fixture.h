@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "platform/headless/headless_platform.h"
+#include "platform/headless/spin_draws.h"
 #include "screen/quorvel.h"
+#include "tests/arrange.h"
 
 namespace quorvel::platform {
 inline void PrintTo(const Picture& picture, std::ostream* out) {
@@ -18,18 +20,7 @@ inline void PrintTo(const Picture& picture, std::ostream* out) {
 
 namespace quorvel::testing_support {
 
-// One draw in the game's order: reels 1, 2, reel 3's mystery, reels 3, 4, 5; then the payout
-// control's draw (1 lets any result stand).
-inline void queueSpinDraws(platform::headless::ScriptedRandom& random, std::array<int, 5> stops,
-                           int reel3 = 2, int payout = 1) {
-    random.queueDraw(stops[0], 22);
-    random.queueDraw(stops[1], 22);
-    random.queueDraw(reel3, 2);
-    random.queueDraw(stops[2], 22);
-    random.queueDraw(stops[3], 22);
-    random.queueDraw(stops[4], 22);
-    random.queueDraw(payout, 4);
-}
+using platform::headless::queueSpinDraws;
 
 // A started game on the headless platform: the player's input goes through the driver,
 // draws are queued, time is virtual.
@@ -37,8 +28,11 @@ struct GameTest : ::testing::Test {
     platform::headless::HeadlessPlatform p;
     screen::Quorvel q{p.services()};
     platform::Window& w = q.window();
-    engine::RunState& run = q.state().run;
-    engine::PlayerValues& player = q.state().player;
+    const engine::RunState& run = q.run();
+    const engine::PlayerValues& player = q.player();
+    screen::AnimationCounters& counters = q.counters();
+
+    void arrange(const CabinetEdit& edit) { arrangeCabinet(q, edit); }
 
     // Stores the values of slot 1 before start-up, as a returning player would have them.
     void store(const std::string& key, const std::string& value,

@@ -72,7 +72,7 @@ TEST_F(InfoTest, ThePayTableClosesByItsCloseBoxAndByEscapeAlike) {
 
 TEST_F(InfoTest, ThePayTableIsRefusedDuringFreeSpins) {
     startWithCredit(100);
-    run.freespinmode = -1;
+    arrange([&](auto& r, auto&) { r.freespinmode = -1; });
     click("mnuviewpaytable");
     EXPECT_FALSE(isOpen("quorvelpays"));
     EXPECT_TRUE(w.enabled());

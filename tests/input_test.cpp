@@ -51,7 +51,7 @@ TEST_F(Input, ACoinClearsTheCreditWarningAndSilencesEvenWithSoundsOff) {
 
 TEST_F(Input, NoCoinDuringFreeSpins) {
     startWithCredit(100);
-    run.freespinmode = -1;
+    arrange([&](auto& r, auto&) { r.freespinmode = -1; });
     coin();
     EXPECT_EQ(player.bank, 100);
     EXPECT_TRUE(sounds().empty());
@@ -89,7 +89,7 @@ TEST_F(Input, AutoplayShowsItsNoticeOnceThenSpinsAtItsPace) {
     EXPECT_FALSE(enabled("doublebutton")) << "no gamble under autoplay";
 
     autoplayButton();  // off
-    EXPECT_EQ(run.autoplaymode, 0);
+    EXPECT_EQ(counters.pace.autoplaymode, 0);
     EXPECT_TRUE(enabled("btnspin"));
     EXPECT_FALSE(p.clock.enabled("tmrautospin"));
     p.runFor(5000);
@@ -120,12 +120,12 @@ TEST_F(Input, AutoplayWithTooLittleCreditHaltsAndTheNextClickSwitchesItOff) {
     startWithCredit(10);
     autoplayButton();
     EXPECT_TRUE(shown("pannomoney"));
-    EXPECT_EQ(run.autoplaymode, 0);
-    EXPECT_EQ(run.autotoggle, 1);
+    EXPECT_EQ(counters.pace.autoplaymode, 0);
+    EXPECT_EQ(counters.pace.autotoggle, 1);
     EXPECT_EQ(player.games, 0);
     p.runFor(200);  // the notice took the release; the watchdog shows the button again
     autoplayButton();
-    EXPECT_EQ(run.autotoggle, 0);
+    EXPECT_EQ(counters.pace.autotoggle, 0);
     EXPECT_TRUE(enabled("btnspin"));
     EXPECT_TRUE(enabled("coinsin"));
 }
@@ -136,7 +136,7 @@ TEST_F(Input, AutoplayStopsWhenTheCreditRunsOut) {
     autoplayButton();
     p.runFor(10000);
     EXPECT_EQ(player.games, 2);
-    EXPECT_EQ(run.autoplaymode, 0);
+    EXPECT_EQ(counters.pace.autoplaymode, 0);
     EXPECT_TRUE(shown("pannomoney"));
 }
 
@@ -164,7 +164,7 @@ TEST_F(Input, AnyOtherKeyUsesUpTheAllowanceUntilAMouseSpin) {
 
 TEST_F(Input, KeysWarnOfTooLittleCreditEvenUnderAutoplay) {
     startWithCredit(10);
-    run.autoplaymode = 10;
+    counters.pace.autoplaymode = 10;
     key('x');
     EXPECT_TRUE(shown("pannomoney"));
     EXPECT_EQ(sounds(), (Strings{"103"}));
@@ -173,17 +173,17 @@ TEST_F(Input, KeysWarnOfTooLittleCreditEvenUnderAutoplay) {
 TEST_F(Input, UnderAutoplayKeysAreDiscarded) {
     startWithCredit(1000);
     queueLosses(1);
-    run.autoplaymode = 10;
+    counters.pace.autoplaymode = 10;
     key(' ');
     EXPECT_EQ(player.games, 0);
 }
 
 TEST_F(Input, TheOptionsButtonOpensItsWindowOnlyWhenTheGameIsIdle) {
     startWithCredit(1000);
-    run.autoplaymode = 10;
+    counters.pace.autoplaymode = 10;
     click("btnoptions");
     EXPECT_EQ(q.childWindow(), nullptr);
-    run.autoplaymode = 0;
+    counters.pace.autoplaymode = 0;
     w.at("pandouble").show();
     click("btnoptions");
     EXPECT_EQ(q.childWindow(), nullptr);
@@ -224,7 +224,7 @@ TEST_F(Input, TheMenuOpensTheAboutAndPayTableWindows) {
     p.runFor(0);
     EXPECT_TRUE(w.enabled());
 
-    run.freespintarget = 11;
+    arrange([&](auto& r, auto&) { r.freespintarget = 11; });
     p.mouseMove(w, "btnopenmenu");
     click("about");
     EXPECT_FALSE(q.childWindow()->isOpen()) << "no about window while free spins are pending";

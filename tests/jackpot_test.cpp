@@ -18,7 +18,7 @@ struct Jackpot : GameTest {
     bool paid() {
         return p.runUntil(
             [&] {
-                return !p.clock.enabled("tmrshowjackpot") && run.showticks == 0 &&
+                return !p.clock.enabled("tmrshowjackpot") && counters.ball.showticks == 0 &&
                        !p.clock.enabled("tmrbell") && !p.clock.enabled("tmrdecidejackpot");
             },
             60'000);
@@ -30,7 +30,7 @@ struct Jackpot : GameTest {
 TEST_F(Jackpot, TheBallRunsTwoLapsSlowsAndPaysItsPrize) {
     play(16, 1);
     EXPECT_TRUE(p.clock.enabled("tmrbell"));
-    EXPECT_EQ(run.ballpos, 16);
+    EXPECT_EQ(counters.ball.ballpos, 16);
     EXPECT_FALSE(enabled("btnoptions"));
     EXPECT_FALSE(enabled("btnopenmenu"));
     EXPECT_EQ(player.bank, 975);
@@ -44,13 +44,12 @@ TEST_F(Jackpot, TheBallRunsTwoLapsSlowsAndPaysItsPrize) {
 
     // From 16 the first step goes on to 1 at once and starts the full lap.
     p.runFor(100);
-    EXPECT_EQ(run.ballpos, 1);
-    EXPECT_EQ(run.balllaps, 1);
+    EXPECT_EQ(counters.ball.ballpos, 1);
+    EXPECT_EQ(counters.ball.balllaps, 1);
     EXPECT_EQ(w.at("jackpotball11").left(), -50);
-    ASSERT_TRUE(p.runUntil([&] { return run.ballslowing == 1; }, 10'000));
+    ASSERT_TRUE(p.runUntil([&] { return counters.ball.ballslowing == 1; }, 10'000));
     EXPECT_EQ(run.ballstop, 1) << "the first slowing step ends on the stop";
     EXPECT_EQ(run.jackpotprize, 500);
-    EXPECT_EQ(run.prize20, 500);
     ASSERT_TRUE(p.runUntil([&] { return p.clock.enabled("tmrshowjackpot"); }, 1000));
     p.runFor(150);
     EXPECT_TRUE(shown("lbljackpotwon"));
@@ -61,7 +60,7 @@ TEST_F(Jackpot, TheBallRunsTwoLapsSlowsAndPaysItsPrize) {
     EXPECT_EQ(player.bank, 1475);
     EXPECT_EQ(player.jackpotbank, 0) << "a bet multiple is not a jackpot";
     EXPECT_EQ(player.totalwon, 0);
-    EXPECT_EQ(q.state().books.betMultiplePrizes, 500);
+    EXPECT_EQ(q.books().betMultiplePrizes, 500);
     EXPECT_FALSE(shown("jackpotframe"));
     EXPECT_TRUE(shown("panfreespin"));
     EXPECT_TRUE(enabled("btnoptions"));

@@ -128,7 +128,7 @@ TEST_F(LinesAndBets, TheMenuOpensOverItsButtonAndClosesOverTheBareWindow) {
     p.mouseMoveOnWindow(w);
     p.runFor(0);
     EXPECT_FALSE(shown("menupic"));
-    run.freespinmode = -1;
+    arrange([&](auto& r, auto&) { r.freespinmode = -1; });
     openMenu();
     EXPECT_FALSE(shown("menupic")) << "never during free spins";
 }

@@ -4,6 +4,7 @@
 
 #include "platform/headless/headless_platform.h"
 #include "screen/quorvel.h"
+#include "tests/arrange.h"
 
 namespace quorvel::testing_support {
 
@@ -12,8 +13,11 @@ struct MainScreenTest : ::testing::Test {
     platform::headless::HeadlessPlatform p;
     screen::Quorvel q{p.services()};
     platform::Window& w = q.window();
-    engine::RunState& run = q.state().run;
-    engine::PlayerValues& player = q.state().player;
+    const engine::RunState& run = q.run();
+    const engine::PlayerValues& player = q.player();
+    screen::AnimationCounters& counters = q.counters();
+
+    void arrange(const CabinetEdit& edit) { arrangeCabinet(q, edit); }
 };
 
 }  // namespace quorvel::testing_support

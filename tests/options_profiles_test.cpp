@@ -334,7 +334,7 @@ TEST_F(OptionsTest, TheCloseBoxSavesAllButTheNameAndGivesTheScreenBack) {
     openOptions();
     w.at("flasher", 7).show();
     clickOpt("sounds", 2);
-    player.currentplayer = "Someone else";
+    arrange([&](auto&, auto& v) { v.currentplayer = "Someone else"; });
     p.closeRequest(*options);
     p.runFor(0);
     EXPECT_FALSE(optionsOpen());

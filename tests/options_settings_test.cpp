@@ -158,7 +158,7 @@ TEST_F(OptionsTest, TheKeyboardWalksTheControlsPressesThemAndEscapes) {
 
 TEST_F(OptionsTest, OptionsDoNothingWhileAFreeSpinTotalWaits) {
     start();
-    run.freespintarget = 1;
+    arrange([&](auto& r, auto&) { r.freespintarget = 1; });
     click("btnoptions");
     EXPECT_EQ(p.windows.openWindows().size(), 1u);
     EXPECT_TRUE(w.enabled());

@@ -91,7 +91,7 @@ std::vector<double> directTails(const math::ParTally& tally, int lines, int mach
     }
     Law board(cap + 1, 0.0);
     for (int position = 1; position <= engine::kBoardPositions; ++position)
-        board[index(engine::boardMultiple(engine::boardPosition(position).prize) * lines)] +=
+        board[index(engine::boardMultiple(engine::boardPrize(position)) * lines)] +=
             1.0 / engine::kBoardPositions;
     const Law y = family(freeSpin);
     Law total(cap + 1, 0.0);

@@ -11,16 +11,16 @@
 #include "engine/evaluate.h"
 #include "engine/jackpot_board.h"
 #include "engine/paylines.h"
+#include "engine/random_source.h"
 #include "engine/reel_window.h"
 #include "math/par_sheet.h"
 #include "math/volatility.h"
-#include "platform/random_source.h"
 
 namespace {
 
 using namespace quorvel;
 
-class SeededRandom : public platform::RandomSource {
+class SeededRandom : public engine::RandomSource {
 public:
     explicit SeededRandom(std::uint64_t seed) : generator_(seed) {}
     double next() override { return static_cast<double>(generator_() >> 11) * 0x1.0p-53; }
@@ -35,20 +35,19 @@ private:
 class Player {
 public:
     Player(int lines, int machinepay, std::uint64_t seed) : machinepay_(machinepay), random_(seed) {
-        state_.run.lines = static_cast<std::int16_t>(lines);
-        state_.run.bet = 1;
+        run_.lines = static_cast<std::int16_t>(lines);
+        run_.bet = 1;
     }
 
     // One normal spin's total: its win, the free spins it starts, the board's bet multiple.
     std::int64_t spin(int& featureSpins) {
-        engine::RunState& run = state_.run;
+        engine::RunState& run = run_;
         run.freespinmode = 0;
         draw();
         std::int64_t total = run.spinwin;
         if (engine::jackpotFeatureStarts(run)) {
             const int position = engine::drawOneTo(random_, engine::kBoardPositions);
-            total += engine::boardMultiple(engine::boardPosition(position).prize) *
-                     engine::totalBet(run);
+            total += engine::boardMultiple(engine::boardPrize(position)) * engine::totalBet(run);
         }
         featureSpins = 0;
         if (!engine::freeSpinsWon(run)) return total;
@@ -65,19 +64,19 @@ public:
 private:
     // Draws until the payout control lets a result stand.
     void draw() {
-        engine::RunState& run = state_.run;
+        engine::RunState& run = run_;
         do {
             engine::resetDrawMarks(run);
             for (int reel = 1; reel <= engine::kReels; ++reel)
                 engine::drawReel(run, random_, reel);
             engine::fillLineSums(run);
-            engine::evaluateWin(state_);
+            engine::evaluateWin(run_);
         } while (!engine::resultStands(run, engine::drawOneTo(random_, machinepay_)));
     }
 
     int machinepay_;
     SeededRandom random_;
-    engine::GameState state_;
+    engine::RunState run_;
 };
 
 struct Sample {

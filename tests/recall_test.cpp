@@ -66,7 +66,7 @@ TEST_F(Recall, FeaturesAreNotedOnTheGameThatStartedThem) {
     spinButton();
     ASSERT_TRUE(p.runUntil(
         [&] {
-            return !p.clock.enabled("tmrshowjackpot") && run.showticks == 0 &&
+            return !p.clock.enabled("tmrshowjackpot") && counters.ball.showticks == 0 &&
                    !p.clock.enabled("tmrbell") && !p.clock.enabled("tmrdecidejackpot");
         },
         60'000));
@@ -89,7 +89,7 @@ TEST_F(Recall, TheEleventhGamePushesOutTheOldestAndTheHistoryOutlivesARestart) {
     next.store = p.store;
     screen::Quorvel again(next.services());
     again.Form_Load();
-    EXPECT_EQ(again.state().player.history.games(), games());
+    EXPECT_EQ(again.player().history.games(), games());
 }
 
 TEST_F(Recall, AStoreFromBeforeTheRecallHasAnEmptyHistoryAndBadTextsAreSkipped) {

@@ -33,15 +33,19 @@ struct ReelAnimation : ::testing::Test {
     platform::Services services{p.clock,    rec,       p.sound, p.resources, p.store,
                                 p.messages, p.display, p.links, p.random,    p.windows};
     screen::Quorvel q{services};
-    engine::RunState& run = q.state().run;
-    engine::PlayerValues& player = q.state().player;
+    const engine::RunState& run = q.run();
+    void arrange(const testing_support::CabinetEdit& edit) {
+        testing_support::arrangeCabinet(q, edit);
+    }
 
     void land(std::array<int, 5> stops, int scattercount = 0) {
-        for (int reel = 1; reel <= 5; ++reel) {
-            run.reelstop[reel] = -1875 * stops[reel - 1];
-            run.scattercell[reel] = 0;
-        }
-        run.scattercount = static_cast<std::int16_t>(scattercount);
+        arrange([&](auto& r, auto&) {
+            for (int reel = 1; reel <= 5; ++reel) {
+                r.stop[reel] = static_cast<std::int16_t>(stops[reel - 1]);
+                r.scattercell[reel] = 0;
+            }
+            r.scattercount = static_cast<std::int16_t>(scattercount);
+        });
         q.window().setObserver(&rec);
         q.spinreels();
         q.window().setObserver(nullptr);
@@ -63,7 +67,7 @@ TEST_F(ReelAnimation, EverySpeedCodeHasItsStepsAndPauses) {
     };
     for (Case c : {Case{1, 169, 2}, Case{2, 181, 4}, Case{4, 211, 7}, Case{8, 269, 12},
                    Case{10, 229, 15}, Case{3, 169, 2}, Case{-7, 169, 2}}) {
-        player.reelspeed = static_cast<std::int16_t>(c.code);
+        arrange([&](auto&, auto& v) { v.reelspeed = static_cast<std::int16_t>(c.code); });
         rec.sleeps = rec.sleptMs = 0;
         const auto before = p.clock.now();
         land({7, 13, 1, 22, 9});
@@ -71,12 +75,12 @@ TEST_F(ReelAnimation, EverySpeedCodeHasItsStepsAndPauses) {
         EXPECT_EQ(rec.sleptMs, c.steps * c.pause) << "code " << c.code;
         EXPECT_EQ(p.clock.now() - before, c.steps * c.pause) << "code " << c.code;
         for (int reel = 1; reel <= 5; ++reel)
-            EXPECT_EQ(top(reel), run.reelstop[reel]) << "code " << c.code << " reel " << reel;
+            EXPECT_EQ(top(reel), -1875 * run.stop[reel]) << "code " << c.code << " reel " << reel;
     }
 }
 
 TEST_F(ReelAnimation, TheHighestStopSweepsAndBouncesBackToItsPlace) {
-    player.reelspeed = 1;
+    arrange([&](auto&, auto& v) { v.reelspeed = 1; });
     land({1, 1, 1, 1, 1});
     const std::vector<int>& reel1 = rec.tops["reel1"];
     // Six sweeps of three positions, each from 4050 below the stop.
@@ -95,7 +99,7 @@ TEST_F(ReelAnimation, TheHighestStopSweepsAndBouncesBackToItsPlace) {
 }
 
 TEST_F(ReelAnimation, CodeEightBouncesWithinTheNextStage) {
-    player.reelspeed = 8;
+    arrange([&](auto&, auto& v) { v.reelspeed = 8; });
     land({10, 10, 10, 10, 10});
     // Seven positions a sweep, seven sweeps a stage: reel 2 moves 42 times with reel 1,
     // 49 times in its own stage, then climbs back in 30 steps and rests for the last 19.
@@ -108,12 +112,14 @@ TEST_F(ReelAnimation, CodeEightBouncesWithinTheNextStage) {
 TEST_F(ReelAnimation, LandingSoundsNameTheReelsWithChests) {
     q.Form_Load();
     p.sound.clear();
-    player.soundonoff = -1;
-    player.reelspeed = 1;
-    run.freespinmode = 0;
-    for (int reel : {1, 3, 4})
-        run.scattercell[reel] = static_cast<std::int16_t>(3 * reel - 1);
-    run.scattercount = 3;
+    arrange([&](auto& r, auto& v) {
+        v.soundonoff = -1;
+        v.reelspeed = 1;
+        r.freespinmode = 0;
+        for (int reel : {1, 3, 4})
+            r.scattercell[reel] = static_cast<std::int16_t>(3 * reel - 1);
+        r.scattercount = 3;
+    });
     q.spinreels();
     EXPECT_EQ(sounds(), (Strings{"107", "104", "104", "109", "104", "110", "104"}));
 }
@@ -121,20 +127,24 @@ TEST_F(ReelAnimation, LandingSoundsNameTheReelsWithChests) {
 TEST_F(ReelAnimation, AChestOnReelFourAloneMakesNoChestSound) {
     q.Form_Load();
     p.sound.clear();
-    player.soundonoff = -1;
-    run.scattercell[4] = 11;
-    run.scattercount = 1;
+    arrange([&](auto& r, auto& v) {
+        v.soundonoff = -1;
+        r.scattercell[4] = 11;
+        r.scattercount = 1;
+    });
     q.spinreels();
     EXPECT_EQ(sounds(), (Strings{"104", "104", "104", "104", "104"}));
 }
 
 TEST_F(ReelAnimation, FreeSpinsAndSoundsOffAreSilentAndLeaveTheCreditAlone) {
-    player.soundonoff = 0;
+    arrange([&](auto&, auto& v) { v.soundonoff = 0; });
     q.spinreels();
     EXPECT_TRUE(sounds().empty());
-    player.soundonoff = -1;
-    player.bank = 4321;
-    run.freespinmode = -1;
+    arrange([&](auto& r, auto& v) {
+        v.soundonoff = -1;
+        v.bank = 4321;
+        r.freespinmode = -1;
+    });
     q.window().at("panelbank").setCaption("unchanged");
     const auto before = p.clock.now();
     q.spinreels();

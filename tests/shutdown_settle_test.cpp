@@ -48,8 +48,8 @@ TEST_F(ShutDownInPlay, RunningFreeSpinsPayWhatTheyHaveWonAndForfeitTheRest) {
     next.store = p.store;
     screen::Quorvel again(next.services());
     again.Form_Load();
-    EXPECT_EQ(again.state().run.freespinmode, 0) << "a new run starts in normal play";
-    EXPECT_EQ(again.state().player.bank, 1125);
+    EXPECT_EQ(again.run().freespinmode, 0) << "a new run starts in normal play";
+    EXPECT_EQ(again.player().bank, 1125);
 }
 
 TEST_F(ShutDownInPlay, ATotalWaitingForCollectionIsCollected) {

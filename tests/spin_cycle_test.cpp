@@ -31,7 +31,7 @@ TEST_F(SpinCycle, ALosingSpinChargesTheBetAndSaysNoWin) {
     EXPECT_TRUE(enabled("coinsin"));
     EXPECT_TRUE(enabled("autoplayon"));
     EXPECT_TRUE(shown("btnspin")) << "the release showed the pressed button again";
-    EXPECT_EQ(run.autospinwait, 15);
+    EXPECT_EQ(counters.pace.autospinwait, 15);
     // Spin cue, then five reels landing; no chest anywhere, no win.
     EXPECT_EQ(sounds(), (Strings{"113", "104", "104", "104", "104", "104"}));
     // The jackpot meters rise from nothing to their floors on the first spin.
@@ -91,9 +91,9 @@ TEST_F(SpinCycle, NotEnoughCreditRefusesTheSpinAndStopsAutoplay) {
     up("btnspin");
 
     // Through the start-all action (space bar, autoplay), the spin button goes off as well.
-    run.autoplaymode = 10;
+    counters.pace.autoplaymode = 10;
     q.btnstartall_Click();
-    EXPECT_EQ(run.autoplaymode, 0);
+    EXPECT_EQ(counters.pace.autoplaymode, 0);
     EXPECT_FALSE(enabled("btnspin"));
 }
 
@@ -149,12 +149,12 @@ TEST_F(SpinCycle, AWinOfOneThousandAndOneCountsUpInStepsOfOne) {
     queueSpin(kLosingStops);
     spinButton();
     // No draw pays exactly 1001, so settle one by hand as the dispatch leaves it.
-    run.spinwin = 1001;
-    run.countstep = 1;
+    arrange([&](auto& r, auto&) { r.spinwin = 1001; });
+    counters.countUp.countstep = 1;
     q.Timerwincounter_Timer();
-    EXPECT_EQ(run.countedwin, 1) << "the first step of every win is one cent";
+    EXPECT_EQ(counters.countUp.countedwin, 1) << "the first step of every win is one cent";
     EXPECT_EQ(text("LABWIN"), "1");
-    EXPECT_EQ(run.countstep, 10);
+    EXPECT_EQ(counters.countUp.countstep, 10);
 }
 
 TEST_F(SpinCycle, EverySettledSpinIsStoredAtOnce) {

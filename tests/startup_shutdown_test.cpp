@@ -112,8 +112,10 @@ TEST_F(StartUp, ShutDownWritesEveryKeyOfTheCurrentSlot) {
     startWithCredit(1000, false);
     queueSpin(testing_support::kTenCentStops);
     spinButton();
-    player.playerslot = "3";
-    player.currentplayer = "Mary Read";
+    arrange([&](auto&, auto& v) {
+        v.playerslot = "3";
+        v.currentplayer = "Mary Read";
+    });
     p.sound.clear();
     p.closeRequest(w);
     p.runFor(0);
@@ -145,8 +147,8 @@ TEST_F(StartUp, ShutDownWritesEveryKeyOfTheCurrentSlot) {
     next.store = p.store;
     screen::Quorvel again(next.services());
     again.Form_Load();
-    EXPECT_EQ(again.state().player.bank, 985) << "slot 1 was stored after the spin";
-    EXPECT_EQ(again.state().player.currentplayer, "");
+    EXPECT_EQ(again.player().bank, 985) << "slot 1 was stored after the spin";
+    EXPECT_EQ(again.player().currentplayer, "");
 }
 
 TEST_F(StartUp, TheExitEntrySavesTwiceWithTheSameValues) {

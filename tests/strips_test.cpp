@@ -6,8 +6,11 @@
 
 #include "engine/reel_window.h"
 #include "engine/strips.h"
+#include "presentation/reel_pictures.h"
 
 using namespace quorvel::engine;
+using quorvel::presentation::restOffset;
+using quorvel::presentation::stripPicture;
 
 namespace {
 

@@ -17,7 +17,7 @@ struct WinPresentation : testing_support::GameTest {
     // "19+" = line 19's segments lit and its marker hidden; "19-" = the other phase.
     std::string lineTick() {
         q.tmrlineflash_Timer();
-        const int line = run.linewin[run.lineindex];
+        const int line = run.linewin[counters.lineFlash.lineindex];
         const bool lit = w.at("Lineflash", 1).visible();
         EXPECT_EQ(w.at("lin", line).visible(), !lit) << "markers blink against the segments";
         return std::to_string(line) + (lit ? "+" : "-");
@@ -42,9 +42,9 @@ TEST_F(WinPresentation, PaidLinesTakeFiveTicksEachInTurn) {
 TEST_F(WinPresentation, WildsOfAPaidLineAnimateWhileTheOtherCellsBlink) {
     settle(testing_support::kTenCentStops);
     lineTick();  // line 19: bottom of reel 1 (wild, cell 3), top of reel 2 (wild, cell 6), cell 9
-    EXPECT_EQ(run.animcell[3], 1);
-    EXPECT_EQ(run.animcell[6], 1);
-    EXPECT_EQ(run.animcell[9], 0);
+    EXPECT_EQ(counters.lineFlash.animcell[3], 1);
+    EXPECT_EQ(counters.lineFlash.animcell[6], 1);
+    EXPECT_EQ(counters.lineFlash.animcell[9], 0);
     EXPECT_TRUE(w.at("flasher", 9).visible()) << "lit phase: the blank covers the symbol";
     lineTick();
     EXPECT_FALSE(w.at("flasher", 9).visible());
@@ -97,9 +97,11 @@ struct CountUp : testing_support::GameTest {
         return shown;
     }
     void single(int win, int winroll) {
-        player.winroll = static_cast<std::int16_t>(winroll);
-        run.spinwin = win;
-        run.countstep = 1;
+        arrange([&](auto& r, auto& v) {
+            v.winroll = static_cast<std::int16_t>(winroll);
+            r.spinwin = win;
+        });
+        counters.countUp.countstep = 1;
         p.clock.start("Timerwincounter");
     }
 };
@@ -108,7 +110,7 @@ struct CountUp : testing_support::GameTest {
 
 TEST_F(CountUp, ASingleWinCountsUpInGrowingSteps) {
     single(500, 1);
-    player.bank = 9999;
+    arrange([&](auto&, auto& v) { v.bank = 9999; });
     const auto shown = count(40);
     ASSERT_EQ(shown.size(), 20u) << "the last step passes the amount on the 20th tick";
     EXPECT_EQ(shown[0], "1");
@@ -119,24 +121,26 @@ TEST_F(CountUp, ASingleWinCountsUpInGrowingSteps) {
     EXPECT_EQ(shown[19], "500") << "never more than the win";
     EXPECT_EQ(text("lblwin"), "$ 5");
     EXPECT_EQ(text("panelbank"), "9999") << "the credit is shown once the count ends";
-    EXPECT_EQ(run.countedwin, 0);
-    EXPECT_EQ(run.countstep, 60) << "a single count leaves its last step";
+    EXPECT_EQ(counters.countUp.countedwin, 0);
+    EXPECT_EQ(counters.countUp.countstep, 60) << "a single count leaves its last step";
 }
 
 TEST_F(CountUp, SwitchedOffItShowsTheAmountAtOnce) {
     single(500, 0);
-    player.bank = 1234;
+    arrange([&](auto&, auto& v) { v.bank = 1234; });
     EXPECT_EQ(count(5), (std::vector<std::string>{"500"}));
     EXPECT_EQ(text("Lblcredit"), "$ 12.34");
 }
 
 TEST_F(CountUp, ARunningTotalCountsOnFromTheFeatureTotal) {
-    player.winroll = 1;
-    run.countmode = 1;
-    run.featurewin = 3000;
-    run.spinwin = 200;
-    run.countstep = 1;
-    run.freespintarget = 11;
+    arrange([&](auto&, auto& v) { v.winroll = 1; });
+    counters.countUp.countmode = 1;
+    arrange([&](auto& r, auto&) {
+        r.featurewin = 3000;
+        r.spinwin = 200;
+    });
+    counters.countUp.countstep = 1;
+    arrange([&](auto& r, auto&) { r.freespintarget = 11; });
     w.at("takewin").setEnabled(true);
     p.clock.start("Timerwincounter");
     const auto shown = count(100);
@@ -144,22 +148,24 @@ TEST_F(CountUp, ARunningTotalCountsOnFromTheFeatureTotal) {
     EXPECT_EQ(shown.front(), "2801");
     EXPECT_EQ(shown.back(), "3000");
     EXPECT_FALSE(enabled("takewin"));
-    EXPECT_EQ(run.countmode, 1) << "kept while the feature total waits";
-    EXPECT_EQ(run.countstep, 0);
+    EXPECT_EQ(counters.countUp.countmode, 1) << "kept while the feature total waits";
+    EXPECT_EQ(counters.countUp.countstep, 0);
 }
 
 TEST_F(CountUp, DuringFreeSpinsTheTotalJumpsAtTheFirstTick) {
-    player.winroll = 1;
-    run.freespinmode = -1;
-    run.featurewin = 700;
-    run.spinwin = 50;
-    run.countstep = 1;
+    arrange([&](auto& r, auto& v) {
+        v.winroll = 1;
+        r.freespinmode = -1;
+        r.featurewin = 700;
+        r.spinwin = 50;
+    });
+    counters.countUp.countstep = 1;
     p.clock.start("Timerwincounter");
     EXPECT_EQ(count(10), (std::vector<std::string>{"700"}));
 }
 
 TEST_F(CountUp, OnTheClockEachTickIsFiftyMilliseconds) {
-    player.winroll = 1;
+    arrange([&](auto&, auto& v) { v.winroll = 1; });
     queueSpin(testing_support::kTenCentStops);
     spinButton();
     const auto started = p.clock.now();

@@ -109,14 +109,15 @@ BENCHMARK(BM_ReelStepUntilShown)
 void BM_SpinReelsAtSpeedCode1(benchmark::State& state) {
     Cabinet cabinet(QSize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))));
     cabinet.settle();
-    auto& game = cabinet.quorvel.state();
+    quorvel::engine::CabinetState game = cabinet.quorvel.cabinet().state();
     game.player.reelspeed = 1;
     game.player.soundonoff = -1;
     double total = 0;
     int spin = 0;
     for (auto _ : state) {
         for (int reel = 1; reel <= 5; ++reel)  // stops spread over the strip, as draws are
-            game.run.reelstop[reel] = -1875 * (1 + (spin * 7 + reel * 5) % 22);
+            game.run.stop[reel] = static_cast<std::int16_t>(1 + (spin * 7 + reel * 5) % 22);
+        cabinet.quorvel.cabinet().restore(game);
         ++spin;
         QElapsedTimer clock;
         clock.start();

@@ -3,15 +3,15 @@
 #include <cstdint>
 #include <deque>
 
+#include "engine/random_source.h"
 #include "platform/headless/virtual_time.h"
 #include "platform/mixing_generator.h"
-#include "platform/random_source.h"
 
 namespace quorvel::platform::headless {
 
 // Seeded, so a run is the same for the same seed; the clock reseed mixes in virtual time.
 // Queued values come out first, in the order the game draws; a reseed consumes none.
-class ScriptedRandom : public RandomSource {
+class ScriptedRandom : public engine::RandomSource {
 public:
     ScriptedRandom(const VirtualTime& clock, std::uint64_t seed = 1)
         : clock_(clock), generator_(seed) {}

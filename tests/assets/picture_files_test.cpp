@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/strips.h"
+#include "presentation/reel_pictures.h"
 #include "screen/quorvel_layout.h"
 
 namespace quorvel::assets_test {
@@ -110,13 +111,13 @@ TEST(Pictures, ReelTilesShowTheStripSymbols) {
         reels.push_back(load("reel" + std::to_string(reel)).convertToFormat(QImage::Format_RGB32));
     const QImage& third = reels[2];
     for (int reel = 1; reel <= 5; ++reel) {
-        for (int picture = 1; picture <= engine::kStripPictures; ++picture) {
+        for (int picture = 1; picture <= presentation::kStripPictures; ++picture) {
             if (reel == 3 && picture == kMystery) continue;
-            const auto symbol = engine::stripPicture(reel, picture);
-            for (int other = 1; other <= engine::kStripPictures; ++other) {
+            const auto symbol = presentation::stripPicture(reel, picture);
+            for (int other = 1; other <= presentation::kStripPictures; ++other) {
                 if (other == kMystery) continue;
                 const double d = tileDifference(reels[reel - 1], picture, third, other);
-                if (engine::stripPicture(3, other) == symbol)
+                if (presentation::stripPicture(3, other) == symbol)
                     EXPECT_LT(d, 1.0) << "reel " << reel << " picture " << picture;
                 else
                     EXPECT_GT(d, 8.0)

@@ -100,12 +100,11 @@ void checkStart(int number, const fuzz::CorruptStore& damaged) {
         SCOPED_TRACE("case " + std::to_string(number) + " (" + damaged.kind + ")");
         const auto& open = p.windows.openWindows();
         EXPECT_NE(std::find(open.begin(), open.end(), &game.window()), open.end());
-        EXPECT_EQ(game.window().caption(), kCaptionPrefix + game.state().player.currentplayer);
-        EXPECT_EQ(game.state().player.currentplayer,
-                  store.read("quorvel", "player1", "currentplayer"));
-        EXPECT_EQ(game.state().run.lines, 25);
-        EXPECT_EQ(game.state().run.bet, 1);
-        const engine::PlayerValues& player = game.state().player;
+        EXPECT_EQ(game.window().caption(), kCaptionPrefix + game.player().currentplayer);
+        EXPECT_EQ(game.player().currentplayer, store.read("quorvel", "player1", "currentplayer"));
+        EXPECT_EQ(game.run().lines, 25);
+        EXPECT_EQ(game.run().bet, 1);
+        const engine::PlayerValues& player = game.player();
         for (const fuzz::NumericKey& key : fuzz::numericKeys()) {
             const std::string stored = store.read(key.application, "player1", key.name);
             EXPECT_EQ(variable(player, key.name), expected(key.name, stored, key.bits))

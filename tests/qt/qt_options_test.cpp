@@ -109,7 +109,7 @@ TEST_F(OptionsOnQt, TabWalksTheControlsAndEscapeGivesTheScreenBack) {
     QTest::keyClick(&view, Qt::Key_Tab);
     QTest::keyClick(&view, Qt::Key_Space);
     EXPECT_TRUE(options.at("machine", 2).value());
-    EXPECT_EQ(game->state().player.playerslot, "2");
+    EXPECT_EQ(game->player().playerslot, "2");
     QTest::keyClick(edit, Qt::Key_Backtab);
     EXPECT_EQ(options.focus(), &options.at("Btndeletedetails"));
     QTest::keyClick(&view, Qt::Key_Escape);

@@ -11,7 +11,9 @@
 #include <cstdlib>
 #include <vector>
 
+#include "presentation/reel_pictures.h"
 #include "qt_test_support.h"
+#include "tests/arrange.h"
 
 using namespace quorvel::platform;
 using namespace quorvel::platform::qt;
@@ -46,7 +48,7 @@ struct TemporaryConfig {
 class CabinetOnX : public testing::Test, protected TemporaryConfig, protected MainScreen {
 protected:
     CabinetOnX() : MainScreen("QuorvelX11Test", Start::FormLoad) {
-        quorvel.state().player.bank = 100000;
+        quorvel::testing_support::arrangeCabinet(quorvel, [](auto&, auto& v) { v.bank = 100000; });
     }
     // At a window size, exposed, with the strips handed to the server.
     void showAt(QSize size) {
@@ -125,12 +127,12 @@ TEST_F(CabinetOnX, ReelStepsAreDrawnByTheServerAsPaintingWouldDrawThem) {
 TEST_F(CabinetOnX, ASpinOnTheServerLandsEveryReelOnItsDrawnStop) {
     showAt(sizesOnScreen().back());
     QTest::mouseClick(view, Qt::LeftButton, {}, view->widgetRect(el("btnspin")).center());
-    ASSERT_EQ(quorvel.state().player.games, 1) << "the click did not spin";
+    ASSERT_EQ(quorvel.player().games, 1) << "the click did not spin";
     const QImage image = onScreen();
     int checked = 0;
     for (int reel = 1; reel <= 5; ++reel) {
         const std::string name = "reel" + std::to_string(reel);
-        const int stop = quorvel.state().run.reelstop[reel];
+        const int stop = quorvel::presentation::restOffset(quorvel.run().stop[reel]);
         ASSERT_EQ(el(name).top(), stop);
         for (int y : {2, 187, 372}) {
             const QRect window = sceneRect(el("Picture" + std::to_string(reel)));

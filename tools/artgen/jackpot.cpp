@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "engine/jackpot_board.h"
+#include "presentation/board_places.h"
 #include "tools/artgen/paintings.h"
 #include "tools/artgen/tile.h"
 
@@ -29,11 +30,13 @@ const PrizeLook& look(engine::BoardPrize prize) {
     return kPrizes.at(static_cast<std::size_t>(prize));
 }
 
-void prizeTile(QPainter& p, const Kit& k, const engine::BoardPosition& at) {
+void prizeTile(QPainter& p, const Kit& k, int position) {
+    const presentation::BoardPlace& at = presentation::boardPlace(position);
+    const engine::BoardPrize prize = engine::boardPrize(position);
     const QPointF centre(at.left / 15.0 + kBall / 2, at.top / 15.0 + kBall / 2);
     const QRectF tile(centre.x() - kTileWidth / 2, centre.y() - kTileHeight / 2, kTileWidth,
                       kTileHeight);
-    const QColor base = k.pal(look(at.prize).colour);
+    const QColor base = k.pal(look(prize).colour);
     panel(p, tile, 10,
           vertical(tile, {{0, base.lighter(170)}, {0.5, base}, {1, base.darker(180)}}));
     goldFrame(p, k, tile, 10, 3);
@@ -42,7 +45,7 @@ void prizeTile(QPainter& p, const Kit& k, const engine::BoardPosition& at) {
         radial(centre + QPointF(0, 8), 22, {{0, QColor(0, 0, 0, 40)}, {1, QColor(0, 0, 0, 150)}}));
     p.drawEllipse(centre + QPointF(0, 8), 26, 26);
     goldCaption(p, k, QRectF(tile.left() + 4, tile.top() + 3, tile.width() - 8, 22),
-                look(at.prize).text, font(Face::Comic, 20), 1.6);
+                look(prize).text, font(Face::Comic, 20), 1.6);
 }
 
 }  // namespace
@@ -53,7 +56,7 @@ void paintJackpotBoard(QPainter& p, const Kit& k, const QSizeF& size) {
           radial(r.center(), size.width() * 0.6, {{0, QColor(30, 60, 110)}, {1, k.pal("night")}}));
     goldFrame(p, k, r, 12, 6);
     for (int position = 1; position <= engine::kBoardPositions; ++position)
-        prizeTile(p, k, engine::boardPosition(position));
+        prizeTile(p, k, position);
     const QRectF centre(150, 110, 375, 160);
     drawIcon(p, k.icons, "ship-wheel", QRectF(r.center().x() - 80, r.center().y() - 80, 160, 160),
              {.fill = QColor(255, 220, 140, 40)});

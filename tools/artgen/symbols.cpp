@@ -1,6 +1,7 @@
 #include "tools/artgen/symbols.h"
 
 #include "engine/strips.h"
+#include "presentation/reel_pictures.h"
 
 namespace quorvel::artgen {
 
@@ -26,14 +27,14 @@ void paintSymbol(QPainter& p, const Kit& k, engine::Symbol s, const QRectF& cell
 }
 
 void paintReel(QPainter& p, const Kit& k, int reel) {
-    for (int picture = 1; picture <= engine::kStripPictures; ++picture) {
+    for (int picture = 1; picture <= presentation::kStripPictures; ++picture) {
         const QRectF cell(0, 125.0 * (picture - 1), 125, 125);
         // The dark of the reel window between the tiles.
         p.fillRect(cell, vertical(cell, {{0, QColor(12, 16, 24)}, {1, QColor(4, 6, 10)}}));
         if (reel == 3 && picture == engine::kMysteryPosition + 1)
             paintMysteryTile(p, k, cell);
         else
-            paintSymbol(p, k, engine::stripPicture(reel, picture), cell);
+            paintSymbol(p, k, presentation::stripPicture(reel, picture), cell);
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include "platform/headless/recorders.h"
 #include "platform/headless/scripted_random.h"
+#include "platform/headless/spin_draws.h"
 #include "platform/headless/virtual_time.h"
 #include "platform/qt/qt_platform.h"
 #include "screen/quorvel.h"
@@ -57,13 +58,13 @@ public:
         press("btnspin");
         wait(4600);
         save("7-jackpot-board");
-        waitFor([&] { return game_.state().run.ballslowing == 1; }, 20'000);
+        waitFor([&] { return game_.counters().ball.ballslowing == 1; }, 20'000);
         save("8-jackpot-ball-run");
-        waitFor([&] { return game_.state().run.showticks > 10; }, 30'000);
+        waitFor([&] { return game_.counters().ball.showticks > 10; }, 30'000);
         save("9-jackpot-prize");
         waitFor(
             [&] {
-                return game_.window().enabled() && game_.state().run.showticks == 0 &&
+                return game_.window().enabled() && game_.counters().ball.showticks == 0 &&
                        !game_.window().at("jackpotframe").visible();
             },
             30'000);
@@ -91,13 +92,7 @@ private:
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     }
     void queue(const Stops& stops, int reel3 = 2) {
-        random_.queueDraw(stops[0], 22);
-        random_.queueDraw(stops[1], 22);
-        random_.queueDraw(reel3, 2);
-        random_.queueDraw(stops[2], 22);
-        random_.queueDraw(stops[3], 22);
-        random_.queueDraw(stops[4], 22);
-        random_.queueDraw(1, 4);
+        quorvel::platform::headless::queueSpinDraws(random_, stops, reel3, 1);
     }
     void spin(const Stops& stops, int losingAfter = 0, int reel3 = 2) {
         queue(stops, reel3);

@@ -5,9 +5,8 @@
 
 namespace quorvel::sim {
 
-engine::GameState evaluateDraw(const DrawRequest& request) {
-    engine::GameState state;
-    engine::RunState& run = state.run;
+engine::RunState evaluateDraw(const DrawRequest& request) {
+    engine::RunState run;
     run.bet = static_cast<std::int16_t>(request.bet);
     run.lines = static_cast<std::int16_t>(request.lines);
     run.freespinmode = request.freeSpin ? -1 : 0;
@@ -18,8 +17,8 @@ engine::GameState evaluateDraw(const DrawRequest& request) {
         engine::landReel(run, reel, request.stops[reel - 1]);
     }
     engine::fillLineSums(run);
-    engine::evaluateWin(state);
-    return state;
+    engine::evaluateWin(run);
+    return run;
 }
 
 }  // namespace quorvel::sim

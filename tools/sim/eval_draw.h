@@ -15,6 +15,6 @@ struct DrawRequest {
 };
 
 // Lands the reels on the given stops and evaluates them exactly as the game does.
-engine::GameState evaluateDraw(const DrawRequest& request);
+engine::RunState evaluateDraw(const DrawRequest& request);
 
 }  // namespace quorvel::sim

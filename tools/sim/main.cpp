@@ -17,6 +17,7 @@
 #include "tools/sim/eval_draw.h"
 #include "tools/sim/play_session.h"
 #include "tools/sim/script_runner.h"
+#include "tools/sim/state_values.h"
 
 namespace {
 
@@ -57,8 +58,7 @@ json indexed(const std::array<T, N>& values) {
 }
 
 json evalJson(const DrawRequest& request) {
-    const auto state = quorvel::sim::evaluateDraw(request);
-    const auto& run = state.run;
+    const auto run = quorvel::sim::evaluateDraw(request);
     json window = json::array();
     for (int reel = 1; reel <= quorvel::engine::kReels; ++reel) {
         json column = json::array();
@@ -78,7 +78,7 @@ json evalJson(const DrawRequest& request) {
         {"wildcell", indexed(run.wildcell)},
         {"scattercell", indexed(run.scattercell)},
         {"jackpotcell", indexed(run.jackpotcell)},
-        {"reelstop", indexed(run.reelstop)},
+        {"reelstop", quorvel::sim::restOffsets(run)},
         {"freegames",
          freeSpinsWon ? quorvel::engine::freeGamesFor(run.scattercount, request.freeSpin) : 0},
         {"jackpot", quorvel::engine::jackpotFeatureStarts(run)},

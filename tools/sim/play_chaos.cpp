@@ -18,7 +18,7 @@ public:
 
     void run() {
         const long long target = s_.options().spins;
-        while (s_.state().player.games < target) {
+        while (s_.player().games < target) {
             step();
             if (s_.game().ended()) s_.restart();
         }

@@ -1,7 +1,6 @@
 #include <chrono>
 #include <random>
 
-#include "engine/evaluate.h"
 #include "tools/sim/play_chaos.h"
 #include "tools/sim/play_session.h"
 
@@ -12,7 +11,7 @@ constexpr std::int64_t kFeatureLimitMs = 30 * 60 * 1000;
 constexpr int kGamblesInARow = 3;
 
 long long games(PlaySession& s) {
-    return s.state().player.games;
+    return s.player().games;
 }
 
 // Autoplay on, answered notice and all; a halt for credit is met with a coin and a restart
@@ -26,17 +25,17 @@ void playAutoplay(PlaySession& s) {
         // stall, whatever features ran in it.
         const long long before = games(s);
         const bool halted = s.runUntil(
-            [&] { return games(s) >= target || s.state().run.autoplaymode == 0; }, kFeatureLimitMs);
+            [&] { return games(s) >= target || s.pace().autoplaymode == 0; }, kFeatureLimitMs);
         if (!halted && games(s) == before)
             throw BrokenRule{"autoplay stopped spinning at " + s.where()};
         if (games(s) >= target) break;
-        if (s.state().run.autoplaymode != 0) continue;
+        if (s.pace().autoplaymode != 0) continue;
         s.insertCreditIfShort();
         s.press("autoplayon");  // the halted autoplay switches off...
         s.press("autoplayon");  // ...and on again
     }
     // Autoplay goes off as soon as its button can be reached again.
-    while (s.state().run.autoplaymode != 0) {
+    while (s.pace().autoplaymode != 0) {
         s.runUntil([&] { return s.enabled("autoplayon") && s.shown("autoplayon"); },
                    kFeatureLimitMs);
         s.press("autoplayon");
@@ -111,7 +110,7 @@ Ledger play(const PlayOptions& options) {
     else
         playManual(s, options.gamble);
     finish(s);
-    s.checkBooks(s.state().player, "at the end of the run");
+    s.checkBooks("at the end of the run");
     const double wall =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     return s.ledger(wall);

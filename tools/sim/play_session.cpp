@@ -2,8 +2,9 @@
 
 #include <sstream>
 
-#include "engine/evaluate.h"
+#include "engine/ledger.h"
 #include "engine/money.h"
+#include "players/settings_layout.h"
 #include "screen/quorvel_layout.h"
 
 namespace quorvel::sim {
@@ -24,8 +25,8 @@ void add(engine::Books& into, const engine::Books& more) {
 }  // namespace
 
 long long Ledger::imbalance() const {
-    return (bankEnd - bankStart) -
-           (invested - wager + totalwon + jackpotPaid + betMultiplePaid - gambleLost);
+    return engine::unexplained(
+        {bankEnd - bankStart, invested, wager, totalwon, jackpotPaid, betMultiplePaid, gambleLost});
 }
 
 nlohmann::json Ledger::json() const {
@@ -75,9 +76,9 @@ void PlaySession::start() {
 
 // Lines and bet are set as a player sets them, with the two buttons.
 void PlaySession::setStake() {
-    for (int presses = 0; presses < 5 && state().run.lines != options_.lines; ++presses)
+    for (int presses = 0; presses < 5 && run().lines != options_.lines; ++presses)
         press("payline");
-    for (int presses = 0; presses < 6 && state().run.bet != options_.bet; ++presses)
+    for (int presses = 0; presses < 6 && run().bet != options_.bet; ++presses)
         press("btnbet");
 }
 
@@ -90,7 +91,7 @@ void PlaySession::restart() {
     game_.reset();
     platform_ = std::move(next);
     start();
-    checkBooks(state().player, "after a restart");
+    checkBooks("after a restart");
 }
 
 void PlaySession::down(const std::string& name, int index) {
@@ -118,11 +119,11 @@ void PlaySession::key(int character) {
 }
 
 void PlaySession::insertCreditIfShort() {
-    if (state().player.bank < engine::totalBet(state().run)) press("coinsin");
+    if (!game_->cabinet().creditCovers()) press("coinsin");
 }
 
 bool PlaySession::settled() {
-    const engine::RunState& run = state().run;
+    const engine::RunState& run = this->run();
     auto& timers = platform_->clock;
     return run.freespinmode == 0 && run.freespintarget == 0 && !timers.enabled("tmrbell") &&
            !timers.enabled("tmrdecidejackpot") && !timers.enabled("tmrshowjackpot") &&
@@ -139,33 +140,39 @@ bool PlaySession::runUntil(const std::function<bool()>& condition, std::int64_t 
 }
 
 void PlaySession::checkRules() {
-    if (state().player.bank < 0)
-        throw BrokenRule{"the credit went below zero: " + std::to_string(state().player.bank)};
+    if (player().bank < 0)
+        throw BrokenRule{"the credit went below zero: " + std::to_string(player().bank)};
     if (game_->deepestSpin() > 1) throw BrokenRule{"a spin started inside another"};
 }
 
-void PlaySession::checkBooks(const engine::PlayerValues& values, const char* where) {
-    engine::Books books = earlier_;
-    add(books, game_->books());
-    const long long gained = values.bank;
-    const long long explained = static_cast<long long>(values.amountinvested) - values.wager +
-                                values.totalwon + books.meterPrizes + books.betMultiplePrizes -
-                                books.gambleLost;
-    if (gained != explained)
-        throw BrokenRule{std::string("the books do not balance ") + where + ": credit " +
-                         std::to_string(gained) + ", explained " + std::to_string(explained) +
-                         " at " + std::to_string(values.games) + " games"};
+// Each slot's books are its own: input may switch the player in the options window, so the
+// live profile is checked beside every slot the store keeps.
+void PlaySession::checkBooks(const char* where) {
+    auto check = [&](const engine::PlayerValues& values, const std::string& whose) {
+        if (const long long off = engine::unexplainedCredit(values))
+            throw BrokenRule{std::string("the books do not balance ") + where + " for " + whose +
+                             ": credit " + std::to_string(values.bank) + " off by " +
+                             std::to_string(off) + " at " + std::to_string(values.games) +
+                             " games"};
+    };
+    check(player(), "the live profile");
+    for (int slot = 1; slot <= players::kSlots; ++slot) {
+        engine::PlayerValues stored;
+        stored.playerslot = std::to_string(slot);
+        players::loadsettings(stored, platform_->store, stored.playerslot);
+        check(stored, "slot " + stored.playerslot);
+    }
 }
 
 std::string PlaySession::where() {
-    const engine::RunState& run = state().run;
+    const engine::RunState& run = this->run();
     std::string text =
-        "game " + std::to_string(state().player.games) + ", " +
-        std::to_string(platform_->clock.now()) + " ms, autoplaymode " +
-        std::to_string(run.autoplaymode) + ", freespinmode " + std::to_string(run.freespinmode) +
-        ", freespins " + std::to_string(run.freespinsplayed) + "/" +
-        std::to_string(run.freespintarget) + ", ticks " + std::to_string(run.tickcount) + "/" +
-        std::to_string(run.autospinwait) + ", timers:";
+        "game " + std::to_string(player().games) + ", " + std::to_string(platform_->clock.now()) +
+        " ms, phase " + std::string(engine::phaseName(game_->cabinet().phase())) +
+        ", autoplaymode " + std::to_string(pace().autoplaymode) + ", freespinmode " +
+        std::to_string(run.freespinmode) + ", freespins " + std::to_string(run.freespinsplayed) +
+        "/" + std::to_string(run.freespintarget) + ", ticks " + std::to_string(pace().tickcount) +
+        "/" + std::to_string(pace().autospinwait) + ", timers:";
     for (const platform::TimerSpec& timer : screen::mainScreenTimers())
         if (platform_->clock.enabled(timer.name))
             text +=
@@ -176,7 +183,7 @@ std::string PlaySession::where() {
 Ledger PlaySession::ledger(double wallSeconds) {
     engine::Books books = earlier_;
     add(books, game_->books());
-    const engine::PlayerValues& player = state().player;
+    const engine::PlayerValues& player = this->player();
     Ledger l;
     l.games = player.games;
     l.bankEnd = player.bank;

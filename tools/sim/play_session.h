@@ -11,6 +11,8 @@
 
 namespace quorvel::sim {
 
+using screen::Pace;
+
 enum class GamblePolicy { Never, Take, Red, Black, Suit };
 
 struct PlayOptions {
@@ -52,7 +54,9 @@ public:
 
     screen::Quorvel& game() { return *game_; }
     platform::headless::HeadlessPlatform& platform() { return *platform_; }
-    engine::GameState& state() { return game_->state(); }
+    const engine::PlayerValues& player() { return game_->player(); }
+    const engine::RunState& run() { return game_->run(); }
+    const Pace& pace() { return game_->counters().pace; }
     const PlayOptions& options() const { return options_; }
 
     // Input as a player gives it; each is delivered at once, like a click between ticks.
@@ -71,8 +75,8 @@ public:
     void insertCreditIfShort();
     // A fresh start-up from the stored values, as after the program was closed.
     void restart();
-    // Throws BrokenRule when the stored or live books do not balance.
-    void checkBooks(const engine::PlayerValues& values, const char* where);
+    // Throws BrokenRule when the live books or any slot's stored books do not balance.
+    void checkBooks(const char* where);
     void checkRules();
     // Where the run stands, for a message that says where a rule broke.
     std::string where();

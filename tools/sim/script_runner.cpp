@@ -4,6 +4,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "platform/headless/spin_draws.h"
 #include "platform/utf8.h"
 #include "players/settings_layout.h"
 #include "screen/quorvel_layout.h"
@@ -141,7 +142,8 @@ void ScriptRunner::command(const Words& words, const std::string& line) {
                verb == "movewindow" || verb == "key" || verb == "close") {
         input(words);
     } else if (verb == "element" || verb == "value" || verb == "sounds" || verb == "stored" ||
-               verb == "timers" || verb == "boxes" || verb == "time" || verb == "recall") {
+               verb == "timers" || verb == "boxes" || verb == "time" || verb == "recall" ||
+               verb == "phase") {
         query(words);
     } else {
         throw Failure{"unknown command '" + verb + "'"};
@@ -170,13 +172,8 @@ void ScriptRunner::queueStops(const Words& words) {
     }
     const int reel3 = words.size() == 7 ? static_cast<int>(wholeNumber(words[6], "R3")) : 1;
     if (reel3 != 1 && reel3 != 2) throw Failure{"R3 is 1 or 2"};
-    auto& random = platform_->random;
-    random.queueDraw(stops[0], 22);
-    random.queueDraw(stops[1], 22);
-    random.queueDraw(reel3, 2);
-    random.queueDraw(stops[2], 22);
-    random.queueDraw(stops[3], 22);
-    random.queueDraw(stops[4], 22);
+    platform::headless::queueSpinDraws(
+        platform_->random, {stops[0], stops[1], stops[2], stops[3], stops[4]}, reel3, 0);
 }
 
 // The keyboard focus: the window in front, unless a window over a disabled one holds it.
@@ -304,7 +301,7 @@ void ScriptRunner::query(const Words& words) {
         print(elementJson(words[1]));
     } else if (verb == "value") {
         expectWords(words, 2);
-        auto value = stateValue(game_->state(), words[1]);
+        auto value = stateValue(*game_, words[1]);
         if (!value) throw Failure{"no game value '" + words[1] + "'"};
         print(json{{"name", words[1]}, {"value", *value}});
     } else if (verb == "sounds") {
@@ -337,6 +334,9 @@ void ScriptRunner::query(const Words& words) {
     } else if (verb == "recall") {
         expectWords(words, 1);
         print(recallJson());
+    } else if (verb == "phase") {
+        expectWords(words, 1);
+        print(json{{"phase", engine::phaseName(game_->cabinet().phase())}});
     } else {
         expectWords(words, 1);
         print(json{{"ms", p.clock.now()}});
@@ -346,7 +346,7 @@ void ScriptRunner::query(const Words& words) {
 // The recalled games, newest first, as the player's profile keeps them.
 json ScriptRunner::recallJson() {
     json games = json::array();
-    for (const engine::GameRecord& game : game_->state().player.history.games())
+    for (const engine::GameRecord& game : game_->player().history.games())
         games.push_back(json{{"played_at", game.playedAt},
                              {"stops", game.stops},
                              {"reel3", game.reel3},

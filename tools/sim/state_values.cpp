@@ -2,30 +2,37 @@
 
 #include <functional>
 #include <map>
+#include <vector>
+
+#include "presentation/reel_pictures.h"
 
 namespace quorvel::sim {
 namespace {
 
-using engine::GameState;
 using nlohmann::json;
-using Reader = std::function<json(const GameState&)>;
+using screen::Quorvel;
+using Reader = std::function<json(Quorvel&)>;
 
 template <typename T, std::size_t N>
 json fromIndexOne(const std::array<T, N>& values) {
     return json(std::vector<long long>(values.begin() + 1, values.end()));
 }
 
-#define PLAYER(field)                                                   \
+#define PLAYER(field)                                              \
+    {                                                              \
+#field, [](Quorvel & q) { return json(q.player().field); } \
+    }
+#define RUN(field)                                              \
+    {                                                           \
+#field, [](Quorvel & q) { return json(q.run().field); } \
+    }
+#define RUN_ARRAY(field)                                                \
     {                                                                   \
-#field, [](const GameState& s) { return json(s.player.field); } \
+#field, [](Quorvel & q) { return fromIndexOne(q.run().field); } \
     }
-#define RUN(field)                                                   \
-    {                                                                \
-#field, [](const GameState& s) { return json(s.run.field); } \
-    }
-#define RUN_ARRAY(field)                                                     \
+#define SHOWN(feature, field)                                                \
     {                                                                        \
-#field, [](const GameState& s) { return fromIndexOne(s.run.field); } \
+#field, [](Quorvel & q) { return json(q.counters().feature.field); } \
     }
 
 const std::map<std::string, Reader>& readers() {
@@ -50,6 +57,9 @@ const std::map<std::string, Reader>& readers() {
         PLAYER(jackpotbank),
         PLAYER(currentplayer),
         PLAYER(playerslot),
+        PLAYER(betmultiples),
+        PLAYER(gamblelost),
+        PLAYER(featureowed),
         RUN(betstep),
         RUN(bet),
         RUN(lines),
@@ -61,36 +71,51 @@ const std::map<std::string, Reader>& readers() {
         RUN(spinwin),
         RUN(atrisk),
         RUN(carrywin),
-        RUN(countstep),
-        RUN(countmode),
-        RUN(countedwin),
         RUN(reel3counts),
         RUN(scattercount),
         RUN(jackpotcount),
-        RUN(tickcount),
-        RUN(autospinwait),
-        RUN(autoplaymode),
-        RUN(lineindex),
-        RUN(animframe),
-        RUN(lineticks),
-        RUN(flashphase),
-        RUN(morphframe),
-        RUN(belltick),
-        RUN(keycount),
-        RUN(autotoggle),
-        RUN(noticeshown),
+        RUN(ballstop),
+        RUN(jackpotprize),
+        RUN(gamblestake),
+        RUN(historycount),
         RUN_ARRAY(scattercell),
         RUN_ARRAY(jackpotcell),
         RUN_ARRAY(wildcell),
-        RUN_ARRAY(animcell),
         RUN_ARRAY(linewin),
         RUN_ARRAY(linematch),
         RUN_ARRAY(stop),
-        {"reelstop", [](const GameState& s) { return fromIndexOne(s.run.reelstop); }},
+        SHOWN(pace, tickcount),
+        SHOWN(pace, autospinwait),
+        SHOWN(pace, autoplaymode),
+        SHOWN(pace, keycount),
+        SHOWN(pace, autotoggle),
+        SHOWN(pace, noticeshown),
+        SHOWN(lineFlash, lineindex),
+        SHOWN(lineFlash, animframe),
+        SHOWN(lineFlash, lineticks),
+        SHOWN(lineFlash, flashphase),
+        SHOWN(morph, morphframe),
+        SHOWN(morph, belltick),
+        SHOWN(countUp, countstep),
+        SHOWN(countUp, countmode),
+        SHOWN(countUp, countedwin),
+        SHOWN(banner, freesbannerticks),
+        SHOWN(banner, freesbannerblink),
+        SHOWN(ball, ballpos),
+        SHOWN(ball, balllaps),
+        SHOWN(ball, ballslowing),
+        SHOWN(ball, ballinterval),
+        SHOWN(ball, ballleft),
+        SHOWN(ball, balltop),
+        SHOWN(ball, winpicture),
+        SHOWN(ball, balllook),
+        SHOWN(ball, showticks),
+        {"animcell", [](Quorvel& q) { return fromIndexOne(q.counters().lineFlash.animcell); }},
+        {"reelstop", [](Quorvel& q) { return json(restOffsets(q.run())); }},
         {"linesum",
-         [](const GameState& s) {
+         [](Quorvel& q) {
              json sums = json::array();
-             for (const auto& bySymbol : s.run.linesum)
+             for (const auto& bySymbol : q.run().linesum)
                  sums.push_back(fromIndexOne(bySymbol));
              return sums;
          }},
@@ -101,18 +126,26 @@ const std::map<std::string, Reader>& readers() {
 #undef PLAYER
 #undef RUN
 #undef RUN_ARRAY
+#undef SHOWN
 
 }  // namespace
 
-std::optional<json> stateValue(const GameState& state, const std::string& name) {
+std::vector<int> restOffsets(const engine::RunState& run) {
+    std::vector<int> offsets;
+    for (int reel = 1; reel <= engine::kReels; ++reel)
+        offsets.push_back(presentation::restOffset(run.stop[reel]));
+    return offsets;
+}
+
+std::optional<json> stateValue(Quorvel& game, const std::string& name) {
     auto it = readers().find(name);
     if (it == readers().end()) {
         // reelstop1 .. reelstop5 are names of their own in the game.
         if (name.size() == 9 && name.starts_with("reelstop") && name[8] >= '1' && name[8] <= '5')
-            return json(state.run.reelstop[name[8] - '0']);
+            return json(presentation::restOffset(game.run().stop[name[8] - '0']));
         return std::nullopt;
     }
-    return it->second(state);
+    return it->second(game);
 }
 
 }  // namespace quorvel::sim

@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <random>
 
-#include "engine/evaluate.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/qt/qt_settings_store.h"
 #include "screen/quorvel.h"
@@ -48,15 +47,13 @@ private:
     }
 
     void act() {
-        engine::GameState& state = game_->state();
         if (platform::ChildWindow* child = game_->childWindow(); child && child->isOpen()) {
             if (roll(4) == 0) child->close();
             return;
         }
         if (usable("takewin")) return press("takewin");
         if (w().at("pandouble").shown()) return gamble();
-        if (state.player.bank < engine::totalBet(state.run) && usable("coinsin"))
-            return press("coinsin");
+        if (!game_->cabinet().creditCovers() && usable("coinsin")) return press("coinsin");
         const int dice = roll(100);
         if (dice < 10 && usable("autoplayon")) return press("autoplayon");
         if (dice < 40 && usable("doublebutton")) return press("doublebutton");
@@ -71,7 +68,7 @@ private:
 
     // The moment the game is in, for the parent's tally of where the kills landed.
     void note() {
-        const engine::RunState& run = game_->state().run;
+        const engine::RunState& run = game_->run();
         auto& clock = platform_.clock;
         const char* phase = "idle";
         if (game_->childWindow() && game_->childWindow()->isOpen())
@@ -85,7 +82,7 @@ private:
             phase = "freespins";
         else if (clock.enabled("Timerwincounter"))
             phase = "countup";
-        else if (run.autoplaymode != 0)
+        else if (game_->counters().pace.autoplaymode != 0)
             phase = "autoplay";
         if (phase == last_) return;
         last_ = phase;

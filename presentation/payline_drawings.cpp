@@ -1,8 +1,8 @@
-#include "engine/payline_drawings.h"
+#include "presentation/payline_drawings.h"
 
 #include <array>
 
-namespace quorvel::engine {
+namespace quorvel::presentation {
 namespace {
 
 // clang-format off
@@ -42,4 +42,4 @@ const PaylineDrawing& paylineDrawing(int marker) {
     return kDrawings[marker - 1];
 }
 
-}  // namespace quorvel::engine
+}  // namespace quorvel::presentation

@@ -1,7 +1,8 @@
 #pragma once
 
-namespace quorvel::platform {
+namespace quorvel::engine {
 
+// What the rules draw from; the platform supplies it.
 class RandomSource {
 public:
     virtual ~RandomSource() = default;
@@ -12,4 +13,4 @@ public:
     virtual void reseedFromClock() = 0;
 };
 
-}  // namespace quorvel::platform
+}  // namespace quorvel::engine

@@ -4,7 +4,7 @@
 
 #include "platform/element.h"
 
-namespace quorvel::engine {
+namespace quorvel::presentation {
 
 // How a payline is drawn on the main screen: up to six segments in one colour, in twips.
 struct PaylineDrawing {
@@ -15,4 +15,4 @@ struct PaylineDrawing {
 // Drawing 1..25 is the line of that number; 26 is the second marker of line 1.
 const PaylineDrawing& paylineDrawing(int marker);
 
-}  // namespace quorvel::engine
+}  // namespace quorvel::presentation
