@@ -57,6 +57,15 @@ Phase Cabinet::phase() const {
     return Phase::Idle;
 }
 
+// A drawn win is counted as won before it reaches the credit, and a gamble's stake leaves
+// the credit while it stays counted as won: both are the player's money in play.
+long long Cabinet::unexplained() const {
+    long long inPlay = 0;
+    if (play_.winUnsettled) inPlay += run_.spinwin;
+    if (play_.gamble) inPlay += run_.gamblestake;
+    return unexplainedCredit(player_) + inPlay;
+}
+
 std::int16_t Cabinet::totalBet() const {
     return engine::totalBet(run_);
 }

@@ -8,6 +8,7 @@
 #include "engine/game_state.h"
 #include "engine/jackpot_board.h"
 #include "engine/ledger.h"
+#include "engine/preferences.h"
 #include "engine/random_source.h"
 
 namespace quorvel::engine {
@@ -89,7 +90,6 @@ struct CabinetState {
 class Cabinet {
 public:
     static constexpr std::int32_t kCreditPerCoin = 5000;
-    static constexpr std::int16_t kDefaultMachinePay = 4;
 
     Cabinet() = default;
     Cabinet(const Cabinet&) = delete;
@@ -103,6 +103,8 @@ public:
     CabinetState state() const { return {player_, run_, play_}; }
     void restore(CabinetState state);
     std::int16_t totalBet() const;
+    // The books' identity at any moment, the money in play included: zero when they balance.
+    long long unexplained() const;
     bool creditCovers() const { return player_.bank >= totalBet(); }
 
     // Profiles.

@@ -80,10 +80,6 @@ void Window::on(const std::string& name, EventKind kind, Handler handler) {
     handlers_[{name, kind}] = std::move(handler);
 }
 
-bool Window::hasHandler(const std::string& name, EventKind kind) const {
-    return handlers_.count({name, kind}) > 0;
-}
-
 Handler* Window::handler(const std::string& name, EventKind kind) {
     auto it = handlers_.find({name, kind});
     return it == handlers_.end() ? nullptr : &it->second;

@@ -75,7 +75,6 @@ public:
 
     // Handlers by element name (a control array shares one) or, with "", the window's own.
     void on(const std::string& name, EventKind kind, Handler handler);
-    bool hasHandler(const std::string& name, EventKind kind) const;
 
     // Input from the player: reaches only an element that is shown and active. The element
     // that takes a mouse press also takes its release, even if it hid or disabled itself in

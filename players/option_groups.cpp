@@ -1,6 +1,7 @@
 #include <array>
 #include <string>
 
+#include "engine/preferences.h"
 #include "players/display_mode.h"
 #include "players/options_window.h"
 
@@ -8,8 +9,8 @@
 namespace quorvel::players {
 namespace {
 
-constexpr std::array<std::int16_t, 3> kPayouts{4, 3, 2};
-constexpr std::array<std::int16_t, 5> kSpeeds{1, 2, 4, 8, 10};
+using engine::kMachinePays;
+using engine::kReelSpeedCodes;
 constexpr int kNormalSize = 600;
 constexpr int kLargeSize = 800;
 
@@ -23,13 +24,13 @@ int indexOf(const std::array<std::int16_t, N>& values, int value) {
 }  // namespace
 
 void OptionsWindow::Amtpayout_Click(int index) {
-    if (index >= 0 && index < static_cast<int>(kPayouts.size()))
-        cabinet_.setPreference(&engine::PlayerValues::machinepay, kPayouts[index]);
+    if (index >= 0 && index < static_cast<int>(kMachinePays.size()))
+        cabinet_.setPreference(&engine::PlayerValues::machinepay, kMachinePays[index]);
 }
 
 void OptionsWindow::setspeed_Click(int index) {
-    if (index < 0 || index >= static_cast<int>(kSpeeds.size())) return;
-    cabinet_.setPreference(&engine::PlayerValues::reelspeed, kSpeeds[index]);
+    if (index < 0 || index >= static_cast<int>(kReelSpeedCodes.size())) return;
+    cabinet_.setPreference(&engine::PlayerValues::reelspeed, kReelSpeedCodes[index]);
     element("speedlab").setCaption("Current Speed =   " + std::to_string(player_.reelspeed));
 }
 
@@ -52,11 +53,11 @@ void OptionsWindow::setGroups(bool opening) {
         element("wincounter", 2).setCaption(" OFF");
         window().select(element("wincounter", 2));
     }
-    const int speed = indexOf(kSpeeds, player_.reelspeed);
+    const int speed = indexOf(kReelSpeedCodes, player_.reelspeed);
     selectOrClear("setspeed", speed);
     // A chosen slot without a usable speed plays at the fastest one but shows none chosen.
     if (speed < 0 && !opening) cabinet_.setPreference(&engine::PlayerValues::reelspeed, 1);
-    selectOrClear("Amtpayout", indexOf(kPayouts, player_.machinepay));
+    selectOrClear("Amtpayout", indexOf(kMachinePays, player_.machinepay));
     if (!opening) return;
     const int sound = player_.soundonoff == -1 ? 1 : player_.soundonoff == 0 ? 2 : -1;
     selectOrClear("sounds", sound);

@@ -11,7 +11,6 @@ namespace quorvel::players {
 namespace {
 
 constexpr const char* kMessageTitle = "Slots_Quorvel";
-constexpr const char* kMainCaptionTitle = "Current Player       ";
 constexpr const char* kNameEntryTitle = "Current Player  ";
 constexpr int kHighlights = 15;
 
@@ -31,7 +30,7 @@ engine::PlayerValues startingValues(const engine::PlayerValues& previous, int sl
     fresh.grand = previous.grand;
     fresh.major = previous.major;
     fresh.minor = previous.minor;
-    fresh.machinepay = 4;
+    fresh.machinepay = engine::kDefaultMachinePay;
     fresh.playerslot = std::to_string(slot);
     return fresh;
 }
@@ -92,7 +91,7 @@ void OptionsWindow::machine_Click(int slot) {
     element("lblcurrentplayer")
         .setCaption(std::string("Current Player   ") + inCapitals(player_.currentplayer));
     showCreditOnMainScreen();
-    owner().setCaption(kMainCaptionTitle + inCapitals(player_.currentplayer));
+    owner().setCaption(kMainCaptionPrefix + inCapitals(player_.currentplayer));
     showSlotName(slot, player_.currentplayer);
     fillStatistics(window(), player_, chosenView(player_));
     setGroups(false);
@@ -118,7 +117,7 @@ void OptionsWindow::enterName() {
     refreshNameLabel();
     if (refusal) return;
     showCreditOnMainScreen();
-    owner().setCaption(kMainCaptionTitle + inCapitals(player_.currentplayer));
+    owner().setCaption(kMainCaptionPrefix + inCapitals(player_.currentplayer));
     showSlotName(slotNumber(player_.playerslot), player_.currentplayer);
     savesettings(player_, services_.store);
 }

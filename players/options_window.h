@@ -5,6 +5,9 @@
 
 namespace quorvel::players {
 
+// The main screen's caption begins with this, then the player's name.
+inline constexpr const char* kMainCaptionPrefix = "Current Player       ";
+
 // The options window: the six player profiles with their statistics, and the current
 // player's settings (payout, reel speed, sound, win count-up, screen size).
 class OptionsWindow : public platform::ChildWindow {

@@ -39,7 +39,7 @@ void Quorvel::Timerwincounter_Timer() {
         count.countstep = stepRow(count.countedwin).runningTotal;
         if (count.countedwin >= run.spinwin) {
             showWin(run.featurewin);
-            services_.timers.stop("Timerwincounter");
+            stop(Timer::Timerwincounter);
             count.countedwin = 0;
             count.countstep = 0;
             e_.takewin.setEnabled(false);
@@ -56,7 +56,7 @@ void Quorvel::Timerwincounter_Timer() {
     if (count.countedwin >= run.spinwin) {
         showWin(run.spinwin);
         showCredit();
-        services_.timers.stop("Timerwincounter");
+        stop(Timer::Timerwincounter);
         count.countedwin = 0;
         count.countmode = 0;
     } else {

@@ -5,15 +5,15 @@ namespace quorvel::screen {
 void Quorvel::resetForDraw() {
     e_.doublebutton.setEnabled(false);
     e_.pannomoney.hide();
-    for (const char* timer : {"tmrlineflash", "Timerscatters", "tmrtick", "Timer4"})
-        services_.timers.stop(timer);
+    for (Timer timer : {Timer::tmrlineflash, Timer::Timerscatters, Timer::tmrtick, Timer::Timer4})
+        stop(timer);
     cabinet_.resetDrawMarks();
     counters_.lineFlash.animcell.fill(0);
     for (int cell = 1; cell <= engine::kCells; ++cell) {
         e_.flasher[cell]->hide();
         e_.flasher[cell]->setPicture("ImageList2", 19);
     }
-    services_.timers.stop("Timerrespin");
+    stop(Timer::Timerrespin);
     for (int line = 1; line <= engine::kLines; ++line)
         e_.lin[line]->show();
     for (int segment = 1; segment <= 6; ++segment)

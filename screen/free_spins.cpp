@@ -20,22 +20,22 @@ void Quorvel::freeSpinTrigger() {
     const bool fromNormalPlay = run.freespinmode == 0;
     counters_.countUp.countmode = 1;
     cabinet_.triggerFreeSpins();
-    services_.timers.start("Timerrespin");
+    start(Timer::Timerrespin);
     if (fromNormalPlay) cue(cue::kFreeSpinsWon);
     services_.events.pump();
     services_.events.sleep(kTriggerPauseMs);
-    services_.timers.stop("Timerwincounter");
+    stop(Timer::Timerwincounter);
     e_.ctrlfreesleft1.hide();
     e_.spinsleft.hide();
     e_.panfreespin.hide();
     slideBannerIn();
     services_.events.pump();
     if (fromNormalPlay) cue(cue::kFreeSpinsWon);
-    services_.timers.start("tmrfrees");
+    start(Timer::tmrfrees);
     for (platform::Element* button : {&e_.payline, &e_.coinsin, &e_.doublebutton, &e_.autoplayon})
         button->setEnabled(false);
     cabinet_.enterFreeSpins();
-    services_.timers.stop("tmrautospin");
+    stop(Timer::tmrautospin);
     e_.lbllast.hide();
     e_.LABWIN.setCaption(engine::creditForm(run.featurewin));
     e_.lblwin.setCaption(engine::dollarForm(run.spinwin));
@@ -61,14 +61,14 @@ void Quorvel::freeSpinBookkeeping() {
     e_.LABWIN.setCaption(engine::creditForm(run.featurewin));
     e_.lblwin.setCaption(engine::dollarForm(run.spinwin));
     if (booking.playedBefore > 0 && !booking.retriggered) {
-        services_.timers.start("Timerrespin");
+        start(Timer::Timerrespin);
         e_.spinsleft.setCaption(std::to_string(run.freespintarget - 1 - booking.playedBefore));
     }
     if (booking.finished) {
         endFreeSpins();
         return;
     }
-    services_.timers.start("Timerwincounter");
+    start(Timer::Timerwincounter);
     counters_.pace.tickcount = 0;
 }
 
@@ -76,16 +76,16 @@ void Quorvel::endFreeSpins() {
     const engine::RunState& run = cabinet_.run();
     cue(cue::kFreeSpinsFinished);
     services_.events.pump();
-    services_.timers.stop("Timerrespin");
+    stop(Timer::Timerrespin);
     e_.ctrlfreesleft1.hide();
     e_.freespinscompleted1.show();
     e_.spinsleft.hide();
     cabinet_.endFreeSpins();
     e_.btnoptions.setEnabled(true);
     if (counters_.pace.autoplayOn()) {
-        services_.timers.start("tmrautospin");
+        start(Timer::tmrautospin);
         window_.press("takewin");
-        services_.timers.start("Timerwincounter");
+        start(Timer::Timerwincounter);
         return;
     }
     showWin(run.featurewin);
@@ -100,7 +100,7 @@ void Quorvel::tmrfrees_Timer() {
     ++banner.freesbannerticks;
     if (++banner.freesbannerblink > 3) banner.freesbannerblink = 0;
     if (banner.freesbannerticks > kBannerTicks) {
-        services_.timers.stop("tmrfrees");
+        stop(Timer::tmrfrees);
         e_.ctlfrees1.hide();
         banner.freesbannerticks = 0;
         banner.freesbannerblink = 0;
@@ -146,7 +146,7 @@ void Quorvel::takewin_Click() {
     } else {
         for (platform::Element* button : {&e_.btnoptions, &e_.autoplayon, &e_.coinsin})
             button->setEnabled(true);
-        services_.timers.stop("tmrautospin");
+        stop(Timer::tmrautospin);
         window_.setKeyPreview(true);
     }
     saveCurrentSlot();

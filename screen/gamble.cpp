@@ -25,26 +25,26 @@ void Quorvel::doublebutton_MouseDown() {
     e_.doublebutton.hide();
     services_.events.pump();
     cue(cue::kButtonClick);
-    window_.at("piccardholder").setPicture("imagelistcards", presentation::kCardBack);
+    e_.piccardholder.setPicture("imagelistcards", presentation::kCardBack);
     for (int suit = 1; suit <= engine::kSuits; ++suit)
-        window_.at("suitbet", suit)
-            .setPicture("imagelistcards", presentation::smallSuitPicture(suit));
+        e_.suitbet[suit]->setPicture("imagelistcards", presentation::smallSuitPicture(suit));
     hideOverlays();
-    for (const char* timer : {"tmrlineflash", "Timerscatters", "Timer4", "Timerwincounter"})
-        services_.timers.stop(timer);
+    for (Timer timer :
+         {Timer::tmrlineflash, Timer::Timerscatters, Timer::Timer4, Timer::Timerwincounter})
+        stop(timer);
     for (platform::Element* button :
          {&e_.doublebutton, &e_.autoplayon, &e_.coinsin, &e_.payline, &e_.btnspin, &e_.btnbet})
         button->setEnabled(false);
-    for (const char* button : {"betred", "betblack", "cancelbet"})
-        window_.at(button).setEnabled(true);
+    for (platform::Element* button : {&e_.betred, &e_.betblack, &e_.cancelbet})
+        button->setEnabled(true);
     e_.pandouble.show();
-    window_.at("gamblewin").hide();
-    window_.at("gamblelose").hide();
+    e_.gamblewin.hide();
+    e_.gamblelose.hide();
     cabinet_.openGamble();
     showWin(run.atrisk);
     showStakeTexts();
-    window_.at("lblblackred").show();
-    window_.at("lblsuit").show();
+    e_.lblblackred.show();
+    e_.lblsuit.show();
     showCredit();
     window_.setKeyPreview(false);
     services_.events.pump();
@@ -52,12 +52,12 @@ void Quorvel::doublebutton_MouseDown() {
 
 void Quorvel::showStakeTexts() {
     const std::int32_t atrisk = cabinet_.run().atrisk;
-    window_.at("risklab").setCaption("At Risk  " + engine::creditForm(atrisk));
+    e_.risklab.setCaption("At Risk  " + engine::creditForm(atrisk));
     std::int32_t doubled = 0, quadrupled = 0;
     if (engine::assignChecked(doubled, 2LL * atrisk))
-        window_.at("lblblackred").setCaption("Black/Red Win = " + engine::creditForm(doubled));
+        e_.lblblackred.setCaption("Black/Red Win = " + engine::creditForm(doubled));
     if (engine::assignChecked(quadrupled, 4LL * atrisk))
-        window_.at("lblsuit").setCaption("Suit Win = " + engine::creditForm(quadrupled));
+        e_.lblsuit.setCaption("Suit Win = " + engine::creditForm(quadrupled));
 }
 
 void Quorvel::betred_Click() {
@@ -78,8 +78,8 @@ void Quorvel::gambleDraw(engine::GambleBet bet, int suit) {
     // Deliberate: the click cue is played twice, as the cabinet always has.
     cue(cue::kButtonClick);
     cue(cue::kButtonClick);
-    window_.at("gamblewin").hide();
-    window_.at("risklab").setCaption("At Risk  " + engine::creditForm(cabinet_.run().atrisk));
+    e_.gamblewin.hide();
+    e_.risklab.setCaption("At Risk  " + engine::creditForm(cabinet_.run().atrisk));
     const int drawn = cabinet_.guess(bet, suit, services_.random);
     recordHistory(presentation::smallSuitPicture(drawn));
     revealCard(drawn);
@@ -95,8 +95,8 @@ void Quorvel::gambleDraw(engine::GambleBet bet, int suit) {
 void Quorvel::recordHistory(int picture) {
     const int count = cabinet_.run().historycount;
     if (count >= 1 && count <= 5) {
-        window_.at("historypic", count).setPicture("imagelistcards", picture);
-        window_.at("historypic", count).show();
+        e_.historypic[count]->setPicture("imagelistcards", picture);
+        e_.historypic[count]->show();
         return;
     }
     if (count < 6) return;
@@ -104,13 +104,13 @@ void Quorvel::recordHistory(int picture) {
     const int k = count - 5;
     for (int slot = 0; slot < 5; ++slot) {
         const int card = (k + slot) % 5 + 1;
-        window_.at("historypic", card).move(kHistoryLefts[slot], kHistoryTop);
+        e_.historypic[card]->move(kHistoryLefts[slot], kHistoryTop);
     }
-    window_.at("historypic", k).setPicture("imagelistcards", picture);
+    e_.historypic[k]->setPicture("imagelistcards", picture);
 }
 
 void Quorvel::revealCard(int suit) {
-    platform::Element& card = window_.at("piccardholder");
+    platform::Element& card = e_.piccardholder;
     for (int frame = presentation::kFirstRevealFrame; frame <= presentation::kLastRevealFrame;
          ++frame) {
         card.setPicture(platform::Picture{"imagelistcards", suit, frame});
@@ -131,21 +131,21 @@ void Quorvel::gambleWon(engine::GambleBet bet, int suit) {
     cue(bet == GambleBet::Red     ? cue::kGambleRedWon
         : bet == GambleBet::Black ? cue::kGambleBlackWon
                                   : cue::kGambleSuitWon[suit]);
-    for (const char* button : {"betred", "betblack", "cancelbet"})
-        window_.at(button).setEnabled(true);
+    for (platform::Element* button : {&e_.betred, &e_.betblack, &e_.cancelbet})
+        button->setEnabled(true);
     showStakeTexts();
-    slideResult(window_.at("gamblewin"));
+    slideResult(e_.gamblewin);
 }
 
 void Quorvel::gambleLost() {
     e_.doublebutton.setEnabled(false);
     cue(cue::kGambleLost);
-    slideResult(window_.at("gamblelose"));
-    window_.at("lblblackred").hide();
-    window_.at("lblsuit").hide();
-    window_.at("risklab").setCaption("    No Win  ");
-    for (const char* button : {"betred", "betblack", "cancelbet"})
-        window_.at(button).setEnabled(false);
+    slideResult(e_.gamblelose);
+    e_.lblblackred.hide();
+    e_.lblsuit.hide();
+    e_.risklab.setCaption("    No Win  ");
+    for (platform::Element* button : {&e_.betred, &e_.betblack, &e_.cancelbet})
+        button->setEnabled(false);
     saveCurrentSlot();
     services_.events.pump();
     services_.events.sleep(kLossPauseMs);

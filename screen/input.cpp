@@ -56,7 +56,7 @@ void Quorvel::autoplayon_MouseDown() {
                                     platform::MessageIcon::Information);
         run.noticeshown = -1;
         services_.store.write(players::kPlayerApplication, kNoticeSection, kNoticeKey, "-1");
-        services_.timers.start("tmrautospin");
+        start(Timer::tmrautospin);
         run.autoplaymode = Pace::kAutoplayOn;
         btnstartall_Click();
         return;
@@ -66,7 +66,7 @@ void Quorvel::autoplayon_MouseDown() {
     for (platform::Element* button :
          {&e_.btnspin, &e_.btnbet, &e_.payline, &e_.btnoptions, &e_.coinsin})
         button->setEnabled(true);
-    services_.timers.stop("tmrautospin");
+    stop(Timer::tmrautospin);
     window_.setKeyPreview(true);
 }
 

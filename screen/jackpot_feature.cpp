@@ -10,16 +10,15 @@ namespace {
 
 using engine::BoardPrize;
 
-// How each meter's win is shown: its label and the first of its three win pictures.
+// How each meter's win is shown: the first of its three win pictures.
 struct MeterLook {
     BoardPrize prize;
-    const char* label;
     int firstPicture;
 };
 constexpr MeterLook kMeterLooks[] = {
-    {BoardPrize::Grand, "lblgrand", 7},
-    {BoardPrize::Major, "lblmajor", 4},
-    {BoardPrize::Minor, "lblminor", 1},
+    {BoardPrize::Grand, 7},
+    {BoardPrize::Major, 4},
+    {BoardPrize::Minor, 1},
 };
 
 const MeterLook* lookOf(BoardPrize prize) {
@@ -36,26 +35,25 @@ constexpr int kIntroTicks = 50;
 constexpr int kBallStepMs = 100;
 constexpr int kDisplayTicks = 60;
 constexpr int kMorphFrames = 10;
-constexpr const char* kBalls[] = {"jackpotball11", "jackpotball21", "jackpotball31"};
 
 }  // namespace
 
 void Quorvel::jackpotFeatureStart() {
     cabinet_.beginJackpot();
     services_.events.pump();
-    for (const char* timer : {"tmrautospin", "tmrlineflash", "Timer4"})
-        services_.timers.stop(timer);
+    for (Timer timer : {Timer::tmrautospin, Timer::tmrlineflash, Timer::Timer4})
+        stop(timer);
     e_.btnopenmenu.setEnabled(false);
     e_.btnoptions.setEnabled(false);
-    services_.timers.start("tmrbell");
+    start(Timer::tmrbell);
     services_.events.sleep(200);
-    services_.timers.stop("tmrshowjackpot");
+    stop(Timer::tmrshowjackpot);
     BallRun& ball = counters_.ball;
     ball.ballinterval = ball.ballleft = ball.balltop = ball.ballslowing = 0;
     ball.balllaps = 0;
     ball.ballpos = static_cast<std::int16_t>(cabinet_.drawBallStart(services_.random));
-    for (const char* ball : kBalls)
-        window_.at(ball).hide();
+    for (platform::Element* ball : e_.jackpotball)
+        ball->hide();
 }
 
 void Quorvel::tmrbell_Timer() {
@@ -80,16 +78,16 @@ void Quorvel::tmrbell_Timer() {
     }
     if (morph.belltick >= kIntroTicks) {
         morph.belltick = 0;
-        services_.timers.setInterval("tmrdecidejackpot", kBallStepMs);
-        services_.timers.start("tmrdecidejackpot");
-        services_.timers.stop("tmrbell");
+        setInterval(Timer::tmrdecidejackpot, kBallStepMs);
+        start(Timer::tmrdecidejackpot);
+        stop(Timer::tmrbell);
     }
 }
 
 void Quorvel::moveBall(int position) {
     if (position < 1 || position > engine::kBoardPositions) return;
     const presentation::BoardPlace& place = presentation::boardPlace(position);
-    window_.at(kBalls[0]).move(place.left, place.top);
+    e_.jackpotball[0]->move(place.left, place.top);
     counters_.ball.ballleft = static_cast<std::int16_t>(place.left);
     counters_.ball.balltop = static_cast<std::int16_t>(place.top);
 }
@@ -101,8 +99,8 @@ void Quorvel::tmrdecidejackpot_Timer() {
     if (cabinet_.player().soundonoff == -1)
         services_.sound.playLooped(sounds_.get(cue::kJackpotDraw));
     if (ball.ballslowing != 1) {
-        window_.at("jackpotpicture").hide();
-        window_.at(kBalls[0]).show();
+        e_.jackpotpicture.hide();
+        e_.jackpotball[0]->show();
         moveBall(++ball.ballpos);
         if (ball.ballpos <= engine::kBoardPositions) return;
         if (ball.balllaps == 0) {
@@ -116,18 +114,18 @@ void Quorvel::tmrdecidejackpot_Timer() {
         cabinet_.drawBallStop(services_.random);
     }
     engine::addChecked(ball.ballinterval, kBallStepMs);
-    services_.timers.setInterval("tmrdecidejackpot", ball.ballinterval);
+    setInterval(Timer::tmrdecidejackpot, ball.ballinterval);
     moveBall(++ball.ballpos);
     if (ball.ballpos == cabinet_.run().ballstop) decideJackpot();
 }
 
 void Quorvel::decideJackpot() {
-    window_.at("lbljackpotwon").hide();
+    e_.lbljackpotwon.hide();
     services_.sound.stop();
     cabinet_.decideJackpotPrize();
     cue(cue::kJackpotDecided);
-    services_.timers.start("tmrshowjackpot");
-    services_.timers.stop("tmrdecidejackpot");
+    start(Timer::tmrshowjackpot);
+    stop(Timer::tmrdecidejackpot);
 }
 
 void Quorvel::tmrshowjackpot_Timer() {
@@ -137,7 +135,7 @@ void Quorvel::tmrshowjackpot_Timer() {
     if (++run.balllook > 4) run.balllook = 1;
     const int ball = run.balllook == 4 ? 0 : run.balllook - 1;
     for (int k = 0; k < 3; ++k) {
-        platform::Element& look = window_.at(kBalls[k]);
+        platform::Element& look = *e_.jackpotball[k];
         if (k == ball) {
             look.move(run.ballleft, run.balltop);
             look.show();
@@ -157,12 +155,12 @@ void Quorvel::showPrize() {
     if (const MeterLook* meter = lookOf(prize)) {
         if (winpicture < meter->firstPicture || winpicture > meter->firstPicture + 2)
             winpicture = static_cast<std::int16_t>(meter->firstPicture);
-        platform::Element& picture = window_.at("jackpotpicture");
+        platform::Element& picture = e_.jackpotpicture;
         picture.setPicture("jackpotwin", winpicture);
         picture.show();
         return;
     }
-    platform::Element& label = window_.at("lbljackpotwon");
+    platform::Element& label = e_.lbljackpotwon;
     label.setCaption("BET X " + std::to_string(engine::boardMultiple(prize)) + "  = " +
                      engine::creditForm(cabinet_.run().jackpotprize));
     label.show();
@@ -173,18 +171,21 @@ void Quorvel::creditJackpotPrize() {
     if (!cabinet_.boardPending()) return;
     if (const auto emptied = cabinet_.payJackpot()) {
         const engine::MeterRule& meter = *engine::meterRule(*emptied);
-        window_.at(lookOf(*emptied)->label).setCaption(engine::dollarForm(meter.floor));
+        platform::Element& label = *emptied == BoardPrize::Grand   ? e_.lblgrand
+                                   : *emptied == BoardPrize::Major ? e_.lblmajor
+                                                                   : e_.lblminor;
+        label.setCaption(engine::dollarForm(meter.floor));
     }
     saveCurrentSlot();
 }
 
 void Quorvel::payJackpot() {
-    for (const char* ball : kBalls)
-        window_.at(ball).hide();
-    services_.timers.stop("tmrshowjackpot");
+    for (platform::Element* ball : e_.jackpotball)
+        ball->hide();
+    stop(Timer::tmrshowjackpot);
     e_.jackpotframe.hide();
-    window_.at("jackpotpicture").hide();
-    window_.at("lbljackpotwon").hide();
+    e_.jackpotpicture.hide();
+    e_.lbljackpotwon.hide();
     e_.btnopenmenu.setEnabled(true);
     e_.btnoptions.setEnabled(true);
     services_.events.pump();
@@ -192,7 +193,7 @@ void Quorvel::payJackpot() {
     showCredit();
     counters_.ball.showticks = 0;
     e_.panfreespin.show();
-    if (counters_.pace.autoplaymode > 0) services_.timers.start("tmrautospin");
+    if (counters_.pace.autoplaymode > 0) start(Timer::tmrautospin);
     services_.events.pump();
 }
 

@@ -73,8 +73,8 @@ void Quorvel::viewpaylines_Click() {
     cue(cue::kMenuEntry);
     takewinBeforeView_ = e_.takewin.visible();
     e_.takewin.hide();
-    services_.timers.stop("tmrlineflash");
-    services_.timers.stop("tmrautospin");
+    stop(Timer::tmrlineflash);
+    stop(Timer::tmrautospin);
     for (int segment = 1; segment <= 6; ++segment)
         e_.lineflash[segment]->hide();
     services_.events.pump();
@@ -88,8 +88,8 @@ void Quorvel::viewpaylines_Click() {
         e_.lin[marker]->show();
     }
     services_.events.pump();
-    services_.timers.stop("tmrlineflash");
-    services_.timers.stop("Timerscatters");
+    stop(Timer::tmrlineflash);
+    stop(Timer::Timerscatters);
     hideOverlays();
     window_.setKeyPreview(false);
     e_.Btnreturn2game.show();
@@ -102,8 +102,8 @@ void Quorvel::viewpaylines_Click() {
 // then would wipe the feature's money.
 void Quorvel::Btnreturn2game_Click() {
     const bool featureHolds = cabinet_.run().freespintarget >= 1 || cabinet_.boardPending();
-    services_.timers.start("tmrlineflash");
-    if (counters_.pace.autoplaymode > 0 && !featureHolds) services_.timers.start("tmrautospin");
+    start(Timer::tmrlineflash);
+    if (counters_.pace.autoplaymode > 0 && !featureHolds) start(Timer::tmrautospin);
     for (int segment = 1; segment <= 6; ++segment)
         e_.lineflash[segment]->hide();
     for (int reel = 1; reel <= engine::kReels; ++reel) {

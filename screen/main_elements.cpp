@@ -35,7 +35,18 @@ MainElements::MainElements(platform::Window& w)
       ctrlfreesleft1(w.at("ctrlfreesleft1")),
       freespinscompleted1(w.at("freespinscompleted1")),
       pandouble(w.at("pandouble")),
-      jackpotframe(w.at("jackpotframe")) {
+      jackpotframe(w.at("jackpotframe")),
+      piccardholder(w.at("piccardholder")),
+      gamblewin(w.at("gamblewin")),
+      gamblelose(w.at("gamblelose")),
+      lblblackred(w.at("lblblackred")),
+      lblsuit(w.at("lblsuit")),
+      risklab(w.at("risklab")),
+      betred(w.at("betred")),
+      betblack(w.at("betblack")),
+      cancelbet(w.at("cancelbet")),
+      jackpotpicture(w.at("jackpotpicture")),
+      lbljackpotwon(w.at("lbljackpotwon")) {
     for (int k = 1; k <= engine::kReels; ++k) {
         reel[k] = &w.at("reel" + std::to_string(k));
         reelWindow[k] = &w.at("Picture" + std::to_string(k));
@@ -46,6 +57,12 @@ MainElements::MainElements(platform::Window& w)
         lin[k] = &w.at("lin", k);
     for (int k = 1; k <= 6; ++k)
         lineflash[k] = &w.at("Lineflash", k);
+    for (int suit = 1; suit <= 4; ++suit)
+        suitbet[suit] = &w.at("suitbet", suit);
+    for (int k = 1; k <= 5; ++k)
+        historypic[k] = &w.at("historypic", k);
+    for (int look = 0; look < 3; ++look)
+        jackpotball[look] = &w.at("jackpotball" + std::to_string(look + 1) + "1");
 }
 
 }  // namespace quorvel::screen

@@ -50,6 +50,22 @@ struct MainElements {
     platform::Element& freespinscompleted1;
     platform::Element& pandouble;
     platform::Element& jackpotframe;
+    // The gamble panel.
+    platform::Element& piccardholder;
+    platform::Element& gamblewin;
+    platform::Element& gamblelose;
+    platform::Element& lblblackred;
+    platform::Element& lblsuit;
+    platform::Element& risklab;
+    platform::Element& betred;
+    platform::Element& betblack;
+    platform::Element& cancelbet;
+    std::array<platform::Element*, 5> suitbet{};  // by suit 1..4
+    std::array<platform::Element*, 6> historypic{};
+    // The jackpot board's prize display and the ball in its three looks.
+    platform::Element& jackpotpicture;
+    platform::Element& lbljackpotwon;
+    std::array<platform::Element*, 3> jackpotball{};
 };
 
 }  // namespace quorvel::screen

@@ -10,23 +10,23 @@ namespace {
 using platform::EventKind;
 
 struct TimerHandler {
-    const char* timer;
+    Timer timer;
     void (Quorvel::*tick)();
 };
 
 constexpr TimerHandler kTimerHandlers[] = {
-    {"tmrshowbuttons", &Quorvel::tmrshowbuttons_Timer},
-    {"tmrtick", &Quorvel::tmrtick_Timer},
-    {"tmrautospin", &Quorvel::tmrautospin_Timer},
-    {"Timerwincounter", &Quorvel::Timerwincounter_Timer},
-    {"Timer4", &Quorvel::Timer4_Timer},
-    {"Timerscatters", &Quorvel::Timerscatters_Timer},
-    {"tmrlineflash", &Quorvel::tmrlineflash_Timer},
-    {"tmrfrees", &Quorvel::tmrfrees_Timer},
-    {"Timerrespin", &Quorvel::Timerrespin_Timer},
-    {"tmrbell", &Quorvel::tmrbell_Timer},
-    {"tmrdecidejackpot", &Quorvel::tmrdecidejackpot_Timer},
-    {"tmrshowjackpot", &Quorvel::tmrshowjackpot_Timer},
+    {Timer::tmrshowbuttons, &Quorvel::tmrshowbuttons_Timer},
+    {Timer::tmrtick, &Quorvel::tmrtick_Timer},
+    {Timer::tmrautospin, &Quorvel::tmrautospin_Timer},
+    {Timer::Timerwincounter, &Quorvel::Timerwincounter_Timer},
+    {Timer::Timer4, &Quorvel::Timer4_Timer},
+    {Timer::Timerscatters, &Quorvel::Timerscatters_Timer},
+    {Timer::tmrlineflash, &Quorvel::tmrlineflash_Timer},
+    {Timer::tmrfrees, &Quorvel::tmrfrees_Timer},
+    {Timer::Timerrespin, &Quorvel::Timerrespin_Timer},
+    {Timer::tmrbell, &Quorvel::tmrbell_Timer},
+    {Timer::tmrdecidejackpot, &Quorvel::tmrdecidejackpot_Timer},
+    {Timer::tmrshowjackpot, &Quorvel::tmrshowjackpot_Timer},
 };
 
 }  // namespace
@@ -49,7 +49,7 @@ void Quorvel::registerTimers() {
     for (const platform::TimerSpec& timer : mainScreenTimers()) {
         void (Quorvel::*tick)() = nullptr;
         for (const TimerHandler& handler : kTimerHandlers)
-            if (std::string_view(handler.timer) == timer.name) tick = handler.tick;
+            if (std::string_view(timerName(handler.timer)) == timer.name) tick = handler.tick;
         services_.timers.add(timer.name, timer.intervalMs, [this, tick] {
             if (tick) (this->*tick)();
         });
@@ -98,7 +98,7 @@ void Quorvel::registerHandlers() {
 }
 
 void Quorvel::cue(const char* name) {
-    if (cabinet_.player().soundonoff == -1) playAlways(name);
+    if (cabinet_.player().soundonoff == engine::kSoundOn) playAlways(name);
 }
 
 void Quorvel::playAlways(const char* name) {

@@ -11,6 +11,7 @@
 #include "platform/window.h"
 #include "screen/animation_counters.h"
 #include "screen/main_elements.h"
+#include "screen/quorvel_layout.h"
 
 namespace quorvel::screen {
 
@@ -155,6 +156,12 @@ private:
 
     void recordGame();
     bool recallAllowed() const;
+
+    // The screen's timers, by their typed names.
+    void start(Timer timer) { services_.timers.start(timerName(timer)); }
+    void stop(Timer timer) { services_.timers.stop(timerName(timer)); }
+    bool enabled(Timer timer) const { return services_.timers.enabled(timerName(timer)); }
+    void setInterval(Timer timer, int ms) { services_.timers.setInterval(timerName(timer), ms); }
 
     // Shared screen chores.
     void cue(const char* name);

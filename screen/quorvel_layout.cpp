@@ -154,6 +154,8 @@ constexpr platform::TimerSpec kTimers[] = {
     {"Timerscatters", 100, false},    {"tmrlineflash", 100, false},
 };
 
+static_assert(std::size(kTimers) == static_cast<std::size_t>(Timer::tmrlineflash) + 1);
+
 }  // namespace
 
 std::span<const platform::ElementSpec> mainScreenDesign() {
@@ -168,6 +170,10 @@ platform::Window& buildMainScreen(platform::Window& window) {
 
 std::span<const platform::TimerSpec> mainScreenTimers() {
     return kTimers;
+}
+
+const char* timerName(Timer timer) {
+    return kTimers[static_cast<std::size_t>(timer)].name;
 }
 
 }  // namespace quorvel::screen

@@ -17,4 +17,21 @@ platform::Window& buildMainScreen(platform::Window& window);
 // The main screen's interval timers with their periods.
 std::span<const platform::TimerSpec> mainScreenTimers();
 
+// The timers by name, in the order of mainScreenTimers().
+enum class Timer {
+    tmrshowbuttons,
+    tmrtick,
+    tmrautospin,
+    Timerwincounter,
+    Timerrespin,
+    Timer4,
+    tmrfrees,
+    tmrshowjackpot,
+    tmrdecidejackpot,
+    tmrbell,
+    Timerscatters,
+    tmrlineflash,
+};
+const char* timerName(Timer timer);
+
 }  // namespace quorvel::screen

@@ -1,6 +1,7 @@
 #include <array>
 
 #include "engine/money.h"
+#include "engine/preferences.h"
 #include "presentation/reel_pictures.h"
 #include "screen/quorvel.h"
 #include "screen/sound_cues.h"
@@ -30,6 +31,13 @@ constexpr int kBounce = 600;         // a landed reel shows this far below its s
 constexpr int kBounceStep = 20;      // ...and climbs back this much per step
 constexpr int kSpinningLower = 600;  // the reel about to land runs this much lower
 constexpr int kLastReelLower = 2980;
+
+constexpr bool speedsFollowTheCodes() {
+    for (std::size_t i = 0; i < kSpeeds.size(); ++i)
+        if (kSpeeds[i].code != engine::kReelSpeedCodes[i]) return false;
+    return kSpeeds.size() == engine::kReelSpeedCodes.size();
+}
+static_assert(speedsFollowTheCodes());
 
 const ReelSpeed& speedFor(int code) {
     for (const ReelSpeed& speed : kSpeeds)

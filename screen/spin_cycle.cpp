@@ -42,17 +42,17 @@ void Quorvel::startSpin(bool fromSpinButton) {
         }
         if (run.freespinsplayed >= run.freespintarget && creditRefused(fromSpinButton)) return;
     }
-    for (const char* name : {"coinsin", "btnspin", "payline", "btnoptions"})
-        window_.at(name).setEnabled(false);
-    for (const char* timer : {"tmrlineflash", "Timerscatters", "Timer4"})
-        services_.timers.stop(timer);
+    for (platform::Element* button : {&e_.coinsin, &e_.btnspin, &e_.payline, &e_.btnoptions})
+        button->setEnabled(false);
+    for (Timer timer : {Timer::tmrlineflash, Timer::Timerscatters, Timer::Timer4})
+        stop(timer);
     e_.doublebutton.setEnabled(false);
     if (run.freespinmode == 0) {
         e_.LABWIN.setCaption(kGoodLuck);
         e_.lblwin.setCaption(" ");
         e_.lbllast.setCaption(engine::creditForm(cabinet_.totalBet()));
         showCredit();
-        services_.timers.stop("Timerwincounter");
+        stop(Timer::Timerwincounter);
     }
     cabinet_.clearSpinMarks();
     deepestSpin_ = std::max(deepestSpin_, ++spinDepth_);
@@ -87,7 +87,7 @@ bool Quorvel::creditRefused(bool fromSpinButton) {
 void Quorvel::dispatchResult() {
     const engine::RunState& run = cabinet_.run();
     spinreels();
-    services_.timers.start("tmrtick");
+    start(Timer::tmrtick);
     // Deliberate: the win ladder plays unless the sound is 0, where every other cue needs -1.
     if (run.freespinmode != -1 && cabinet_.player().soundonoff != 0) {
         if (const char* win = cue::winCue(run.spinwin)) playAlways(win);
@@ -99,17 +99,18 @@ void Quorvel::dispatchResult() {
         e_.flasher[mysteryCell]->show();
     }
     if (run.jackpotcount > 2) jackpotFeatureStart();
-    services_.timers.start("tmrtick");
+    // Deliberate: the game clock is started again after the jackpot feature may start.
+    start(Timer::tmrtick);
     if (run.freespinmode != -1) services_.events.pump();
     counters_.pace.autospinwait = kAutoSpinWaitTicks;
     if (run.spinwin > 0) {
-        services_.timers.start("Timer4");
-        services_.timers.start("tmrlineflash");
+        start(Timer::Timer4);
+        start(Timer::tmrlineflash);
     }
-    if (run.scattercount > 1) services_.timers.start("Timerscatters");
+    if (run.scattercount > 1) start(Timer::Timerscatters);
     if (run.scattercount > 2) freeSpinTrigger();
     for (int line = 1; line <= run.lines && line <= engine::kLines; ++line)
-        if (run.linematch[line] >= 2) services_.timers.start("tmrlineflash");
+        if (run.linematch[line] >= 2) start(Timer::tmrlineflash);
     if (run.freespinmode == -1) {
         freeSpinBookkeeping();
         recordGame();
@@ -123,7 +124,7 @@ void Quorvel::settleNormalSpin() {
     const engine::RunState& run = cabinet_.run();
     cabinet_.settleSpin();
     if (run.spinwin > 0) {
-        services_.timers.start("Timerwincounter");
+        start(Timer::Timerwincounter);
     } else {
         e_.LABWIN.setCaption(kNoWin);
         e_.lblwin.setCaption("");
@@ -132,7 +133,7 @@ void Quorvel::settleNormalSpin() {
         e_.doublebutton.setEnabled(true);
     window_.setKeyPreview(true);
     counters_.pace.tickcount = 0;
-    if (!services_.timers.enabled("tmrbell")) e_.btnoptions.setEnabled(true);
+    if (!enabled(Timer::tmrbell)) e_.btnoptions.setEnabled(true);
     recordGame();
     saveCurrentSlot();
 }

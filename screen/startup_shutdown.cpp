@@ -1,13 +1,12 @@
 #include "engine/money.h"
 #include "players/display_mode.h"
+#include "players/options_window.h"
 #include "players/settings_layout.h"
 #include "screen/quorvel.h"
 #include "screen/quorvel_layout.h"
 #include "screen/sound_cues.h"
 
 namespace quorvel::screen {
-
-inline constexpr std::string_view kCaptionPrefix = "Current Player       ";
 
 void Quorvel::Form_Load() {
     sounds_.load(services_.resources, cue::kRecordings);
@@ -18,7 +17,7 @@ void Quorvel::Form_Load() {
     // A feature total the last run won but never collected (it died mid-feature) is paid now.
     if (cabinet_.collectOwedAtStart()) players::savesettings(cabinet_.player(), services_.store);
     const engine::PlayerValues& player = cabinet_.player();
-    window_.setCaption(std::string(kCaptionPrefix).append(player.currentplayer));
+    window_.setCaption(players::kMainCaptionPrefix + player.currentplayer);
     showCredit();
     e_.lblgrand.setCaption(engine::dollarForm(player.grand));
     e_.lblmajor.setCaption(engine::dollarForm(player.major));
@@ -44,9 +43,9 @@ void Quorvel::shutDown() {
     cabinet_.settleForShutDown(services_.random);
     players::savesettings(cabinet_.player(), services_.store);
     players::restoreresolution(services_.display);
-    for (const char* timer :
-         {"tmrlineflash", "Timerscatters", "Timer4", "tmrautospin", "Timerwincounter"})
-        services_.timers.stop(timer);
+    for (Timer timer : {Timer::tmrlineflash, Timer::Timerscatters, Timer::Timer4,
+                        Timer::tmrautospin, Timer::Timerwincounter})
+        stop(timer);
     services_.events.pump();
 }
 

@@ -40,7 +40,7 @@ void Quorvel::tmrlineflash_Timer() {
     const engine::RunState& run = cabinet_.run();
     LineFlash& flash = counters_.lineFlash;
     if (!anyLinePaid(run)) {
-        services_.timers.stop("tmrlineflash");
+        stop(Timer::tmrlineflash);
         return;
     }
     ++flash.lineticks;

@@ -102,3 +102,31 @@ TEST_F(ShutDownInPlay, NothingIsPaidTwice) {
     p.runFor(10'000);
     EXPECT_EQ(storedBank(), 985);
 }
+
+// A player who closes the window while a losing card turns must not get the stake back;
+// one who closes on a winning card keeps the win.
+TEST_F(ShutDownInPlay, ACardBeingRevealedIsSettledByItsDraw) {
+    for (const auto& [suit, bank, total] : {std::tuple{2, 975, "10"}, std::tuple{1, 995, "20"}}) {
+        SCOPED_TRACE("suit " + std::to_string(suit));
+        platform::headless::HeadlessPlatform fresh;
+        screen::Quorvel game(fresh.services());
+        for (const char* key : {"bank", "amountinvested"})
+            fresh.store.write("quorvel", "player1", key, "1000");
+        game.Form_Load();
+        queueSpinDraws(fresh.random, kTenCentStops);
+        fresh.mouseDown(game.window(), "btnspin");
+        fresh.runFor(0);
+        fresh.mouseDown(game.window(), "doublebutton");
+        fresh.runFor(0);
+        fresh.clock.add("closing", 330, [&] { fresh.closeRequest(game.window()); });
+        fresh.clock.start("closing");
+        fresh.random.queueDraw(suit, 4);
+        fresh.click(game.window(), "betred");
+        fresh.runFor(0);
+        ASSERT_TRUE(game.ended()) << "closed while the card turned";
+        EXPECT_EQ(fresh.store.read("quorvel", "player1", "bank"), std::to_string(bank));
+        EXPECT_EQ(fresh.store.read("quorvel", "player1", "total"), total);
+        EXPECT_EQ(engine::unexplainedCredit(game.player()), 0);
+        EXPECT_EQ(game.player().history.games().front().gamble, suit == 2 ? "lost" : "taken");
+    }
+}

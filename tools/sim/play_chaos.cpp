@@ -12,6 +12,12 @@ constexpr EventKind kElementEvents[] = {EventKind::MouseDown, EventKind::MouseUp
                                         EventKind::MouseMove};
 constexpr int kRestartLimit = 1'000'000;
 
+bool isGambleControl(const std::string& name) {
+    for (const char* control : {"doublebutton", "betred", "betblack", "suitbet", "cancelbet"})
+        if (name == control) return true;
+    return false;
+}
+
 class Chaos {
 public:
     explicit Chaos(PlaySession& s) : s_(s), rng_(s.options().seed * 104729 + 17) {}
@@ -33,7 +39,9 @@ private:
     void step() {
         auto& p = s_.platform();
         const int dice = roll(100);
-        if (dice < 12) {
+        if (dice < 10 && gambleByPolicy()) {
+            // the policy's choice, when the gamble is there to play
+        } else if (dice < 12) {
             p.mouseDown(s_.game().window(), "btnspin");
             p.mouseUp(s_.game().window(), "btnspin");
         } else if (dice < 20) {
@@ -54,6 +62,27 @@ private:
         s_.runUntil([] { return false; }, roll(3) == 0 ? roll(3000) : roll(120));
     }
 
+    // The gamble is played as the policy says: offered wins are staked and bet on; "never"
+    // leaves the gamble alone, however the rest of the input falls.
+    bool gambleByPolicy() {
+        const GamblePolicy policy = s_.options().gamble;
+        if (policy == GamblePolicy::Never) return false;
+        if (!s_.shown("pandouble")) {
+            if (!s_.enabled("doublebutton") || !s_.shown("doublebutton")) return false;
+            s_.press("doublebutton");
+            return true;
+        }
+        if (policy == GamblePolicy::Take || roll(3) == 0)
+            s_.click("cancelbet");
+        else if (policy == GamblePolicy::Red)
+            s_.click("betred");
+        else if (policy == GamblePolicy::Black)
+            s_.click("betblack");
+        else
+            s_.click("suitbet", 1 + roll(4));
+        return true;
+    }
+
     platform::Window& randomWindow() {
         const auto& open = s_.platform().windows.openWindows();
         if (open.empty()) return s_.game().window();
@@ -66,6 +95,7 @@ private:
         if (elements.empty()) return;
         const auto& element =
             elements[static_cast<std::size_t>(roll(static_cast<int>(elements.size())))];
+        if (s_.options().gamble == GamblePolicy::Never && isGambleControl(element->name())) return;
         const EventKind kind = kElementEvents[roll(4)];
         auto& p = s_.platform();
         switch (kind) {

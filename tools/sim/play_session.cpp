@@ -24,11 +24,6 @@ void add(engine::Books& into, const engine::Books& more) {
 
 }  // namespace
 
-long long Ledger::imbalance() const {
-    return engine::unexplained(
-        {bankEnd - bankStart, invested, wager, totalwon, jackpotPaid, betMultiplePaid, gambleLost});
-}
-
 nlohmann::json Ledger::json() const {
     return nlohmann::json{
         {"games", games},
@@ -143,6 +138,8 @@ void PlaySession::checkRules() {
     if (player().bank < 0)
         throw BrokenRule{"the credit went below zero: " + std::to_string(player().bank)};
     if (game_->deepestSpin() > 1) throw BrokenRule{"a spin started inside another"};
+    if (const long long off = game_->cabinet().unexplained())
+        throw BrokenRule{"the live books are off by " + std::to_string(off) + " at " + where()};
 }
 
 // Each slot's books are its own: input may switch the player in the options window, so the
@@ -156,12 +153,15 @@ void PlaySession::checkBooks(const char* where) {
                              " games"};
     };
     check(player(), "the live profile");
-    for (int slot = 1; slot <= players::kSlots; ++slot) {
-        engine::PlayerValues stored;
-        stored.playerslot = std::to_string(slot);
-        players::loadsettings(stored, platform_->store, stored.playerslot);
-        check(stored, "slot " + stored.playerslot);
-    }
+    for (int slot = 1; slot <= players::kSlots; ++slot)
+        check(storedSlot(slot), "slot " + std::to_string(slot));
+}
+
+engine::PlayerValues PlaySession::storedSlot(int slot) {
+    engine::PlayerValues stored;
+    stored.playerslot = std::to_string(slot);
+    players::loadsettings(stored, platform_->store, stored.playerslot);
+    return stored;
 }
 
 std::string PlaySession::where() {
@@ -200,6 +200,16 @@ Ledger PlaySession::ledger(double wallSeconds) {
     l.restarts = restarts_;
     l.virtualSeconds = static_cast<double>(earlierMs_ + platform_->clock.now()) / 1000.0;
     l.wallSeconds = wallSeconds;
+    if (!options_.chaos) {
+        l.unexplained =
+            engine::unexplained({l.bankEnd - l.bankStart, l.invested, l.wager, l.totalwon,
+                                 l.jackpotPaid, l.betMultiplePaid, l.gambleLost});
+        return l;
+    }
+    l.unexplained = game_->cabinet().unexplained();
+    for (int slot = 1; slot <= players::kSlots; ++slot)
+        if (std::to_string(slot) != player.playerslot)
+            l.unexplained += engine::unexplainedCredit(storedSlot(slot));
     return l;
 }
 

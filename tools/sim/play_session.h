@@ -34,8 +34,10 @@ struct Ledger {
     long long freespinFeatures = 0, freespinsPlayed = 0, jackpotFeatures = 0, gambles = 0;
     long long restarts = 0;
     double virtualSeconds = 0, wallSeconds = 0;
-    // The books balance to the cent: what the credit gained is what came in and was won.
-    long long imbalance() const;
+    // How far the books are from balancing: the run's totals against the credit it gained,
+    // or, when input switched players, each slot's stored books against its own values.
+    long long unexplained = 0;
+    long long imbalance() const { return unexplained; }
     nlohmann::json json() const;
     std::string text() const;
 };
@@ -77,6 +79,7 @@ public:
     void restart();
     // Throws BrokenRule when the live books or any slot's stored books do not balance.
     void checkBooks(const char* where);
+    engine::PlayerValues storedSlot(int slot);
     void checkRules();
     // Where the run stands, for a message that says where a rule broke.
     std::string where();
