@@ -48,13 +48,52 @@ const MeterRule* meterRule(BoardPrize prize) {
     return nullptr;
 }
 
-Phase Cabinet::phase() const {
-    if (play_.gamble) return play_.gamble->reveal ? Phase::Reveal : Phase::Gamble;
-    if (play_.winUnsettled && run_.freespinmode == 0) return Phase::Spin;
-    if (play_.board) return Phase::Jackpot;
-    if (run_.freespinmode == -1) return Phase::FreeSpins;
-    if (play_.featureOwed) return Phase::TotalWaiting;
+namespace {
+
+// Free spins run from their trigger until the last is played; then the total waits.
+bool totalWaiting(const RunState& run, const PlayState& play) {
+    return play.featureOwed && run.freespinmode == 0 && run.freespintarget > 0 &&
+           run.freespinsplayed >= run.freespintarget;
+}
+
+}  // namespace
+
+Phase phaseOf(const RunState& run, const PlayState& play) {
+    if (play.gamble) return play.gamble->reveal ? Phase::Reveal : Phase::Gamble;
+    if (play.winUnsettled && run.freespinmode == 0 && !play.featureOwed) return Phase::Spin;
+    if (play.board) return Phase::Jackpot;
+    if (totalWaiting(run, play)) return Phase::TotalWaiting;
+    if (run.freespinmode == -1 || play.featureOwed) return Phase::FreeSpins;
     return Phase::Idle;
+}
+
+bool Cabinet::freeSpinTotalWaiting() const {
+    return totalWaiting(run_, play_);
+}
+
+Phase Cabinet::phase() const {
+    return phaseOf(run_, play_);
+}
+
+void Cabinet::resumePlay(const RunState& stored, const PlayState& play) {
+    RunState drawn = stored;
+    engine::resetDrawMarks(drawn);
+    bool landed = true;
+    for (int reel = 1; reel <= kReels; ++reel)
+        landed = landed && stored.stop[reel] >= 1;
+    if (landed) {
+        for (int reel = 1; reel <= kReels; ++reel)
+            landReel(drawn, reel, stored.stop[reel]);
+        fillLineSums(drawn);
+        evaluateWin(drawn);
+    }
+    // The evaluation redraws the marks; what the spin and the features had won stands.
+    drawn.spinwin = stored.spinwin;
+    drawn.featurewin = stored.featurewin;
+    drawn.atrisk = stored.atrisk;
+    if (play.board) drawn.jackpotcount = 0;
+    run_ = drawn;
+    play_ = play;
 }
 
 // A drawn win is counted as won before it reaches the credit, and a gamble's stake leaves
@@ -311,6 +350,7 @@ int Cabinet::guess(GambleBet bet, int suit, RandomSource& random) {
     if (run_.historycount > kGambleHistoryWrap) run_.historycount = kGambleHistoryRestart;
     random.reseedFromClock();
     const int card = drawOneTo(random, kSuits);
+    run_.historycards[historyPlace(run_.historycount)] = static_cast<std::int16_t>(card);
     play_.gamble->reveal = PlayState::Guess{bet, suit, card};
     return card;
 }
@@ -345,7 +385,7 @@ void Cabinet::closeGamble(GambleEnd end) {
 }
 
 // A card already drawn stands: closing the game while it turns cannot undo a loss.
-void Cabinet::settleForShutDown(RandomSource& random) {
+void Cabinet::settleForShutDown(RandomSource& random, std::int64_t now) {
     if (revealing()) settleGuess();
     if (gambleOpen()) takeGamble();
     if (play_.winUnsettled) {
@@ -357,6 +397,7 @@ void Cabinet::settleForShutDown(RandomSource& random) {
             ledger_.payWin(run_.spinwin);
         }
     }
+    recordGame(now);
     if (play_.featureOwed) {
         const std::int32_t carried = run_.carrywin;
         collectFeature();

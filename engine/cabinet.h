@@ -47,6 +47,9 @@ struct PlayState {
     std::optional<Gamble> gamble;
 };
 
+// Where a state of play stands.
+Phase phaseOf(const RunState& run, const PlayState& play);
+
 // What a draw's evaluation decided: a discarded draw is drawn again.
 struct DrawVerdict {
     bool stands = false;
@@ -74,6 +77,11 @@ struct MeterRule {
     std::int32_t floor;
     std::int32_t growth;
 };
+// The place of the gamble's history strip (1..5) that the card of draw `count` takes.
+constexpr int historyPlace(int count) {
+    return count < 1 ? 1 : (count - 1) % 5 + 1;
+}
+
 // The meter a board prize pays, or nullptr for a bet multiple.
 const MeterRule* meterRule(BoardPrize prize);
 
@@ -102,6 +110,10 @@ public:
     Phase phase() const;
     CabinetState state() const { return {player_, run_, play_}; }
     void restore(CabinetState state);
+    // Puts back a stored state of play; the window is drawn again from its stops and the
+    // stored amounts stand.
+    void resumePlay(const RunState& stored, const PlayState& play);
+    bool freeSpinTotalWaiting() const;
     std::int16_t totalBet() const;
     // The books' identity at any moment, the money in play included: zero when they balance.
     long long unexplained() const;
@@ -159,8 +171,9 @@ public:
     GuessOutcome settleGuess();
     std::int32_t takeGamble();
 
-    // Money still in play when the program ends goes to the credit first.
-    void settleForShutDown(RandomSource& random);
+    // Money still in play when the program ends goes to the credit first, and a spin it
+    // cut short is noted in the recall.
+    void settleForShutDown(RandomSource& random, std::int64_t now);
 
 private:
     void growMeters();

@@ -78,9 +78,11 @@ struct RunState {
     // The jackpot board: where the ball stops (0 until drawn) and what that pays.
     std::int16_t ballstop = 0;
     std::int32_t jackpotprize = 0;
-    // The gamble: the stake it opened with and how many cards it has drawn.
+    // The gamble: the stake it opened with, how many cards it has drawn and the suit each
+    // place of the history strip shows.
     std::int32_t gamblestake = 0;
     std::int16_t historycount = 0;
+    std::array<std::int16_t, 6> historycards{};  // places 1..5
 };
 
 }  // namespace quorvel::engine

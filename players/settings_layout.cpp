@@ -157,6 +157,14 @@ void loadsettings(PlayerValues& player, const platform::SettingsStore& store,
     readHistory(player, store, section);
 }
 
+std::string loadPlay(const platform::SettingsStore& store, const std::string& slot) {
+    return store.read(kPlayerApplication, slotSection(slot), kPlayKey);
+}
+
+void savePlay(const PlayerValues& player, const std::string& play, platform::SettingsStore& store) {
+    store.write(kPlayerApplication, slotSection(player.playerslot), kPlayKey, play);
+}
+
 void savesettings(const PlayerValues& player, platform::SettingsStore& store) {
     save(player, store, true);
 }

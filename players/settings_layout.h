@@ -28,6 +28,13 @@ void loadsettings(engine::PlayerValues& player, const platform::SettingsStore& s
 // Writes every key of the current slot from the player's values, in shut-down order.
 void savesettings(const engine::PlayerValues& player, platform::SettingsStore& store);
 
+// The state of play kept beside the slot's profile, so that a game killed in play goes on
+// where it stood; empty in stores from before it, which start idle.
+inline constexpr const char* kPlayKey = "playstate";
+std::string loadPlay(const platform::SettingsStore& store, const std::string& slot);
+void savePlay(const engine::PlayerValues& player, const std::string& play,
+              platform::SettingsStore& store);
+
 // The same without the name: closing the options window must not rewrite it.
 void saveSettingsExceptName(const engine::PlayerValues& player, platform::SettingsStore& store);
 

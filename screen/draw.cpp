@@ -64,6 +64,8 @@ void Quorvel::evaluatespin() {
         redrawPending_ = true;
         return;
     }
+    // The result is stored before the reels show it: a crash from here on lands them again.
+    saveCurrentSlot();
     dispatchResult();
 }
 

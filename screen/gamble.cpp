@@ -21,10 +21,17 @@ constexpr std::array<int, 5> kHistoryLefts{360, 960, 1560, 2160, 2760};
 }  // namespace
 
 void Quorvel::doublebutton_MouseDown() {
-    const engine::RunState& run = cabinet_.run();
     e_.doublebutton.hide();
     services_.events.pump();
     cue(cue::kButtonClick);
+    cabinet_.openGamble();
+    saveCurrentSlot();
+    showGamblePanel();
+    services_.events.pump();
+}
+
+// The panel with the stake at risk and every bet open; the credit shows the stake out.
+void Quorvel::showGamblePanel() {
     e_.piccardholder.setPicture("imagelistcards", presentation::kCardBack);
     for (int suit = 1; suit <= engine::kSuits; ++suit)
         e_.suitbet[suit]->setPicture("imagelistcards", presentation::smallSuitPicture(suit));
@@ -40,14 +47,12 @@ void Quorvel::doublebutton_MouseDown() {
     e_.pandouble.show();
     e_.gamblewin.hide();
     e_.gamblelose.hide();
-    cabinet_.openGamble();
-    showWin(run.atrisk);
+    showWin(cabinet_.run().atrisk);
     showStakeTexts();
     e_.lblblackred.show();
     e_.lblsuit.show();
     showCredit();
     window_.setKeyPreview(false);
-    services_.events.pump();
 }
 
 void Quorvel::showStakeTexts() {
@@ -81,13 +86,18 @@ void Quorvel::gambleDraw(engine::GambleBet bet, int suit) {
     e_.gamblewin.hide();
     e_.risklab.setCaption("At Risk  " + engine::creditForm(cabinet_.run().atrisk));
     const int drawn = cabinet_.guess(bet, suit, services_.random);
+    saveCurrentSlot();
     recordHistory(presentation::smallSuitPicture(drawn));
     revealCard(drawn);
     services_.events.pump();
     if (!cabinet_.revealing()) return;  // the program ended while the card turned
+    settleRevealedCard();
+}
+
+void Quorvel::settleRevealedCard() {
     const engine::GuessOutcome outcome = cabinet_.settleGuess();
     if (outcome.won)
-        gambleWon(bet, outcome.card);
+        gambleWon(outcome.bet, outcome.card);
     else
         gambleLost();
 }
@@ -133,6 +143,7 @@ void Quorvel::gambleWon(engine::GambleBet bet, int suit) {
                                   : cue::kGambleSuitWon[suit]);
     for (platform::Element* button : {&e_.betred, &e_.betblack, &e_.cancelbet})
         button->setEnabled(true);
+    saveCurrentSlot();
     showStakeTexts();
     slideResult(e_.gamblewin);
 }
@@ -178,6 +189,32 @@ void Quorvel::giveButtonsBack() {
     for (platform::Element* button :
          {&e_.autoplayon, &e_.coinsin, &e_.payline, &e_.btnspin, &e_.btnbet})
         button->setEnabled(true);
+}
+
+// The panel as it was: the same stake at risk, strip and bets; a card that was turning
+// when the game died is settled by its draw.
+void Quorvel::resumeGamble() {
+    showGamblePanel();
+    showHistoryStrip();
+    if (!cabinet_.revealing()) return;
+    const int card = cabinet_.play().gamble->reveal->card;
+    e_.piccardholder.setPicture("imagelistcards", card);
+    settleRevealedCard();
+}
+
+void Quorvel::showHistoryStrip() {
+    const engine::RunState& run = cabinet_.run();
+    const int count = run.historycount;
+    for (int place = 1; place <= 5; ++place) {
+        platform::Element& card = *e_.historypic[place];
+        if (place > count) continue;
+        card.setPicture("imagelistcards", presentation::smallSuitPicture(run.historycards[place]));
+        card.show();
+    }
+    if (count < 6) return;
+    const int k = count - 5;
+    for (int slot = 0; slot < 5; ++slot)
+        e_.historypic[(k + slot) % 5 + 1]->move(kHistoryLefts[slot], kHistoryTop);
 }
 
 }  // namespace quorvel::screen

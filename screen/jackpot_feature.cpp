@@ -40,6 +40,11 @@ constexpr int kMorphFrames = 10;
 
 void Quorvel::jackpotFeatureStart() {
     cabinet_.beginJackpot();
+    startBoard();
+}
+
+// The bell, the board sliding in and the ball's first place; its stop is drawn later.
+void Quorvel::startBoard() {
     services_.events.pump();
     for (Timer timer : {Timer::tmrautospin, Timer::tmrlineflash, Timer::Timer4})
         stop(timer);
@@ -112,6 +117,7 @@ void Quorvel::tmrdecidejackpot_Timer() {
         ball.ballpos = 0;
         ball.ballslowing = 1;
         cabinet_.drawBallStop(services_.random);
+        saveCurrentSlot();
     }
     engine::addChecked(ball.ballinterval, kBallStepMs);
     setInterval(Timer::tmrdecidejackpot, ball.ballinterval);
@@ -123,6 +129,7 @@ void Quorvel::decideJackpot() {
     e_.lbljackpotwon.hide();
     services_.sound.stop();
     cabinet_.decideJackpotPrize();
+    saveCurrentSlot();
     cue(cue::kJackpotDecided);
     start(Timer::tmrshowjackpot);
     stop(Timer::tmrdecidejackpot);
@@ -195,6 +202,30 @@ void Quorvel::payJackpot() {
     e_.panfreespin.show();
     if (counters_.pace.autoplaymode > 0) start(Timer::tmrautospin);
     services_.events.pump();
+}
+
+// A ball whose stop was drawn shows its prize and pays it once; one still running round
+// starts over, its start and stop drawn again.
+void Quorvel::resumeBoard() {
+    if (cabinet_.run().ballstop == 0) {
+        startBoard();
+        return;
+    }
+    e_.btnopenmenu.setEnabled(false);
+    e_.btnoptions.setEnabled(false);
+    e_.panfreespin.hide();
+    e_.jackpotframe.move(kBoardLeft, kIntroTicks * kBoardSlidePerTick - kBoardSlideOffset);
+    e_.jackpotframe.show();
+    BallRun& ball = counters_.ball;
+    ball.ballslowing = 1;
+    ball.ballpos = cabinet_.run().ballstop;
+    moveBall(ball.ballpos);
+    e_.jackpotball[0]->show();
+    if (cabinet_.play().board->prizeDecided) {
+        start(Timer::tmrshowjackpot);
+        return;
+    }
+    decideJackpot();
 }
 
 }  // namespace quorvel::screen

@@ -1,6 +1,7 @@
 #include "screen/quorvel.h"
 
 #include "engine/money.h"
+#include "engine/play_record.h"
 #include "players/settings_layout.h"
 #include "screen/quorvel_layout.h"
 
@@ -126,7 +127,13 @@ void Quorvel::hideOverlays() {
 // write a half-settled state over it.
 void Quorvel::saveCurrentSlot() {
     if (ended_) return;
+    writeProfile();
+}
+
+void Quorvel::writeProfile() {
     players::savesettings(cabinet_.player(), services_.store);
+    players::savePlay(cabinet_.player(), engine::playText(cabinet_.run(), cabinet_.play()),
+                      services_.store);
 }
 
 }  // namespace quorvel::screen

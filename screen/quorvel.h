@@ -126,6 +126,8 @@ private:
     // Spin cycle steps.
     void startSpin(bool fromSpinButton);
     bool creditRefused(bool fromSpinButton);
+    void showSpinStarting();
+    void showSpinEnded(bool fromSpinButton);
     void dispatchResult();
     void settleNormalSpin();
     void resetForDraw();
@@ -138,6 +140,7 @@ private:
 
     // The jackpot feature.
     void jackpotFeatureStart();
+    void startBoard();
     void moveBall(int position);
     void decideJackpot();
     void creditJackpotPrize();
@@ -146,6 +149,8 @@ private:
 
     // The gamble.
     void gambleDraw(engine::GambleBet bet, int suit);
+    void showGamblePanel();
+    void settleRevealedCard();
     void revealCard(int suit);
     void recordHistory(int picture);
     void gambleWon(engine::GambleBet bet, int suit);
@@ -156,6 +161,14 @@ private:
 
     void recordGame();
     bool recallAllowed() const;
+
+    // A game the last run left in play goes on where it stood.
+    void resumeInterruptedGame();
+    void resumeFreeSpinScreen();
+    void resumeTotalWaiting();
+    void resumeBoard();
+    void resumeGamble();
+    void showHistoryStrip();
 
     // The screen's timers, by their typed names.
     void start(Timer timer) { services_.timers.start(timerName(timer)); }
@@ -173,6 +186,7 @@ private:
     void hideOverlays();
     void drawPayline(int line);
     void saveCurrentSlot();
+    void writeProfile();
     void shutDown();
     template <typename Window>
     void openChild();

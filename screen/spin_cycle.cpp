@@ -42,6 +42,16 @@ void Quorvel::startSpin(bool fromSpinButton) {
         }
         if (run.freespinsplayed >= run.freespintarget && creditRefused(fromSpinButton)) return;
     }
+    cabinet_.clearSpinMarks();
+    showSpinStarting();
+    deepestSpin_ = std::max(deepestSpin_, ++spinDepth_);
+    drawreel1();
+    --spinDepth_;
+    showSpinEnded(fromSpinButton);
+}
+
+void Quorvel::showSpinStarting() {
+    const engine::RunState& run = cabinet_.run();
     for (platform::Element* button : {&e_.coinsin, &e_.btnspin, &e_.payline, &e_.btnoptions})
         button->setEnabled(false);
     for (Timer timer : {Timer::tmrlineflash, Timer::Timerscatters, Timer::Timer4})
@@ -54,10 +64,9 @@ void Quorvel::startSpin(bool fromSpinButton) {
         showCredit();
         stop(Timer::Timerwincounter);
     }
-    cabinet_.clearSpinMarks();
-    deepestSpin_ = std::max(deepestSpin_, ++spinDepth_);
-    drawreel1();
-    --spinDepth_;
+}
+
+void Quorvel::showSpinEnded(bool fromSpinButton) {
     counters_.pace.keycount = 0;
     if (fromSpinButton) e_.autoplayon.setEnabled(true);
     for (int line = 1; line <= engine::kLines; ++line)

@@ -1,4 +1,5 @@
 #include "engine/money.h"
+#include "engine/play_record.h"
 #include "players/display_mode.h"
 #include "players/options_window.h"
 #include "players/settings_layout.h"
@@ -14,8 +15,14 @@ void Quorvel::Form_Load() {
     stored.playerslot = std::to_string(1);
     players::loadsettings(stored, services_.store, stored.playerslot);
     cabinet_.restoreProfile(std::move(stored));
-    // A feature total the last run won but never collected (it died mid-feature) is paid now.
-    if (cabinet_.collectOwedAtStart()) players::savesettings(cabinet_.player(), services_.store);
+    engine::RunState interruptedRun = cabinet_.run();
+    engine::PlayState interrupted;
+    const bool inPlay =
+        engine::readPlay(players::loadPlay(services_.store, cabinet_.player().playerslot),
+                         interruptedRun, interrupted) &&
+        engine::phaseOf(interruptedRun, interrupted) != engine::Phase::Idle;
+    // A store from before the state of play was kept pays a feature total it left owed.
+    if (!inPlay && cabinet_.collectOwedAtStart()) writeProfile();
     const engine::PlayerValues& player = cabinet_.player();
     window_.setCaption(players::kMainCaptionPrefix + player.currentplayer);
     showCredit();
@@ -24,6 +31,7 @@ void Quorvel::Form_Load() {
     e_.lblminor.setCaption(engine::dollarForm(player.minor));
     window_.setMousePointer(platform::MousePointer::Arrow);
     cabinet_.startRun();
+    if (inPlay) cabinet_.resumePlay(interruptedRun, interrupted);
     const engine::RunState& run = cabinet_.run();
     e_.lblbet.setCaption(std::to_string(run.bet));
     e_.lbllines.setCaption(std::to_string(run.lines));
@@ -36,12 +44,13 @@ void Quorvel::Form_Load() {
     // The space bar spins from the first moment, as players expect of a cabinet.
     window_.setKeyPreview(true);
     services_.windows.open(window_);
+    resumeInterruptedGame();
 }
 
 void Quorvel::shutDown() {
     playAlways(cue::kExit);
-    cabinet_.settleForShutDown(services_.random);
-    players::savesettings(cabinet_.player(), services_.store);
+    cabinet_.settleForShutDown(services_.random, services_.events.secondsSinceEpoch());
+    writeProfile();
     players::restoreresolution(services_.display);
     for (Timer timer : {Timer::tmrlineflash, Timer::Timerscatters, Timer::Timer4,
                         Timer::tmrautospin, Timer::Timerwincounter})

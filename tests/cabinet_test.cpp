@@ -204,7 +204,7 @@ TEST_F(CabinetRules, ShutDownSettlesACardBeingRevealedByItsDraw) {
         c.openGamble();
         random.queueDraw(card, engine::kSuits);
         c.guess(GambleBet::Red, 0, random);
-        c.settleForShutDown(random);
+        c.settleForShutDown(random, 0);
         balanced("the shut-down");
         EXPECT_EQ(c.player().bank, bank - 10 + credited) << "card " << card;
         EXPECT_EQ(c.phase(), Phase::Idle);

@@ -4,6 +4,7 @@
 
 #include "engine/ledger.h"
 #include "engine/money.h"
+#include "engine/play_record.h"
 #include "players/settings_layout.h"
 #include "screen/quorvel_layout.h"
 
@@ -145,16 +146,19 @@ void PlaySession::checkRules() {
 // Each slot's books are its own: input may switch the player in the options window, so the
 // live profile is checked beside every slot the store keeps.
 void PlaySession::checkBooks(const char* where) {
-    auto check = [&](const engine::PlayerValues& values, const std::string& whose) {
-        if (const long long off = engine::unexplainedCredit(values))
-            throw BrokenRule{std::string("the books do not balance ") + where + " for " + whose +
-                             ": credit " + std::to_string(values.bank) + " off by " +
-                             std::to_string(off) + " at " + std::to_string(values.games) +
-                             " games"};
+    auto check = [&](const engine::PlayerValues& values, int slot) {
+        const std::string play = players::loadPlay(platform_->store, std::to_string(slot));
+        if (const long long off = engine::unexplainedStored(values, play))
+            throw BrokenRule{std::string("the books do not balance ") + where + " for slot " +
+                             std::to_string(slot) + ": credit " + std::to_string(values.bank) +
+                             " off by " + std::to_string(off) + " at " +
+                             std::to_string(values.games) + " games"};
     };
-    check(player(), "the live profile");
+    if (const long long off = game_->cabinet().unexplained())
+        throw BrokenRule{std::string("the live books are off by ") + std::to_string(off) + " " +
+                         where};
     for (int slot = 1; slot <= players::kSlots; ++slot)
-        check(storedSlot(slot), "slot " + std::to_string(slot));
+        check(storedSlot(slot), slot);
 }
 
 engine::PlayerValues PlaySession::storedSlot(int slot) {
@@ -209,7 +213,8 @@ Ledger PlaySession::ledger(double wallSeconds) {
     l.unexplained = game_->cabinet().unexplained();
     for (int slot = 1; slot <= players::kSlots; ++slot)
         if (std::to_string(slot) != player.playerslot)
-            l.unexplained += engine::unexplainedCredit(storedSlot(slot));
+            l.unexplained += engine::unexplainedStored(
+                storedSlot(slot), players::loadPlay(platform_->store, std::to_string(slot)));
     return l;
 }
 

@@ -13,7 +13,7 @@
 #include <random>
 #include <thread>
 
-#include "engine/ledger.h"
+#include "engine/play_record.h"
 #include "platform/qt/qt_settings_store.h"
 #include "players/settings_layout.h"
 #include "tools/soak/soak_child.h"
@@ -33,7 +33,8 @@ Books readBooks() {
     books.games = player.games;
     // A feature total still owed is credit the next start will pay.
     books.held = static_cast<long long>(player.bank) + player.featureowed;
-    books.unexplained = quorvel::engine::unexplainedCredit(player);
+    books.unexplained =
+        quorvel::engine::unexplainedStored(player, quorvel::players::loadPlay(store, "1"));
     return books;
 }
 
