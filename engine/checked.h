@@ -18,8 +18,13 @@ bool assignChecked(T& target, long long value) {
 
 template <std::integral T>
 bool addChecked(T& target, long long amount) {
-    return assignChecked(target, static_cast<long long>(target) + amount);
+    long long sum = 0;
+    if (__builtin_add_overflow(static_cast<long long>(target), amount, &sum)) return false;
+    return assignChecked(target, sum);
 }
+
+// The largest total the books keep in 64 bits: sums of a few of them never overflow.
+inline constexpr long long kMaxBookTotal = 1LL << 53;
 
 // A product computed in 16-bit arithmetic; nothing when it overflows.
 inline bool mul16(long long a, long long b, std::int16_t& out) {

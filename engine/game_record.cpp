@@ -2,6 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "engine/money.h"
+
 namespace quorvel::engine {
 namespace {
 
@@ -41,7 +43,7 @@ bool plausible(const GameRecord& r) {
         if (stop < 1 || stop > 22) return false;
     for (int line : r.paidLines)
         if (line < 1 || line > 25) return false;
-    return (r.reel3 == 1 || r.reel3 == 2) && r.lines >= 1 && r.lines <= 25 && r.bet >= 1 &&
+    return (r.reel3 == 1 || r.reel3 == 2) && isOfferedLineCount(r.lines) && isOfferedBet(r.bet) &&
            r.paidLines.size() <= 25;
 }
 

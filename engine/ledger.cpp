@@ -52,7 +52,7 @@ void Ledger::stakeGamble(std::int32_t atRisk) {
 void Ledger::settleGamble(GambleEnd end, std::int32_t atRisk, std::int32_t stake) {
     if (end == GambleEnd::Lost) {
         books_.gambleLost += stake;
-        player_.gamblelost += stake;
+        addChecked(player_.gamblelost, stake);
         return;
     }
     addChecked(player_.bank, atRisk);
@@ -72,7 +72,7 @@ void Ledger::payMeter(std::int32_t prize) {
 void Ledger::payMultiple(std::int32_t prize) {
     addChecked(player_.bank, prize);
     books_.betMultiplePrizes += prize;
-    player_.betmultiples += prize;
+    addChecked(player_.betmultiples, prize);
 }
 
 void Ledger::countFreeSpinFeature() {

@@ -1,5 +1,6 @@
 #include "info/recall_window.h"
 
+#include <algorithm>
 #include <ctime>
 
 #include "engine/money.h"
@@ -11,13 +12,20 @@
 namespace quorvel::info {
 namespace {
 
+// Records are read only with an offered bet and line count, so the product is small; the
+// wide product keeps even a bad record from overflowing.
+std::int32_t stakeOf(const engine::GameRecord& game) {
+    const long long stake = static_cast<long long>(game.bet) * game.lines;
+    return static_cast<std::int32_t>(std::clamp<long long>(stake, 0, 1'000'000'000));
+}
+
 using platform::EventKind;
 
 constexpr int kMysteryPosition = engine::kMysteryPosition;
 
 std::string listEntry(const engine::GameRecord& game) {
-    return clockTime(game.playedAt) + "   stake " + engine::creditForm(game.bet * game.lines) +
-           "   win " + engine::creditForm(game.win);
+    return clockTime(game.playedAt) + "   stake " + engine::creditForm(stakeOf(game)) + "   win " +
+           engine::creditForm(game.win);
 }
 
 std::string featureText(const engine::GameRecord& game) {
@@ -116,7 +124,7 @@ void RecallWindow::showFigures(const engine::GameRecord& game) {
     w.at("lblplayed").setCaption("Played at " + clockTime(game.playedAt));
     w.at("lblstake")
         .setCaption(std::to_string(game.lines) + " lines at " + engine::creditForm(game.bet) +
-                    " = " + engine::creditForm(game.bet * game.lines) + " credits");
+                    " = " + engine::creditForm(stakeOf(game)) + " credits");
     std::string paid = game.paidLines.empty() ? "no line" : "lines";
     for (int line : game.paidLines)
         paid.append(" ").append(std::to_string(line));

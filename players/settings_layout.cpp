@@ -3,6 +3,8 @@
 #include <array>
 #include <charconv>
 #include <cstdint>
+#include <limits>
+#include <tuple>
 #include <variant>
 #include <vector>
 
@@ -95,13 +97,16 @@ void readHistory(PlayerValues& player, const platform::SettingsStore& store,
 }
 
 // The two money totals that close the books; written as any number is, read by the same rule.
+// A total is never negative; a feature total is a 32-bit amount like every win.
 void readBooks(PlayerValues& player, const platform::SettingsStore& store,
                const std::string& section) {
-    for (auto [key, total] : {std::pair{"betmultiples", &player.betmultiples},
-                              std::pair{"gamblelost", &player.gamblelost},
-                              std::pair{"featureowed", &player.featureowed}})
+    constexpr long long kMaxFeature = std::numeric_limits<std::int32_t>::max();
+    for (auto [key, total, most] :
+         {std::tuple{"betmultiples", &player.betmultiples, engine::kMaxBookTotal},
+          std::tuple{"gamblelost", &player.gamblelost, engine::kMaxBookTotal},
+          std::tuple{"featureowed", &player.featureowed, kMaxFeature}})
         if (auto value = parseStoredInteger(store.read(kPlayerApplication, section, key)))
-            *total = *value;
+            if (*value >= 0 && *value <= most) *total = *value;
 }
 
 void writeBooks(const PlayerValues& player, platform::SettingsStore& store,

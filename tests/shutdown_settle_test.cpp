@@ -130,3 +130,17 @@ TEST_F(ShutDownInPlay, ACardBeingRevealedIsSettledByItsDraw) {
         EXPECT_EQ(game.player().history.games().front().gamble, suit == 2 ? "lost" : "taken");
     }
 }
+
+TEST_F(ShutDownInPlay, ASpinEndedByTheCloseBoxIsInTheRecall) {
+    startWithCredit(1000);
+    queueSpin(kTenCentStops);
+    p.clock.add("closing", 50, [&] { p.closeRequest(w); });
+    p.clock.start("closing");
+    spinButton();
+    ASSERT_TRUE(q.ended());
+    EXPECT_EQ(storedBank(), 985) << "charged and paid";
+    const auto game = engine::recordFromText(stored("recall1"));
+    ASSERT_TRUE(game.has_value()) << "the spin is in the recall";
+    EXPECT_EQ(game->win, 10);
+    EXPECT_EQ(game->bankAfter, 985);
+}

@@ -112,9 +112,10 @@ TEST_F(StartUp, ShutDownWritesEveryKeyOfTheCurrentSlot) {
     startWithCredit(1000, false);
     queueSpin(testing_support::kTenCentStops);
     spinButton();
+    const std::string slot = "3", name = "Mary Read";
     arrange([&](auto&, auto& v) {
-        v.playerslot = "3";
-        v.currentplayer = "Mary Read";
+        v.playerslot = slot;
+        v.currentplayer = name;
     });
     p.sound.clear();
     p.closeRequest(w);
@@ -166,4 +167,22 @@ TEST_F(StartUp, TheExitEntrySavesTwiceWithTheSameValues) {
     p.runFor(1000);
     EXPECT_EQ(p.store.writes() - writesBefore, 2 * (19 + 3 + 10 + 1))
         << "19 keys, 3 totals, 10 games, the state of play";
+}
+
+// Hand-edited totals past their range are refused, never added (a signed overflow before).
+TEST_F(StartUp, StoredTotalsOutOfRangeAreRefused) {
+    engine::GameRecord huge;
+    huge.stops = {1, 1, 1, 1, 1};
+    huge.lines = 25;
+    huge.bet = 100'000'000;
+    store("recall1", engine::recordText(huge));
+    store("featureowed", "9223372036854775807");
+    store("gamblelost", "9223372036854775807");
+    store("betmultiples", "-5");
+    startWithCredit(100);
+    EXPECT_EQ(player.bank, 100);
+    EXPECT_EQ(player.featureowed, 0);
+    EXPECT_EQ(player.gamblelost, 0);
+    EXPECT_EQ(player.betmultiples, 0);
+    EXPECT_TRUE(player.history.games().empty()) << "a stake no cabinet offers is no game";
 }
