@@ -159,7 +159,9 @@ TEST(SimScript, AMalformedLineStopsWithItsNumberAndReason) {
              {"random 1.0", "line 1: random value '1.0' is not in [0, 1)"},
              {"start\\nclick nothing", "line 2: no element 'nothing'"},
              {"start\\nvalue bankk", "line 2: no game value 'bankk'"},
-             {"run -5", "line 1: run takes a time of 0 ms or more"},
+             {"run -5", "line 1: run takes a time of 0 ms to 86400000 ms"},
+             {"run 9223372036854775807", "line 1: run takes a time of 0 ms to 86400000 ms"},
+             {"start\\nstart", "line 2: start: the game is already running"},
              {"start\\nclick options.btnokplayer", "line 2: no open window 'options'"},
          }) {
         Result r = runSim("script", script);
@@ -184,4 +186,15 @@ TEST(SimScript, QueriesAnswerOneJsonObjectPerLine) {
     EXPECT_EQ(answers[2]["ms"], 338) << "the reel animation at speed 1";
     EXPECT_EQ(answers[3]["picture"], "linepics(1)");
     EXPECT_EQ(answers[4]["value"], nullptr);
+}
+
+TEST(SimScript, OddInputIsTakenAndOddTextStillPrinted) {
+    Result r = runSim("script",
+                      "random 5e-324\nstore quorvel player1 currentplayer a\\377b\n"
+                      "start\nvalue currentplayer");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(json::parse(r.out)["value"],
+              "a\xEF\xBF\xBD"
+              "b")
+        << "replaced, not a crash";
 }

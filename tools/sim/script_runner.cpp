@@ -1,5 +1,6 @@
 #include "tools/sim/script_runner.h"
 
+#include <cstdlib>
 #include <istream>
 #include <ostream>
 #include <sstream>
@@ -40,20 +41,20 @@ std::string restAfter(const std::string& line, int count) {
     return at == std::string::npos ? "" : line.substr(at);
 }
 
+// A day of virtual time: longer runs are refused, not left to overflow the clock.
+constexpr long long kLongestRunMs = 24LL * 60 * 60 * 1000;
+
 long long wholeNumber(const std::string& text, const char* what) {
     if (auto value = players::parseStoredInteger(text)) return *value;
     throw Failure{std::string(what) + " '" + text + "' is not a whole number"};
 }
 
+// strtod, not stod: a value too small for a normal double (5e-324) is still a value.
 double unitValue(const std::string& text) {
-    std::size_t used = 0;
-    double value = -1;
-    try {
-        value = std::stod(text, &used);
-    } catch (const std::exception&) {
-        used = 0;
-    }
-    if (used != text.size() || !(value >= 0 && value < 1))
+    char* end = nullptr;
+    const double value = text.empty() ? -1 : std::strtod(text.c_str(), &end);
+    const bool whole = end == text.c_str() + text.size();
+    if (!whole || !(value >= 0 && value < 1))
         throw Failure{"random value '" + text + "' is not in [0, 1)"};
     return value;
 }
@@ -112,7 +113,11 @@ void ScriptRunner::command(const Words& words, const std::string& line) {
         p.store.write(words[1], words[2], words[3], restAfter(line, 4));
     } else if (verb == "start") {
         expectWords(words, 1);
+        if (running()) throw Failure{"start: the game is already running"};
         start();
+    } else if (verb == "crash") {
+        expectWords(words, 1);
+        crash();
     } else if (verb == "quit") {
         expectWords(words, 1);
         game_->window().dispatchWindow(EventKind::Close);
@@ -133,7 +138,8 @@ void ScriptRunner::command(const Words& words, const std::string& line) {
     } else if (verb == "run") {
         expectWords(words, 2);
         const long long ms = wholeNumber(words[1], "run");
-        if (ms < 0) throw Failure{"run takes a time of 0 ms or more"};
+        if (ms < 0 || ms > kLongestRunMs)
+            throw Failure{"run takes a time of 0 ms to " + std::to_string(kLongestRunMs) + " ms"};
         p.runFor(ms);
     } else if (verb == "text") {
         if (words.size() < 3) throw Failure{"text takes WINDOW.NAME TEXT"};
@@ -150,7 +156,23 @@ void ScriptRunner::command(const Words& words, const std::string& line) {
     }
 }
 
+bool ScriptRunner::running() const {
+    return started_ && !game_->ended();
+}
+
+// As SIGKILL would: no shut-down, the store as it stands, no draws queued for what comes next.
+void ScriptRunner::crash() {
+    platform::headless::MemoryStore kept = platform_->store;
+    game_.reset();
+    platform_ = std::make_unique<platform::headless::HeadlessPlatform>(seed_ + ++restarts_);
+    platform_->store = std::move(kept);
+    game_ = std::make_unique<screen::Quorvel>(platform_->services());
+    soundsSeen_ = boxesSeen_ = 0;
+    started_ = false;
+}
+
 void ScriptRunner::start() {
+    started_ = true;
     if (game_->ended()) {
         // A fresh start-up, as a new process would find the store.
         auto next = std::make_unique<platform::headless::HeadlessPlatform>(seed_ + ++restarts_);
@@ -365,8 +387,9 @@ json ScriptRunner::recallJson() {
     return json{{"games", games}};
 }
 
+// Text from the game that is not valid UTF-8 is printed with replacement characters.
 void ScriptRunner::print(const json& value) {
-    out_ << value.dump() << '\n';
+    out_ << value.dump(-1, ' ', false, json::error_handler_t::replace) << '\n';
 }
 
 }  // namespace quorvel::sim

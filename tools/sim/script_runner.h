@@ -35,6 +35,8 @@ private:
     void query(const Words& words);
     void queueStops(const Words& words);
     void start();
+    void crash();
+    bool running() const;
     platform::Window& windowNamed(const std::string& name);
     platform::Window& keyboardWindow();
     void typeText(platform::Element& box, const std::string& text);
@@ -52,6 +54,7 @@ private:
     std::size_t soundsSeen_ = 0;
     std::size_t boxesSeen_ = 0;
     int restarts_ = 0;
+    bool started_ = false;
 };
 
 }  // namespace quorvel::sim
