@@ -41,9 +41,12 @@ int main(int argc, char** argv) {
     application.setDesktopFileName("org.quorvel.Quorvel");
     quorvel::platform::qt::QtPlatform platform(
         quorvel::platform::qt::findAssetFolder(QUORVEL_ASSET_DIR));
+    if (!platform.claimSettingsFolder()) return 0;
     labelReelStrips(platform.placeholders);
     platform.windows.setIcon(programIcon(platform.pictures));
     quorvel::screen::Quorvel quorvel(platform.services());
     quorvel.Form_Load();
-    return application.exec();
+    const int code = application.exec();
+    platform.showHeldReports();
+    return code;
 }

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <chrono>
 #include <thread>
+#include <utility>
 
 namespace quorvel::platform::qt {
 
@@ -39,13 +40,44 @@ QtPlatform::QtPlatform(std::string assetDirectory, std::string organisation)
       store(std::move(organisation)) {
     loadAssetFonts(resources.folder());
     store.setReporter([this](const std::string& sentence) {
-        messages.show("Slots_Quorvel", sentence, MessageIcon::Critical);
+        if (windows.mainClosing())
+            heldReports_.push_back(sentence);
+        else
+            messages.show("Slots_Quorvel", sentence, MessageIcon::Critical);
     });
 }
 
 Services QtPlatform::services() {
     return Services{timers,   events,  sound, resources, store,
                     messages, display, links, random,    windows};
+}
+
+}  // namespace quorvel::platform::qt
+
+namespace quorvel::platform::qt {
+
+void QtPlatform::showHeldReports() {
+    for (const std::string& sentence : std::exchange(heldReports_, {}))
+        messages.show("Slots_Quorvel", sentence, MessageIcon::Critical);
+}
+
+bool QtPlatform::claimSettingsFolder() {
+    switch (folderLock.claim()) {
+        case FolderLock::Claim::Held:
+            folderLock.setOnKnock([this] { windows.bringMainForward(); });
+            return true;
+        case FolderLock::Claim::Unavailable:
+            return true;  // a folder that cannot be written is told when the store saves
+        case FolderLock::Claim::HeldByAnother:
+            break;
+    }
+    const bool answered = folderLock.knock();
+    messages.show("Slots_Quorvel",
+                  "Quorvel is already running with the settings in " + store.folder() + ".\r" +
+                      (answered ? "Its window has been brought to the front; this copy closes."
+                                : "This copy closes; carry on in the one already open."),
+                  MessageIcon::Information);
+    return false;
 }
 
 }  // namespace quorvel::platform::qt

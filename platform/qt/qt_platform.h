@@ -1,9 +1,11 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/event_loop.h"
 #include "platform/qt/asset_pictures.h"
+#include "platform/qt/folder_lock.h"
 #include "platform/qt/pictures.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_settings_store.h"
@@ -32,6 +34,12 @@ class QtPlatform {
 public:
     explicit QtPlatform(std::string assetDirectory, std::string organisation = "Quorvel");
     Services services();
+    // Makes this copy the one game on its settings folder; must come before the first read of
+    // the store. A copy started while another plays there asks that one to come forward,
+    // tells the player and returns false: it must then end without touching the settings.
+    bool claimSettingsFolder();
+    // Shows what went wrong while the main screen closed, once it is gone.
+    void showHeldReports();
 
     PlaceholderPictures placeholders;
     AssetPictures pictures;
@@ -41,10 +49,14 @@ public:
     SdlSoundChannel sound;
     QtResources resources;
     QtSettingsStore store;
+    FolderLock folderLock{store.folder()};
     QtMessageBoxes messages{windows};
     QtDisplay display{windows};
     QtLinks links;
     SystemRandom random;
+
+private:
+    std::vector<std::string> heldReports_;
 };
 
 }  // namespace quorvel::platform::qt

@@ -303,6 +303,7 @@ void SceneView::closeForGame() {
 }
 
 void SceneView::closeEvent(QCloseEvent* event) {
+    closing_ = true;
     if (!closedForGame_) window_.dispatchWindow(EventKind::Close);
     event->accept();
 }

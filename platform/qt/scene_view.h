@@ -40,6 +40,8 @@ public:
     // Closed because the game closed the window: the game is not asked again, and closing the
     // last window ends the program as the close box would.
     void closeForGame();
+    // The close box was pressed: the window is on its way out.
+    bool closing() const { return closing_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -84,6 +86,7 @@ private:
     Element* pressed_ = nullptr;
     bool pressTaken_ = false;
     bool closedForGame_ = false;
+    bool closing_ = false;
 };
 
 }  // namespace quorvel::platform::qt

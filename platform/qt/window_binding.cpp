@@ -88,7 +88,10 @@ void QtWindowHost::placeOverMain(SceneView& view) {
 
 void QtWindowHost::close(Window& window) {
     window.setVisible(false);
-    if (main_ == &window) main_ = nullptr;
+    if (main_ == &window) {
+        main_ = nullptr;
+        mainClosed_ = true;
+    }
     bindings_.erase(&window);
 }
 
@@ -106,6 +109,19 @@ void QtWindowHost::bringToFront(Window& window) {
             view->activateWindow();
         }
     }
+}
+
+void QtWindowHost::bringMainForward() {
+    WindowBinding* main = main_ ? binding(*main_) : nullptr;
+    if (!main) return;
+    SceneView* view = main->view();
+    if (view->isMinimized()) view->setWindowState(view->windowState() & ~Qt::WindowMinimized);
+    bringToFront(main->window());
+}
+
+bool QtWindowHost::mainClosing() const {
+    const SceneView* main = mainView();
+    return mainClosed_ || (main && main->closing());
 }
 
 void QtWindowHost::paintNow() {

@@ -44,10 +44,14 @@ public:
     void paintNow();
     // A modal box took the mouse: no window may wait for a release any more.
     void releaseCaptures();
+    // Another copy of the game asked for this one: the main screen comes out of hiding.
+    void bringMainForward();
     // Shows the main screen over the whole screen, or back as it was.
     void setFullScreen(bool on);
     WindowBinding* binding(const Window& window) const;
     SceneView* mainView() const;
+    // The main screen is closing or gone: a modal box now would stand in the way of the close.
+    bool mainClosing() const;
     void setIcon(const QIcon& icon) { icon_ = icon; }
 
 private:
@@ -56,6 +60,7 @@ private:
     PictureSource& pictures_;
     std::map<const Window*, std::unique_ptr<WindowBinding>> bindings_;
     const Window* main_ = nullptr;
+    bool mainClosed_ = false;
     QIcon icon_;
 };
 
