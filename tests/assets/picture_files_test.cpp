@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -160,7 +162,9 @@ TEST(Pictures, CardRevealUncoversMoreOfTheFaceEachFrame) {
 }
 
 TEST(ContactSheet, LaysOutEveryPictureOnOnePage) {
-    const auto sheet = std::filesystem::temp_directory_path() / "quorvel-contact-sheet.png";
+    // Named by process: two checkouts' suites may run on one machine at once.
+    const auto sheet = std::filesystem::temp_directory_path() /
+                       ("quorvel-contact-sheet-" + std::to_string(getpid()) + ".png");
     std::filesystem::remove(sheet);
     const std::string command = std::string("QT_QPA_PLATFORM=offscreen ") + QUORVEL_ARTGEN +
                                 " --contact-sheet " + sheet.string();

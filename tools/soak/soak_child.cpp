@@ -1,39 +1,108 @@
 #include "tools/soak/soak_child.h"
 
+#include <signal.h>
+
 #include <QCoreApplication>
+#include <array>
+#include <chrono>
 #include <cstdio>
 #include <random>
+#include <thread>
 
+#include "engine/play_record.h"
 #include "platform/headless/headless_platform.h"
+#include "platform/headless/spin_draws.h"
 #include "platform/qt/qt_settings_store.h"
+#include "players/settings_layout.h"
 #include "screen/quorvel.h"
 
 namespace quorvel::soak {
 namespace {
 
 using platform::EventKind;
+using Stops = std::array<int, 5>;
+
+constexpr Stops kLosing{1, 4, 3, 1, 1};
+constexpr Stops kTenCents{1, 3, 19, 1, 1};
+constexpr Stops kThreeChests{1, 4, 15, 5, 7};
+constexpr Stops kJackpot{8, 16, 6, 1, 1};
+constexpr Stops kThousand{1, 1, 12, 8, 1};
+
+// The disk store, remembering the state of play last handed to it.
+class NotingStore : public platform::SettingsStore {
+public:
+    explicit NotingStore(platform::qt::QtSettingsStore& disk) : disk_(disk) {}
+    std::string read(const std::string& application, const std::string& section,
+                     const std::string& key) const override {
+        return disk_.read(application, section, key);
+    }
+    void write(const std::string& application, const std::string& section, const std::string& key,
+               const std::string& value) override {
+        if (key == players::kPlayKey) lastPlay = value;
+        disk_.write(application, section, key, value);
+    }
+    std::string lastPlay;
+
+private:
+    platform::qt::QtSettingsStore& disk_;
+};
+
+class Player;
+
+// The game's pumps and sleeps also let the disk store commit, as they do in the real game;
+// in the phase a kill is aimed at, sleeps take their real time so the kill can land there.
+class PacedLoop : public platform::EventLoop {
+public:
+    PacedLoop(platform::EventLoop& inner, Player& player) : inner_(inner), player_(player) {}
+    void pump() override;
+    void sleep(int ms) override;
+    std::int64_t secondsSinceEpoch() const override { return inner_.secondsSinceEpoch(); }
+
+private:
+    platform::EventLoop& inner_;
+    Player& player_;
+};
 
 class Player {
 public:
-    Player(std::uint64_t seed, const std::string& phaseFile)
-        : platform_(seed), rng_(seed), phaseFile_(phaseFile) {
+    Player(std::uint64_t seed, const std::string& phaseFile, std::string target)
+        : platform_(seed), rng_(seed), phaseFile_(phaseFile), target_(std::move(target)) {
+        if (target_.starts_with("step")) {
+            killAtStep_ = std::stoi(target_.substr(4));
+            disk_.setCommitObserver([this](std::string_view) {
+                if (--killAtStep_ == 0) raise(SIGKILL);
+            });
+        }
         platform::Services s = platform_.services();
-        platform::Services withDisk{s.timers,   s.events,  s.sound, s.resources, store_,
-                                    s.messages, s.display, s.links, s.random,    s.windows};
-        game_ = std::make_unique<screen::Quorvel>(withDisk);
+        platform::Services paced{s.timers,   loop_,     s.sound, s.resources, store_,
+                                 s.messages, s.display, s.links, s.random,    s.windows};
+        // The count-up runs step by step, so a kill can land inside it.
+        if (store_.read("quorvel", "player1", "winroll").empty())
+            store_.write("quorvel", "player1", "winroll", "1");
+        game_ = std::make_unique<screen::Quorvel>(paced);
         game_->Form_Load();
     }
 
     [[noreturn]] void run() {
         while (true) {
             act();
-            note();
             platform_.runFor(roll(3) == 0 ? roll(2500) : roll(200));
-            note();
-            // The store saves on the event loop's next turn, as it does in the game.
             QCoreApplication::processEvents();
+            note();
         }
     }
+
+    // The phase the disk holds, once what was written has been committed.
+    void note() {
+        const std::string stored = storedPhase();
+        if (stored == last_) return;
+        last_ = stored;
+        if (FILE* f = std::fopen(phaseFile_.c_str(), "w")) {
+            std::fputs(stored.c_str(), f);
+            std::fclose(f);
+        }
+    }
+    bool inTarget() const { return last_ == target_; }
 
 private:
     int roll(int n) { return static_cast<int>(rng_() % static_cast<std::uint64_t>(n)); }
@@ -46,64 +115,94 @@ private:
         w().dispatch(e, EventKind::Click);
     }
 
+    std::string storedPhase() {
+        if (game_->childWindow() && game_->childWindow()->isOpen()) return "options";
+        if (platform_.clock.enabled("Timerwincounter") && game_->run().freespinmode == 0 &&
+            game_->cabinet().phase() == engine::Phase::Idle)
+            return "countup";
+        engine::RunState run;
+        engine::PlayState play;
+        if (!engine::readPlay(store_.lastPlay, run, play)) return "idle";
+        const engine::Phase phase = engine::phaseOf(run, play);
+        if (phase == engine::Phase::Jackpot && run.ballstop > 0) return "jackpot_stop_drawn";
+        return std::string(engine::phaseName(phase));
+    }
+
+    // The next spin's draws, steered towards the phase the kill is aimed at.
+    void queueFor(const std::string& aim) {
+        auto& random = platform_.random;
+        if (aim == "free_spins" || aim == "total_waiting") {
+            platform::headless::queueSpinDraws(random, kThreeChests);
+        } else if (aim == "jackpot" || aim == "jackpot_stop_drawn") {
+            platform::headless::queueSpinDraws(random, kJackpot, 1);
+        } else if (aim == "gamble" || aim == "reveal" || aim == "countup") {
+            platform::headless::queueSpinDraws(random, aim == "countup" ? kThousand : kTenCents);
+        } else if (aim == "spin") {
+            platform::headless::queueSpinDraws(random, roll(2) ? kLosing : kTenCents);
+        }
+    }
+
     void act() {
         if (platform::ChildWindow* child = game_->childWindow(); child && child->isOpen()) {
             if (roll(4) == 0) child->close();
             return;
         }
-        if (usable("takewin")) return press("takewin");
+        const bool waitHere = target_ == "total_waiting" || target_ == "gamble";
+        if (usable("takewin") && !(waitHere && inTarget())) return press("takewin");
         if (w().at("pandouble").shown()) return gamble();
         if (!game_->cabinet().creditCovers() && usable("coinsin")) return press("coinsin");
+        if (game_->cabinet().phase() != engine::Phase::Idle) return;
         const int dice = roll(100);
-        if (dice < 10 && usable("autoplayon")) return press("autoplayon");
-        if (dice < 40 && usable("doublebutton")) return press("doublebutton");
-        if (dice < 43 && usable("btnoptions")) return press("btnoptions");
-        if (usable("btnspin")) press("btnspin");
-    }
-
-    void gamble() {
-        if (roll(3) == 0) return press("cancelbet");
-        press(roll(2) ? "betred" : "betblack");
-    }
-
-    // The moment the game is in, for the parent's tally of where the kills landed.
-    void note() {
-        const engine::RunState& run = game_->run();
-        auto& clock = platform_.clock;
-        const char* phase = "idle";
-        if (game_->childWindow() && game_->childWindow()->isOpen())
-            phase = "options";
-        else if (w().at("pandouble").shown())
-            phase = "gamble";
-        else if (clock.enabled("tmrbell") || clock.enabled("tmrdecidejackpot") ||
-                 clock.enabled("tmrshowjackpot"))
-            phase = "jackpot";
-        else if (run.freespinmode == -1 || run.freespintarget > 0)
-            phase = "freespins";
-        else if (clock.enabled("Timerwincounter"))
-            phase = "countup";
-        else if (game_->counters().pace.autoplaymode != 0)
-            phase = "autoplay";
-        if (phase == last_) return;
-        last_ = phase;
-        if (FILE* f = std::fopen(phaseFile_.c_str(), "w")) {
-            std::fputs(phase, f);
-            std::fclose(f);
+        if (target_ == "gamble" || target_ == "reveal") {
+            if (usable("doublebutton")) return press("doublebutton");
+        } else if (dice < 10 && usable("autoplayon")) {
+            return press("autoplayon");
+        } else if (dice < 40 && usable("doublebutton")) {
+            return press("doublebutton");
+        } else if (dice < 43 && usable("btnoptions")) {
+            return press("btnoptions");
+        }
+        if (usable("btnspin")) {
+            if (roll(2) == 0) queueFor(target_);
+            press("btnspin");
         }
     }
 
+    void gamble() {
+        if (target_ == "gamble" && inTarget()) return;
+        if (roll(3) == 0 && target_ != "reveal") return press("cancelbet");
+        press(roll(2) ? "betred" : "betblack");
+    }
+
     platform::headless::HeadlessPlatform platform_;
-    platform::qt::QtSettingsStore store_{"QuorvelSoak"};
+    platform::qt::QtSettingsStore disk_{"QuorvelSoak"};
+    NotingStore store_{disk_};
+    PacedLoop loop_{platform_.clock, *this};
     std::unique_ptr<screen::Quorvel> game_;
     std::mt19937_64 rng_;
     std::string phaseFile_;
-    const char* last_ = "";
+    std::string target_;
+    std::string last_;
+    int killAtStep_ = 0;
 };
+
+void PacedLoop::pump() {
+    inner_.pump();
+    QCoreApplication::processEvents();
+    player_.note();
+}
+
+void PacedLoop::sleep(int ms) {
+    inner_.sleep(ms);
+    if (player_.inTarget()) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    QCoreApplication::processEvents();
+    player_.note();
+}
 
 }  // namespace
 
-void playUntilKilled(std::uint64_t seed, const std::string& phaseFile) {
-    Player(seed, phaseFile).run();
+void playUntilKilled(std::uint64_t seed, const std::string& phaseFile, const std::string& target) {
+    Player(seed, phaseFile, target).run();
 }
 
 }  // namespace quorvel::soak
