@@ -11,11 +11,11 @@ game=(
     libcli11-dev nlohmann-json3-dev
     fonts-comic-neue fonts-liberation2
 )
-# sox, dpkg-dev and appstream check the sounds, the Debian package and its metadata; Xvfb gives
-# the X server tests a display.
+# sox checks the sounds; dpkg-dev and file let CPack work out the Debian package's dependencies,
+# appstream checks its metadata; Xvfb gives the X server tests a display.
 tests=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
-    sox dpkg-dev appstream
+    sox dpkg-dev file appstream
     xvfb xauth
 )
 case "$set_name" in
