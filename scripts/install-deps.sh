@@ -1,23 +1,39 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the game, its tools and its tests need; skips what is there.
+# Installs the Debian packages Quorvel needs, skipping what is there:
+#   install-deps.sh run    building and playing the game: compiler, Qt, SDL mixer, fonts
+#   install-deps.sh test   the above, and the tests' and benchmarks' frameworks and tools
 set -euo pipefail
-packages=(
-    build-essential cmake pkg-config
+set_name=${1:-test}
+game=(
+    g++ make cmake pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev libxcb1-dev
     libsdl2-mixer-dev
     libcli11-dev nlohmann-json3-dev
+    fonts-comic-neue fonts-liberation2
+)
+# sox checks the sounds; dpkg-dev and file let CPack work out the Debian package's dependencies,
+# appstream checks its metadata; Xvfb gives the X server tests a display.
+tests=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-comic-neue fonts-liberation2 sox
-    dpkg-dev appstream
+    sox dpkg-dev file appstream
     xvfb xauth
 )
-# The artwork's icon shapes come from npm; a Node install from elsewhere brings its own npm.
-command -v npm >/dev/null || packages+=(nodejs npm)
+case "$set_name" in
+    run) packages=("${game[@]}") ;;
+    test) packages=("${game[@]}" "${tests[@]}") ;;
+    *)
+        echo "usage: $0 run|test" >&2
+        exit 2
+        ;;
+esac
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -eq 0 ]; then
+    echo "Packages for '$set_name': all installed."
+    exit 0
+fi
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then
     if ! command -v sudo >/dev/null; then
@@ -27,6 +43,6 @@ if [ "$(id -u)" -ne 0 ]; then
     fi
     sudo="sudo"
 fi
-echo "Installing: ${missing[*]}"
+echo "Packages for '$set_name' to install, with what they depend on: ${missing[*]}"
 $sudo apt-get update -q
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
