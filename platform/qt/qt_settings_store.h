@@ -42,6 +42,7 @@ public:
     // Saves what was written now and reports a failure.
     void flush();
     void setReporter(Reporter reporter) { reporter_ = std::move(reporter); }
+    // A crash test's hook into each step of a save; the steps are told in settings_commit.h.
     void setCommitObserver(CommitObserver observer) { observer_ = std::move(observer); }
     std::string fileName(const std::string& application) const;
     const std::string& folder() const { return commit_.folder(); }

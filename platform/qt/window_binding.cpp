@@ -58,6 +58,7 @@ void QtWindowHost::open(Window& window) {
     if (!icon_.isNull()) view.setWindowIcon(icon_);
     if (!main_ || main_ == &window) {
         main_ = &window;
+        mainClosed_ = false;
         // The reels spin on the main screen: its strips are worth handing to the X server.
         if (opening) view.setBlitterFactory([&view] { return makeX11Blitter(view); });
     } else {
