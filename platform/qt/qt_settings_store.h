@@ -41,6 +41,8 @@ public:
                const std::string& value) override;
     // Saves what was written now and reports a failure.
     void flush();
+    // Forgets what was written but not yet saved, as a killed program would.
+    void abandon() { dirty_ = false; }
     void setReporter(Reporter reporter) { reporter_ = std::move(reporter); }
     // A crash test's hook into each step of a save; the steps are told in settings_commit.h.
     void setCommitObserver(CommitObserver observer) { observer_ = std::move(observer); }

@@ -196,14 +196,14 @@ void runPar(int lines, int machinepay, bool asJson) {
     printSheets(sheets, volatility, lines, seconds());
 }
 
-int runScript(const std::string& file, std::uint64_t seed) {
+int runScript(const std::string& file, std::uint64_t seed, const std::string& storeFolder) {
     std::ifstream opened;
     if (!file.empty()) {
         opened.open(file);
         if (!opened) throw UsageError{"cannot read '" + file + "'"};
     }
     std::istream& in = file.empty() ? std::cin : opened;
-    quorvel::sim::ScriptRunner runner(seed, std::cout);
+    quorvel::sim::ScriptRunner runner(seed, std::cout, storeFolder);
     try {
         runner.run(in);
     } catch (const quorvel::sim::ScriptError& error) {
@@ -276,6 +276,11 @@ int main(int argc, char** argv) {
         "script", "Play a script through the real main screen, headless, in virtual time");
     script->add_option("FILE", scriptFile, "Script file; standard input when left out");
     script->add_option("--seed", seed, "Seed of the random draws that the script does not queue");
+    std::string storeFolder;
+    script->add_option(
+        "--store", storeFolder,
+        "Keep the settings on disk in this folder, as the game does (DIR/quorvel.ini "
+        "and DIR/allslot.ini), so killing the process is a real crash");
 
     quorvel::sim::PlayOptions play;
     std::string gamble = "never";
@@ -293,7 +298,7 @@ int main(int argc, char** argv) {
 
     try {
         app.parse(argc, argv);
-        if (script->parsed()) return runScript(scriptFile, seed);
+        if (script->parsed()) return runScript(scriptFile, seed, storeFolder);
         if (playCommand->parsed()) return runPlay(play, gamble, playJson);
         if (eval->parsed()) {
             request.stops = parseStops(stopsText);

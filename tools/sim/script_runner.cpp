@@ -78,11 +78,33 @@ std::string focusName(const platform::Element* focus) {
 
 }  // namespace
 
-ScriptRunner::ScriptRunner(std::uint64_t seed, std::ostream& out)
+ScriptRunner::ScriptRunner(std::uint64_t seed, std::ostream& out, std::string storeFolder)
     : seed_(seed),
       out_(out),
       platform_(std::make_unique<platform::headless::HeadlessPlatform>(seed)),
-      game_(std::make_unique<screen::Quorvel>(platform_->services())) {}
+      storeFolder_(std::move(storeFolder)) {
+    makeGame();
+}
+
+platform::SettingsStore& ScriptRunner::store() {
+    if (disk_) return *disk_;
+    return platform_->store;
+}
+
+// A new game object on the current platform; on disk, with a store opened afresh as a new
+// process would open it (finishing a commit a crash cut short).
+void ScriptRunner::makeGame() {
+    game_.reset();
+    if (!storeFolder_.empty()) {
+        disk_.reset();
+        disk_ = std::make_unique<platform::qt::QtSettingsStore>(
+            platform::qt::QtSettingsStore::Folder{storeFolder_});
+    }
+    platform::Services s = platform_->services();
+    platform::Services withStore{s.timers,   s.events,  s.sound, s.resources, store(),
+                                 s.messages, s.display, s.links, s.random,    s.windows};
+    game_ = std::make_unique<screen::Quorvel>(withStore);
+}
 
 ScriptRunner::~ScriptRunner() = default;
 
@@ -98,6 +120,8 @@ void ScriptRunner::execute(const std::string& raw, int number) {
     if (words.empty()) return;
     try {
         command(words, line);
+        // Between two lines the game's event loop would have turned and saved.
+        if (disk_) disk_->flush();
     } catch (const Failure& failure) {
         throw ScriptError{number, failure.reason};
     } catch (const std::out_of_range& missing) {
@@ -110,7 +134,7 @@ void ScriptRunner::command(const Words& words, const std::string& line) {
     const std::string& verb = words[0];
     if (verb == "store") {
         if (words.size() < 4) throw Failure{"store takes APP SECTION KEY VALUE"};
-        p.store.write(words[1], words[2], words[3], restAfter(line, 4));
+        store().write(words[1], words[2], words[3], restAfter(line, 4));
     } else if (verb == "start") {
         expectWords(words, 1);
         if (running()) throw Failure{"start: the game is already running"};
@@ -164,9 +188,10 @@ bool ScriptRunner::running() const {
 void ScriptRunner::crash() {
     platform::headless::MemoryStore kept = platform_->store;
     game_.reset();
+    if (disk_) disk_->abandon();
     platform_ = std::make_unique<platform::headless::HeadlessPlatform>(seed_ + ++restarts_);
     platform_->store = std::move(kept);
-    game_ = std::make_unique<screen::Quorvel>(platform_->services());
+    makeGame();
     soundsSeen_ = boxesSeen_ = 0;
     started_ = false;
 }
@@ -178,8 +203,9 @@ void ScriptRunner::start() {
         auto next = std::make_unique<platform::headless::HeadlessPlatform>(seed_ + ++restarts_);
         next->store = platform_->store;
         game_.reset();
+        if (disk_) disk_->flush();
         platform_ = std::move(next);
-        game_ = std::make_unique<screen::Quorvel>(platform_->services());
+        makeGame();
         soundsSeen_ = boxesSeen_ = 0;
     }
     game_->Form_Load();
@@ -331,6 +357,11 @@ void ScriptRunner::query(const Words& words) {
         print(soundsJson());
     } else if (verb == "stored") {
         expectWords(words, 4);
+        if (disk_) {
+            const std::string value = disk_->read(words[1], words[2], words[3]);
+            print(json{{"value", value.empty() ? json(nullptr) : json(value)}});
+            return;
+        }
         const auto& entries = p.store.entries();
         auto it = entries.find({words[1], words[2], words[3]});
         print(json{{"value", it == entries.end() ? json(nullptr) : json(it->second)}});

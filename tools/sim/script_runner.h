@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/headless/headless_platform.h"
+#include "platform/qt/qt_settings_store.h"
 #include "screen/quorvel.h"
 
 namespace quorvel::sim {
@@ -22,7 +23,9 @@ struct ScriptError {
 // line, each query answered with one JSON object on its own line.
 class ScriptRunner {
 public:
-    ScriptRunner(std::uint64_t seed, std::ostream& out);
+    // With a store folder the game keeps its settings on disk there, in the game's own
+    // files, so that killing this process is a real crash.
+    ScriptRunner(std::uint64_t seed, std::ostream& out, std::string storeFolder = "");
     ~ScriptRunner();
     void run(std::istream& in);
     // One line; throws ScriptError with the given line number.
@@ -35,6 +38,8 @@ private:
     void query(const Words& words);
     void queueStops(const Words& words);
     void start();
+    void makeGame();
+    platform::SettingsStore& store();
     void crash();
     bool running() const;
     platform::Window& windowNamed(const std::string& name);
@@ -50,6 +55,8 @@ private:
     std::uint64_t seed_;
     std::ostream& out_;
     std::unique_ptr<platform::headless::HeadlessPlatform> platform_;
+    std::string storeFolder_;
+    std::unique_ptr<platform::qt::QtSettingsStore> disk_;
     std::unique_ptr<screen::Quorvel> game_;
     std::size_t soundsSeen_ = 0;
     std::size_t boxesSeen_ = 0;
