@@ -152,9 +152,10 @@ int Cabinet::stepBet() {
     return run_.betstep;
 }
 
+// A profile whose statistics are full takes no more spins until they are cleared.
 bool Cabinet::fixStake() {
     run_.bet = betForStep(run_.betstep);
-    return creditCovers();
+    return creditCovers() && ledger_.canCharge(totalBet());
 }
 
 void Cabinet::clearFeatureTotals() {
@@ -186,8 +187,14 @@ DrawVerdict Cabinet::evaluateDraw(RandomSource& random) {
     DrawVerdict verdict{false, run_.spinwin};
     const bool normal = run_.freespinmode != -1;
     if (normal) play_.creditBeforeSpin = player_.bank;
-    const SpinCharge charge = ledger_.chargeSpin(totalBet(), run_.spinwin, normal);
+    const SpinCharge charge = ledger_.chargeSpin(totalBet(), run_.spinwin, normal, run_.featurewin);
     play_.gameUnrecorded = normal;
+    if (!charge.recorded) {
+        // The books could not take this result: it is drawn again, as a discarded one is.
+        run_.spinwin = 0;
+        run_.scattercount = 0;
+        return verdict;
+    }
     random.reseedFromClock();
     const int machinepay = player_.machinepay >= 1 ? player_.machinepay : kDefaultMachinePay;
     if (resultStands(run_, drawOneTo(random, machinepay))) {

@@ -3,6 +3,7 @@
 #include <concepts>
 #include <cstdint>
 #include <limits>
+#include <utility>
 
 namespace quorvel::engine {
 
@@ -21,6 +22,20 @@ bool addChecked(T& target, long long amount) {
     long long sum = 0;
     if (__builtin_add_overflow(static_cast<long long>(target), amount, &sum)) return false;
     return assignChecked(target, sum);
+}
+
+// Whether target + amount fits the target's width.
+template <std::integral T>
+bool addFits(T target, long long amount) {
+    return addChecked(target, amount);
+}
+
+// Several additions made together or not at all: the books never take half a move.
+template <std::integral... T>
+bool addAll(std::pair<T&, long long>... moves) {
+    if (!(addFits(moves.first, moves.second) && ...)) return false;
+    (addChecked(moves.first, moves.second), ...);
+    return true;
 }
 
 // The largest total the books keep in 64 bits: sums of a few of them never overflow.

@@ -14,28 +14,36 @@ long long unexplainedCredit(const PlayerValues& p) {
 }
 
 void Ledger::insertCoin(std::int32_t cents) {
-    addChecked(player_.bank, cents);
-    addChecked(player_.amountinvested, cents);
+    addAll<std::int32_t, std::int32_t>({player_.bank, cents}, {player_.amountinvested, cents});
 }
 
-SpinCharge Ledger::chargeSpin(std::int16_t total, std::int32_t win, bool normal) {
+bool Ledger::canCharge(std::int16_t total) const {
+    return addFits(player_.wager, total) && addFits(player_.games, 1);
+}
+
+SpinCharge Ledger::chargeSpin(std::int16_t total, std::int32_t win, bool normal,
+                              std::int32_t featureTotal) {
     SpinCharge charge{total, win, normal};
-    charge.winCounted = addChecked(player_.totalwon, win);
-    if (normal) {
-        addChecked(player_.wager, total);
-        addChecked(player_.games, 1);
-        charge.charged = addChecked(player_.bank, -total);
-    }
+    // Where the win lands: the credit, or the feature total and then the credit.
+    const long long landing = normal ? static_cast<long long>(player_.bank) - total
+                                     : static_cast<long long>(player_.bank) + featureTotal;
+    std::int32_t landed = 0;
+    if (!assignChecked(landed, landing) || !addFits(landed, win) || !addFits(featureTotal, win))
+        return charge;
+    charge.recorded = normal ? addAll<std::int32_t, std::int32_t, std::int32_t, std::int32_t>(
+                                   {player_.totalwon, win}, {player_.wager, total},
+                                   {player_.games, 1}, {player_.bank, -total})
+                             : addChecked(player_.totalwon, win);
     return charge;
 }
 
 void Ledger::refundDraw(const SpinCharge& charge) {
+    if (!charge.recorded) return;
     if (charge.normal) {
-        addChecked(player_.wager, -charge.total);
-        addChecked(player_.games, -1);
-        if (charge.charged) addChecked(player_.bank, charge.total);
+        addAll<std::int32_t, std::int32_t, std::int32_t>(
+            {player_.wager, -charge.total}, {player_.games, -1}, {player_.bank, charge.total});
     }
-    if (charge.winCounted) addChecked(player_.totalwon, -charge.win);
+    addChecked(player_.totalwon, -charge.win);
 }
 
 void Ledger::payWin(std::int32_t cents) {
@@ -55,8 +63,8 @@ void Ledger::settleGamble(GambleEnd end, std::int32_t atRisk, std::int32_t stake
         addChecked(player_.gamblelost, stake);
         return;
     }
-    addChecked(player_.bank, atRisk);
-    addChecked(player_.totalwon, static_cast<long long>(atRisk) - stake);
+    addAll<std::int32_t, std::int32_t>({player_.bank, atRisk},
+                                       {player_.totalwon, static_cast<long long>(atRisk) - stake});
 }
 
 void Ledger::countMeterWon(std::int16_t PlayerValues::*won) {
@@ -64,15 +72,13 @@ void Ledger::countMeterWon(std::int16_t PlayerValues::*won) {
 }
 
 void Ledger::payMeter(std::int32_t prize) {
-    addChecked(player_.bank, prize);
-    addChecked(player_.jackpotbank, prize);
-    books_.meterPrizes += prize;
+    if (addAll<std::int32_t, std::int32_t>({player_.bank, prize}, {player_.jackpotbank, prize}))
+        books_.meterPrizes += prize;
 }
 
 void Ledger::payMultiple(std::int32_t prize) {
-    addChecked(player_.bank, prize);
-    books_.betMultiplePrizes += prize;
-    addChecked(player_.betmultiples, prize);
+    if (addAll<std::int32_t, std::int64_t>({player_.bank, prize}, {player_.betmultiples, prize}))
+        books_.betMultiplePrizes += prize;
 }
 
 void Ledger::countFreeSpinFeature() {

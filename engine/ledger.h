@@ -35,8 +35,8 @@ struct SpinCharge {
     std::int16_t total = 0;
     std::int32_t win = 0;
     bool normal = false;
-    bool winCounted = false;
-    bool charged = false;
+    // False when a statistic or the credit could not take the spin: nothing was booked.
+    bool recorded = false;
 };
 
 enum class GambleEnd { Taken, Lost };
@@ -54,8 +54,13 @@ public:
     const Books& books() const { return books_; }
 
     void insertCoin(std::int32_t cents);
-    // Counts a drawn spin's win; a normal spin also pays its wager and counts a game.
-    SpinCharge chargeSpin(std::int16_t total, std::int32_t win, bool normal);
+    // Whether the statistics can still take a spin of this total bet.
+    bool canCharge(std::int16_t total) const;
+    // Counts a drawn spin's win; a normal spin also pays its wager and counts a game. The
+    // win must also fit the credit (or the feature total) it will reach, or nothing is
+    // booked: a statistic at its width limit never leaves the books unexplained.
+    SpinCharge chargeSpin(std::int16_t total, std::int32_t win, bool normal,
+                          std::int32_t featureTotal);
     void refundDraw(const SpinCharge& charge);
     void payWin(std::int32_t cents);
 

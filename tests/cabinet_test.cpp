@@ -4,6 +4,8 @@
 
 #include "engine/cabinet.h"
 #include "engine/cards.h"
+
+#include <limits>
 #include "game_fixture.h"
 
 namespace quorvel {
@@ -209,6 +211,36 @@ TEST_F(CabinetRules, ShutDownSettlesACardBeingRevealedByItsDraw) {
         EXPECT_EQ(c.player().bank, bank - 10 + credited) << "card " << card;
         EXPECT_EQ(c.phase(), Phase::Idle);
     }
+}
+
+}  // namespace
+}  // namespace quorvel
+
+namespace quorvel {
+namespace {
+
+// Statistics at their width limit: a result the books cannot take is drawn again, and a full
+// wager takes no more spins; either way the identity holds.
+TEST_F(CabinetRules, StatisticsAtTheirLimitNeverLeaveTheBooksUnexplained) {
+    engine::PlayerValues full = c.player();
+    full.totalwon = std::numeric_limits<std::int32_t>::max() - 5;
+    full.wager = full.totalwon - 1000;
+    full.amountinvested = 4000;
+    full.bank = 5000;
+    c.restoreProfile(full);
+    balanced("a full profile");
+    ASSERT_TRUE(c.fixStake());
+    EXPECT_FALSE(draw(kTenCentStops, 2, 0).stands) << "a win of 10 no longer fits the total won";
+    EXPECT_EQ(c.player().games, 0);
+    ASSERT_TRUE(draw(kLosingStops).stands);
+    settle();
+
+    full = c.player();
+    full.wager = std::numeric_limits<std::int32_t>::max() - 10;
+    full.amountinvested = full.bank + full.wager - full.totalwon;
+    c.restoreProfile(full);
+    balanced("a full wager");
+    EXPECT_FALSE(c.fixStake()) << "no room for another 25 wagered";
 }
 
 }  // namespace
