@@ -135,9 +135,11 @@ void Cabinet::setPreference(std::int16_t PlayerValues::*field, std::int16_t valu
         player_.*field = value;
 }
 
+// The player's games go with the money and statistics they explain.
 void Cabinet::clearStatistics() {
     player_.machinepay = kDefaultMachinePay;
     ledger_.clearStatistics();
+    player_.history.clear();
 }
 
 int Cabinet::stepLines() {

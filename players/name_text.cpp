@@ -22,6 +22,16 @@ char32_t upper(char32_t code) {
 
 }  // namespace
 
+std::string withoutControls(std::string_view utf8) {
+    std::string kept;
+    for (std::size_t at = 0; at < utf8.size();) {
+        const char32_t code = platform::utf8::next(utf8, at);
+        if (code < 0x20 || (code >= 0x7F && code <= 0x9F)) continue;
+        platform::utf8::append(kept, code);
+    }
+    return kept;
+}
+
 std::size_t characterCount(std::string_view utf8) {
     std::size_t count = 0;
     for (std::size_t at = 0; at < utf8.size(); ++count)

@@ -105,7 +105,7 @@ void OptionsWindow::player1_KeyPress(platform::Event& event) {
 
 void OptionsWindow::enterName() {
     platform::Element& box = element("player1");
-    const std::string typed = box.caption();
+    const std::string typed = withoutControls(box.caption());
     const char* refusal = typed.empty()                          ? "Nothing Entered"
                           : characterCount(typed) > kLongestName ? "Name Too Long"
                                                                  : nullptr;

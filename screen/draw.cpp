@@ -14,8 +14,9 @@ void Quorvel::resetForDraw() {
         e_.flasher[cell]->setPicture("ImageList2", 19);
     }
     stop(Timer::Timerrespin);
-    for (int line = 1; line <= engine::kLines; ++line)
-        e_.lin[line]->show();
+    // Every marker, line 1's right-hand one too: a blink cut short may have left it hidden.
+    for (int marker = 1; marker <= engine::kLines + 1; ++marker)
+        e_.lin[marker]->show();
     for (int segment = 1; segment <= 6; ++segment)
         e_.lineflash[segment]->hide();
     // Deliberate: two pumps, so that a hidden overlay is painted away before the draw.

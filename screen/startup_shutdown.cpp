@@ -26,6 +26,8 @@ void Quorvel::Form_Load() {
     const engine::PlayerValues& player = cabinet_.player();
     window_.setCaption(players::kMainCaptionPrefix + player.currentplayer);
     showCredit();
+    // The meters start from the player's own figures, never the design's sample amounts.
+    showWin(0);
     e_.lblgrand.setCaption(engine::dollarForm(player.grand));
     e_.lblmajor.setCaption(engine::dollarForm(player.major));
     e_.lblminor.setCaption(engine::dollarForm(player.minor));
@@ -35,6 +37,7 @@ void Quorvel::Form_Load() {
     const engine::RunState& run = cabinet_.run();
     e_.lblbet.setCaption(std::to_string(run.bet));
     e_.lbllines.setCaption(std::to_string(run.lines));
+    showTotalBet();
     showLineMarkers();
     for (int line = 1; line <= engine::kLines; ++line)
         e_.lin[line]->setEnabled(false);

@@ -81,14 +81,17 @@ TEST_F(OptionsTest, TwelveGreekOrCyrillicLettersAreAName) {
 TEST_F(OptionsTest, AnyCharactersReadBackUnchanged) {
     start();
     openOptions();
-    const std::string names[] = {"a=b", "[x]", "semi;colon", "back\\slash", "two\nlines"};
+    const std::string names[] = {"a=b", "[x]", "semi;colon", "back\\slash", "two\nlines\x1b"};
     int slot = 1;
     for (const std::string& name : names) {
         clickOpt("machine", slot);
         enterName(name);
-        EXPECT_EQ(stored("currentplayer", "player" + std::to_string(slot)), name);
+        // Control characters never reach the name: ESC, a line break.
+        EXPECT_EQ(stored("currentplayer", "player" + std::to_string(slot)),
+                  slot == 5 ? "twolines" : name);
         ++slot;
     }
+    EXPECT_EQ(w.caption(), "Current Player       TWOLINES");
     clickOpt("machine", 4);
     EXPECT_EQ(player.currentplayer, "back\\slash");
 }
@@ -258,7 +261,13 @@ TEST_F(OptionsTest, ClearingWithYesKeepsNameAndSettingsAndBlanksTheCredit) {
     put(1, "machinepay", "2");
     put(1, "grandwon", "1");
     put(1, "jackpotbank", "55");
+    engine::GameRecord game;
+    game.stops = {1, 2, 3, 4, 5};
+    game.lines = 25;
+    game.bet = 1;
+    put(1, "recall1", engine::recordText(game));
     start();
+    ASSERT_EQ(player.history.games().size(), 1u);
     openOptions();
     p.messages.answerNext(Answer::Yes);
     clickOpt("Btndeletedetails");
@@ -279,6 +288,8 @@ TEST_F(OptionsTest, ClearingWithYesKeepsNameAndSettingsAndBlanksTheCredit) {
     EXPECT_EQ(stored("bank"), "0");
     EXPECT_EQ(stored("wager"), "0");
     EXPECT_EQ(stored("currentplayer"), "Jack");
+    EXPECT_TRUE(player.history.games().empty()) << "the games go with their money";
+    EXPECT_EQ(stored("recall1"), "");
     EXPECT_EQ(text("Lblcredit"), "");
     EXPECT_EQ(text("panelbank"), "");
     EXPECT_FALSE(optionsOpen());

@@ -186,3 +186,17 @@ TEST_F(StartUp, StoredTotalsOutOfRangeAreRefused) {
     EXPECT_EQ(player.betmultiples, 0);
     EXPECT_TRUE(player.history.games().empty()) << "a stake no cabinet offers is no game";
 }
+
+// The meters show the player's own figures from the first moment, never the design's samples;
+// and line 1's right-hand marker comes back with the next spin after a blink hid it.
+TEST_F(StartUp, TheMetersStartFromThePlayersFigures) {
+    startWithCredit(1000);
+    EXPECT_EQ(text("LABWIN"), "0");
+    EXPECT_EQ(text("lblwin"), "$ 0");
+    EXPECT_EQ(text("lbllast"), "25");
+    EXPECT_EQ(text("lbltotallast"), "$ 0.25");
+    w.at("lin", 26).hide();
+    queueSpin(testing_support::kLosingStops);
+    spinButton();
+    EXPECT_TRUE(w.at("lin", 26).visible());
+}
