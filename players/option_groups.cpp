@@ -56,6 +56,9 @@ void OptionsWindow::setGroups(bool opening) {
     const int speed = indexOf(kReelSpeedCodes, player_.reelspeed);
     selectOrClear("setspeed", speed);
     // A chosen slot without a usable speed plays at the fastest one but shows none chosen.
+    if (!opening)
+        element("speedlab")
+            .setCaption(speed < 0 ? "" : "Current Speed =   " + std::to_string(player_.reelspeed));
     if (speed < 0 && !opening) cabinet_.setPreference(&engine::PlayerValues::reelspeed, 1);
     selectOrClear("Amtpayout", indexOf(kMachinePays, player_.machinepay));
     if (!opening) return;

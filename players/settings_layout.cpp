@@ -133,9 +133,16 @@ void save(const PlayerValues& player, platform::SettingsStore& store, bool withN
         if (isJackpotAmount(key)) writeKey(player, store, section, key);
     writeBooks(player, store, section);
     writeHistory(player, store, section);
+    if (section != "player")
+        store.write(kJackpotApplication, "player1", kLastSlotKey, player.playerslot);
 }
 
 }  // namespace
+
+std::string lastSlot(const platform::SettingsStore& store) {
+    const std::string slot = store.read(kJackpotApplication, "player1", kLastSlotKey);
+    return slotSection(slot) == "player" ? "1" : slot;
+}
 
 std::string slotSection(const std::string& playerslot) {
     for (int slot = 1; slot <= kSlots; ++slot)

@@ -28,6 +28,11 @@ void loadsettings(engine::PlayerValues& player, const platform::SettingsStore& s
 // Writes every key of the current slot from the player's values, in shut-down order.
 void savesettings(const engine::PlayerValues& player, platform::SettingsStore& store);
 
+// The slot the player last used, which the game starts with: key "lastslot" of "allslot"'s
+// first section; slot 1 when it names none.
+inline constexpr const char* kLastSlotKey = "lastslot";
+std::string lastSlot(const platform::SettingsStore& store);
+
 // The state of play kept beside the slot's profile, so that a game killed in play goes on
 // where it stood; empty in stores from before it, which start idle.
 inline constexpr const char* kPlayKey = "playstate";

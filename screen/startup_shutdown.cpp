@@ -12,7 +12,7 @@ namespace quorvel::screen {
 void Quorvel::Form_Load() {
     sounds_.load(services_.resources, cue::kRecordings);
     engine::PlayerValues stored;
-    stored.playerslot = std::to_string(1);
+    stored.playerslot = players::lastSlot(services_.store);
     players::loadsettings(stored, services_.store, stored.playerslot);
     cabinet_.restoreProfile(std::move(stored));
     engine::RunState interruptedRun = cabinet_.run();

@@ -61,10 +61,12 @@ TEST_F(OptionsTest, ASlotWithoutASpeedPlaysAtOneAndShowsNoneChosen) {
     start();
     openOptions();
     EXPECT_TRUE(selected("setspeed", 3));
+    EXPECT_EQ(opt("speedlab"), "Current Speed =   8");
     clickOpt("machine", 2);
     EXPECT_EQ(player.reelspeed, 1);
     for (int button = 0; button <= 4; ++button)
         EXPECT_FALSE(selected("setspeed", button)) << button;
+    EXPECT_EQ(opt("speedlab"), "") << "no speed of the last slot stays on show";
     clickOpt("btnokplayer");
     EXPECT_EQ(stored("reelspeed", "player2"), "1");
     openOptions();

@@ -143,13 +143,14 @@ TEST_F(StartUp, ShutDownWritesEveryKeyOfTheCurrentSlot) {
     for (const char* timer : {"tmrshowbuttons", "tmrtick", "tmrlineflash", "Timerwincounter"})
         EXPECT_FALSE(p.clock.enabled(timer)) << timer;
 
-    // The next start reads slot 1 again.
+    // The next start takes the slot last used.
     platform::headless::HeadlessPlatform next;
     next.store = p.store;
     screen::Quorvel again(next.services());
     again.Form_Load();
-    EXPECT_EQ(again.player().bank, 985) << "slot 1 was stored after the spin";
-    EXPECT_EQ(again.player().currentplayer, "");
+    EXPECT_EQ(again.player().playerslot, "3");
+    EXPECT_EQ(again.player().bank, 985);
+    EXPECT_EQ(again.player().currentplayer, "Mary Read");
 }
 
 TEST_F(StartUp, TheExitEntrySavesTwiceWithTheSameValues) {
@@ -157,16 +158,16 @@ TEST_F(StartUp, TheExitEntrySavesTwiceWithTheSameValues) {
     const int writesBefore = p.store.writes();
     p.mouseMove(w, "btnopenmenu");
     click("xit");
-    EXPECT_EQ(p.store.writes() - writesBefore, 2 * (19 + 3 + 10 + 1))
-        << "19 keys, 3 totals, 10 games, the state of play";
+    EXPECT_EQ(p.store.writes() - writesBefore, 2 * (19 + 3 + 10 + 2))
+        << "19 keys, 3 totals, 10 games, the state of play, the last slot";
     EXPECT_EQ(sounds(), (Strings{"130", "130"}));
     EXPECT_EQ(stored("bank"), "700");
     EXPECT_EQ(p.display.changes().size(), 2u);
     EXPECT_TRUE(q.ended());
     p.closeRequest(w);  // a late close request finds the program over
     p.runFor(1000);
-    EXPECT_EQ(p.store.writes() - writesBefore, 2 * (19 + 3 + 10 + 1))
-        << "19 keys, 3 totals, 10 games, the state of play";
+    EXPECT_EQ(p.store.writes() - writesBefore, 2 * (19 + 3 + 10 + 2))
+        << "19 keys, 3 totals, 10 games, the state of play, the last slot";
 }
 
 // Hand-edited totals past their range are refused, never added (a signed overflow before).
@@ -199,4 +200,16 @@ TEST_F(StartUp, TheMetersStartFromThePlayersFigures) {
     queueSpin(testing_support::kLosingStops);
     spinButton();
     EXPECT_TRUE(w.at("lin", 26).visible());
+}
+
+TEST_F(StartUp, TheGameStartsWithTheSlotLastUsed) {
+    p.store.write("quorvel", "player3", "bank", "700");
+    p.store.write("allslot", "player1", "lastslot", "3");
+    start();
+    EXPECT_EQ(player.playerslot, "3");
+    EXPECT_EQ(player.bank, 700);
+    p.closeRequest(w);
+    p.runFor(0);
+    EXPECT_EQ(stored("lastslot", "player1", "allslot"), "3");
+    EXPECT_EQ(stored("bank", "player3"), "700");
 }
