@@ -1,5 +1,6 @@
 #include "info/recall_window.h"
 #include "screen/quorvel.h"
+#include "screen/sound_cues.h"
 
 namespace quorvel::screen {
 
@@ -17,6 +18,13 @@ bool Quorvel::recallAllowed() const {
 
 void Quorvel::Form_KeyDown(int keyCode) {
     if (keyCode != platform::kKeyF2 || !recallAllowed()) return;
+    openChild<info::RecallWindow>();
+}
+
+void Quorvel::gamehistory_Click() {
+    e_.menupic.hide();
+    if (!recallAllowed()) return;
+    cue(cue::kMenuEntry);
     openChild<info::RecallWindow>();
 }
 

@@ -87,6 +87,7 @@ void Quorvel::registerHandlers() {
     registerInput("mnuviewpaytable", EventKind::Click, &Quorvel::mnuviewpaytable_Click);
     registerInput("btnoptions", EventKind::Click, &Quorvel::btnoptions_Click);
     registerInput("xit", EventKind::Click, &Quorvel::xit_Click);
+    registerInput("gamehistory", EventKind::Click, &Quorvel::gamehistory_Click);
     registerInput("", EventKind::MouseMove, &Quorvel::Form_MouseMove);
     registerInput("", EventKind::Close, &Quorvel::Form_Unload);
     window_.on("suitbet", EventKind::Click,

@@ -104,8 +104,9 @@ public:
     void suitbet_Click(int index);
     void cancelbet_Click();
 
-    // The recall of the last games: F2.
+    // The recall of the last games: F2, or Game History in the menu.
     void Form_KeyDown(int keyCode);
+    void gamehistory_Click();
 
     // The screen's own behaviours: watchdog, game clock, menu, options.
     void tmrshowbuttons_Timer();

@@ -162,3 +162,22 @@ TEST_F(Recall, F2IsRefusedWhileSomethingRunsAndNeverSpins) {
     f2();
     EXPECT_NE(recallWindow(), nullptr);
 }
+
+TEST_F(Recall, TheMenusGameHistoryOpensTheRecallWhenF2Would) {
+    startWithCredit(1000);
+    queueSpin(kTenCentStops);
+    spinButton();
+    down("doublebutton");
+    p.mouseMove(w, "btnopenmenu");
+    click("gamehistory");
+    EXPECT_EQ(recallWindow(), nullptr) << "refused with a stake on the gamble panel";
+    EXPECT_FALSE(shown("menupic"));
+    click("cancelbet");
+    p.mouseMove(w, "btnopenmenu");
+    p.runFor(0);
+    ASSERT_TRUE(shown("menupic"));
+    click("gamehistory");
+    ASSERT_NE(recallWindow(), nullptr);
+    EXPECT_FALSE(shown("menupic"));
+    EXPECT_FALSE(w.enabled()) << "the main screen waits while the recall is open";
+}

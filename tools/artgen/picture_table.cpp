@@ -33,10 +33,11 @@ void addCabinet(std::vector<PictureJob>& jobs) {
         jobs.push_back({name, {77, 47}, [text](P& p, const K& k) {
                             paintOvalButton(p, k, text, {77, 47});
                         }});
-    jobs.push_back({"menupic", {121, 177}, [](P& p, const K& k) { paintMenu(p, k, {121, 177}); }});
+    jobs.push_back({"menupic", {121, 217}, [](P& p, const K& k) { paintMenu(p, k, {121, 217}); }});
     for (auto [name, text] :
          {std::pair{"about", "About"}, std::pair{"mnuviewpaytable", "Pay Table"},
-          std::pair{"viewpaylines", "Paylines"}, std::pair{"xit", "Exit"}})
+          std::pair{"viewpaylines", "Paylines"}, std::pair{"xit", "Exit"},
+          std::pair{"gamehistory", "Game History"}})
         jobs.push_back({name, {100, 30}, [text](P& p, const K& k) {
                             paintMenuEntry(p, k, text, {100, 30});
                         }});
