@@ -76,7 +76,7 @@ constexpr platform::ElementSpec kDesign[] = {
     {.name = "lbllines", .kind = Label, .left = 3330, .top = 7335, .width = 225, .height = 225, .caption = "34", .fontFamily = "Times New Roman", .fontPoints = 9.75, .fore = {255, 255, 0}, .align = Align::Centre, .autoSize = true},
     {.name = "lblbet", .kind = Label, .left = 4545, .top = 7335, .width = 60, .height = 195, .fontFamily = "Times New Roman", .fontPoints = 8.25, .fore = {255, 255, 0}, .align = Align::Centre, .autoSize = true},
     {.name = "lbllast", .kind = Label, .left = 5625, .top = 7335, .width = 75, .height = 225, .fontFamily = "Times New Roman", .fontPoints = 9.75, .fore = {255, 255, 0}, .align = Align::Centre, .autoSize = true},
-    {.name = "lbltotallast", .kind = Label, .left = 5985, .top = 7335, .width = 750, .height = 225, .fontFamily = "Times New Roman", .fontPoints = 8.25},
+    {.name = "lbltotallast", .kind = Label, .left = 5985, .top = 7335, .width = 750, .height = 225, .fontFamily = "Times New Roman", .fontPoints = 8.25, .fore = {255, 255, 255}},
     {.name = "LABWIN", .kind = Label, .left = 7021, .top = 7350, .width = 750, .height = 225, .caption = "1230000", .fontFamily = "Times New Roman", .fontPoints = 9.75, .fore = {255, 255, 0}, .align = Align::Centre, .autoSize = true},
     {.name = "lblwin", .kind = Label, .left = 8295, .top = 7335, .width = 630, .height = 225, .caption = "659654", .fontFamily = "Times New Roman", .fontPoints = 9.75, .fore = {255, 255, 255}, .autoSize = true},
     {.name = "lblgrand", .kind = Label, .left = 2870, .top = 6600, .width = 1230, .height = 315, .fontFamily = "Arial", .fontPoints = 12, .fore = {0, 0, 255}},

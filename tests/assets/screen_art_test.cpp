@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "screen/quorvel_layout.h"
 #include "tools/artgen/design.h"
 
 // The generated pictures checked against the places the design gives their elements.
@@ -40,8 +41,14 @@ TEST(ScreenArt, MeterLabelsSitOnBoxesTheirTextReadsOn) {
     // Yellow and white figures need a dark box; the jackpot meters' dark ink a light one.
     const QImage bg = picture("background");
     for (const char* label : {"panelbank", "Lblcredit", "lbllines", "lblbet", "lbllast",
-                              "lbltotallast", "LABWIN", "lblwin"})
+                              "lbltotallast", "LABWIN", "lblwin"}) {
         EXPECT_LT(lightness(bg, placeOf(label).center()), 60) << label;
+        // ...and the figures on it are drawn light.
+        for (const auto& spec : screen::mainScreenDesign()) {
+            if (spec.name != label || spec.index != 0) continue;
+            EXPECT_GT(QColor(spec.fore.r, spec.fore.g, spec.fore.b).lightness(), 120) << label;
+        }
+    }
     for (const char* label : {"lblgrand", "lblmajor", "lblminor"})
         EXPECT_GT(lightness(bg, placeOf(label).center()), 180) << label;
 }
