@@ -44,9 +44,9 @@ TEST(ScreenArt, MeterLabelsSitOnBoxesTheirTextReadsOn) {
                               "lbltotallast", "LABWIN", "lblwin"}) {
         EXPECT_LT(lightness(bg, placeOf(label).center()), 60) << label;
         // ...and the figures on it are drawn light.
-        for (const auto& spec : screen::mainScreenDesign()) {
-            if (spec.name != label || spec.index != 0) continue;
-            EXPECT_GT(QColor(spec.fore.r, spec.fore.g, spec.fore.b).lightness(), 120) << label;
+        for (const auto& design : screen::mainScreenDesign()) {
+            if (design.name != label || design.index != 0) continue;
+            EXPECT_GT(QColor(design.fore.r, design.fore.g, design.fore.b).lightness(), 120) << label;
         }
     }
     for (const char* label : {"lblgrand", "lblmajor", "lblminor"})
