@@ -1,5 +1,6 @@
 #include "engine/cabinet.h"
 
+#include <algorithm>
 #include <array>
 
 #include "engine/cards.h"
@@ -128,8 +129,10 @@ void Cabinet::startRun() {
 void Cabinet::setPreference(std::int16_t PlayerValues::*field, std::int16_t value) {
     if (field == &PlayerValues::machinepay || field == &PlayerValues::reelspeed ||
         field == &PlayerValues::soundonoff || field == &PlayerValues::winroll ||
-        field == &PlayerValues::sizescreen)
+        field == &PlayerValues::sizescreen || field == &PlayerValues::quickstop)
         player_.*field = value;
+    else if (field == &PlayerValues::volume)
+        player_.volume = std::clamp<std::int16_t>(value, 0, kFullVolume);
 }
 
 // The player's games go with the money and statistics they explain.

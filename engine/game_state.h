@@ -11,6 +11,8 @@
 
 namespace quorvel::engine {
 
+inline constexpr std::int16_t kFullVolume = 100;
+
 // Arrays indexed from 1, as the game numbers reels, cells and lines; entry 0 is unused.
 template <int N>
 using Indexed = std::array<std::int16_t, N + 1>;
@@ -29,6 +31,9 @@ struct PlayerValues {
     std::int16_t winroll = 0;
     std::int16_t howmanyspins = 0;
     std::int16_t sizescreen = 0;
+    // The cues' loudness in percent, and whether a click on the turning reels lands them.
+    std::int16_t volume = kFullVolume;
+    std::int16_t quickstop = 1;
     std::int32_t grand = 0;
     std::int32_t major = 0;
     std::int32_t minor = 0;

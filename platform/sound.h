@@ -19,6 +19,8 @@ public:
     virtual void play(const SoundBuffer& sound) = 0;
     virtual void playLooped(const SoundBuffer& sound) = 0;
     virtual void stop() = 0;
+    // Loudness of everything played from now on, and of the sound playing: 0 (silent) to 100.
+    virtual void setVolume(int percent) = 0;
 };
 
 // Named resources shipped with the program, read into byte buffers.

@@ -38,6 +38,10 @@ void OptionsWindow::sounds_Click(int index) {
     cabinet_.setPreference(&engine::PlayerValues::soundonoff, index == 1 ? -1 : 0);
 }
 
+void OptionsWindow::quickstop_Click(int index) {
+    cabinet_.setPreference(&engine::PlayerValues::quickstop, index == 1 ? 1 : 0);
+}
+
 void OptionsWindow::wincounter_Click(int index) {
     const bool on = index == 1;
     cabinet_.setPreference(&engine::PlayerValues::winroll, on ? 1 : 0);
@@ -61,6 +65,7 @@ void OptionsWindow::setGroups(bool opening) {
             .setCaption(speed < 0 ? "" : "Current Speed =   " + std::to_string(player_.reelspeed));
     if (speed < 0 && !opening) cabinet_.setPreference(&engine::PlayerValues::reelspeed, 1);
     selectOrClear("Amtpayout", indexOf(kMachinePays, player_.machinepay));
+    window().select(element("quickstop", player_.quickstop != 0 ? 1 : 2));
     if (!opening) return;
     const int sound = player_.soundonoff == -1 ? 1 : player_.soundonoff == 0 ? 2 : -1;
     selectOrClear("sounds", sound);

@@ -33,6 +33,9 @@ constexpr platform::ElementSpec kDesign[] = {
     {.name = "lblmajorwon", .kind = Label, .parent = "Framemain", .left = 2010, .top = 4080, .width = 2500, .height = 300, .fore = kDarkBlue, .border = true},
     {.name = "lblminorwon", .kind = Label, .parent = "Framemain", .left = 2010, .top = 4440, .width = 2500, .height = 300, .fore = kDarkBlue, .border = true},
     {.name = "Label1", .kind = Label, .parent = "Framemain", .left = 120, .top = 3360, .width = 1695, .height = 855, .caption = "    Total won does not include any funds from jackpots.", .bold = false, .hasBack = true, .back = kYellow, .border = true},
+    {.name = "Framequickstop", .kind = Frame, .parent = "Framemain", .left = 120, .top = 4230, .width = 1695, .height = 540, .caption = "Quick Stop"},
+    {.name = "quickstop", .index = 1, .kind = OptionButton, .parent = "Framequickstop", .left = 105, .top = 230, .width = 700, .height = 270, .caption = " ON"},
+    {.name = "quickstop", .index = 2, .kind = OptionButton, .parent = "Framequickstop", .left = 840, .top = 230, .width = 780, .height = 270, .caption = " OFF"},
     {.name = "btnokplayer", .kind = CommandButton, .parent = "Framemain", .left = 120, .top = 4800, .width = 4335, .height = 435, .caption = "O.K. Close and save changes"},
     {.name = "Btndeletedetails", .kind = CommandButton, .parent = "Framemain", .left = 4680, .top = 4800, .width = 3615, .height = 435, .caption = "Delete Current Player"},
     // The option groups, each a frame of its own inside the main frame.
@@ -65,7 +68,8 @@ constexpr platform::TabStop kTabOrder[] = {
     {"player1", 0}, {"machine", 1}, {"machine", 2}, {"machine", 3}, {"machine", 4},
     {"machine", 5}, {"machine", 6}, {"wincounter", 1}, {"wincounter", 2}, {"sounds", 1},
     {"sounds", 2}, {"setspeed", 0}, {"setspeed", 1}, {"setspeed", 2}, {"setspeed", 3},
-    {"setspeed", 4}, {"Amtpayout", 0}, {"Amtpayout", 1}, {"Amtpayout", 2},
+    {"setspeed", 4}, {"Amtpayout", 0}, {"Amtpayout", 1}, {"Amtpayout", 2}, {"quickstop", 1},
+    {"quickstop", 2},
     {"cmdorigonal", 0}, {"cmdlargescreen", 0}, {"btnokplayer", 0}, {"Btndeletedetails", 0},
 };
 // clang-format on

@@ -21,11 +21,12 @@ int slotNumber(const std::string& playerslot) {
     return 0;
 }
 
-// What a slot holds before its stored values are read: the sound switch, the display choice
-// and the jackpot meters carry over from the player left behind, the statistics do not.
+// What a slot holds before its stored values are read: the sound switch and volume, the display
+// choice and the jackpot meters carry over from the player left behind, the statistics do not.
 engine::PlayerValues startingValues(const engine::PlayerValues& previous, int slot) {
     engine::PlayerValues fresh;
     fresh.soundonoff = previous.soundonoff;
+    fresh.volume = previous.volume;
     fresh.sizescreen = previous.sizescreen;
     fresh.grand = previous.grand;
     fresh.major = previous.major;
@@ -60,6 +61,7 @@ void OptionsWindow::bindHandlers() {
     indexed("setspeed", &OptionsWindow::setspeed_Click, this);
     indexed("sounds", &OptionsWindow::sounds_Click, this);
     indexed("wincounter", &OptionsWindow::wincounter_Click, this);
+    indexed("quickstop", &OptionsWindow::quickstop_Click, this);
     w.on("player1", EventKind::KeyPress, [this](platform::Event& e) { player1_KeyPress(e); });
     w.on("btnokplayer", EventKind::Click, [this](platform::Event&) { btnokplayer_Click(); });
     w.on("Btndeletedetails", EventKind::Click,
@@ -95,6 +97,7 @@ void OptionsWindow::machine_Click(int slot) {
     showSlotName(slot, player_.currentplayer);
     fillStatistics(window(), player_, chosenView(player_));
     setGroups(false);
+    if (switched_) switched_();
 }
 
 void OptionsWindow::player1_KeyPress(platform::Event& event) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "engine/cabinet.h"
 #include "platform/child_window.h"
 
@@ -28,6 +30,9 @@ public:
     void setspeed_Click(int index);
     void sounds_Click(int index);
     void wincounter_Click(int index);
+    void quickstop_Click(int index);
+    // Told after the player switches to another slot, so the main screen can follow.
+    void onSlotSwitched(std::function<void()> switched) { switched_ = std::move(switched); }
     void cmdlargescreen_Click();
     void cmdorigonal_Click();
 
@@ -54,6 +59,7 @@ private:
 
     engine::Cabinet& cabinet_;
     const engine::PlayerValues& player_;
+    std::function<void()> switched_;
 };
 
 }  // namespace quorvel::players

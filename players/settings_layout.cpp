@@ -116,6 +116,21 @@ void writeBooks(const PlayerValues& player, platform::SettingsStore& store,
     store.write(kPlayerApplication, section, "featureowed", std::to_string(player.featureowed));
 }
 
+// Choices added after the first stores: a missing or unreadable value keeps the default.
+void readCabinetChoices(PlayerValues& player, const platform::SettingsStore& store,
+                        const std::string& section) {
+    for (auto [key, choice, most] : {std::tuple{"volume", &player.volume, engine::kFullVolume},
+                                     std::tuple{"quickstop", &player.quickstop, std::int16_t{1}}})
+        if (auto value = parseStoredInteger(store.read(kPlayerApplication, section, key)))
+            if (*value >= 0 && *value <= most) *choice = static_cast<std::int16_t>(*value);
+}
+
+void writeCabinetChoices(const PlayerValues& player, platform::SettingsStore& store,
+                         const std::string& section) {
+    store.write(kPlayerApplication, section, "volume", std::to_string(player.volume));
+    store.write(kPlayerApplication, section, "quickstop", std::to_string(player.quickstop));
+}
+
 void writeHistory(const PlayerValues& player, platform::SettingsStore& store,
                   const std::string& section) {
     const std::vector<std::string> texts = player.history.toTexts();
@@ -132,6 +147,7 @@ void save(const PlayerValues& player, platform::SettingsStore& store, bool withN
     for (const Key& key : kKeys)
         if (isJackpotAmount(key)) writeKey(player, store, section, key);
     writeBooks(player, store, section);
+    writeCabinetChoices(player, store, section);
     writeHistory(player, store, section);
     if (section != "player")
         store.write(kJackpotApplication, "player1", kLastSlotKey, player.playerslot);
@@ -166,6 +182,7 @@ void loadsettings(PlayerValues& player, const platform::SettingsStore& store,
     for (const Key& key : kKeys)
         readKey(player, store, section, key);
     readBooks(player, store, section);
+    readCabinetChoices(player, store, section);
     readHistory(player, store, section);
 }
 

@@ -17,6 +17,7 @@ bool Quorvel::recallAllowed() const {
 }
 
 void Quorvel::Form_KeyDown(int keyCode) {
+    if (volumeKey(keyCode)) return;
     if (keyCode != platform::kKeyF2 || !recallAllowed()) return;
     openChild<info::RecallWindow>();
 }

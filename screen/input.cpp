@@ -87,6 +87,8 @@ void Quorvel::tmrautospin_Timer() {
 // Only the space bar spins, and only one key is acted on per finished spin.
 void Quorvel::Form_KeyPress(int& keyAscii) {
     Pace& run = counters_.pace;
+    // The mute key is the volume's (see Form_KeyDown): it must not use up the spin's key.
+    if (keyAscii == 'm' || keyAscii == 'M') return;
     // With a stake out of the credit on the gamble panel, no key may start a spin.
     if (cabinet_.run().freespinmode == -1 || e_.pandouble.visible()) return;
     if (!cabinet_.creditCovers()) {

@@ -31,6 +31,8 @@ MainElements::MainElements(platform::Window& w)
       lblmajor(w.at("lblmajor")),
       lblminor(w.at("lblminor")),
       spinsleft(w.at("spinsleft")),
+      btnmute(w.at("btnmute")),
+      volumebar(w.at("volumebar")),
       ctlfrees1(w.at("ctlfrees1")),
       ctrlfreesleft1(w.at("ctrlfreesleft1")),
       freespinscompleted1(w.at("freespinscompleted1")),

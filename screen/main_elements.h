@@ -45,6 +45,8 @@ struct MainElements {
     platform::Element& lblmajor;
     platform::Element& lblminor;
     platform::Element& spinsleft;
+    platform::Element& btnmute;
+    platform::Element& volumebar;
     platform::Element& ctlfrees1;
     platform::Element& ctrlfreesleft1;
     platform::Element& freespinscompleted1;

@@ -88,6 +88,9 @@ void Quorvel::registerHandlers() {
     registerInput("btnoptions", EventKind::Click, &Quorvel::btnoptions_Click);
     registerInput("xit", EventKind::Click, &Quorvel::xit_Click);
     registerInput("gamehistory", EventKind::Click, &Quorvel::gamehistory_Click);
+    registerInput("btnmute", EventKind::Click, &Quorvel::btnmute_Click);
+    window_.on("volumebar", EventKind::MouseDown,
+               [this](platform::Event& event) { volumebar_MouseDown(event.x); });
     registerInput("", EventKind::MouseMove, &Quorvel::Form_MouseMove);
     registerInput("", EventKind::Close, &Quorvel::Form_Unload);
     window_.on("suitbet", EventKind::Click,

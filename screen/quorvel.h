@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 #include "engine/cabinet.h"
 #include "platform/child_window.h"
@@ -108,6 +109,11 @@ public:
     void Form_KeyDown(int keyCode);
     void gamehistory_Click();
 
+    // The player's volume: the mute key (and M) and the volume bar.
+    void btnmute_Click();
+    void volumebar_MouseDown(int x);
+    bool muted() const { return muted_; }
+
     // The screen's own behaviours: watchdog, game clock, menu, options.
     void tmrshowbuttons_Timer();
     void tmrtick_Timer();
@@ -132,6 +138,15 @@ private:
     void dispatchResult();
     void settleNormalSpin();
     void resetForDraw();
+
+    void showVolume();
+    void toggleMute();
+    // True when the key was the volume's own.
+    bool volumeKey(int keyCode);
+
+    // Quick stop: whether a press may land the turning reels, and where.
+    bool quickStopOn() const;
+    std::vector<const platform::Element*> quickStopTargets() const;
 
     // Free spins.
     void freeSpinTrigger();
@@ -213,6 +228,7 @@ private:
     };
     int deepestSpin_ = 0;
     bool takewinBeforeView_ = false;
+    bool muted_ = false;
 };
 
 // Secondary windows replace the last one and keep the main screen disabled while open.

@@ -136,12 +136,17 @@ constexpr platform::ElementSpec kDesign[] = {
     {.name = "ctrlfreesleft1", .kind = FeatureControl, .left = 1906, .top = 7950, .width = 8535, .height = 1200, .visible = false, .picture = "ctrlfreesleft"},
     {.name = "freespinscompleted1", .kind = FeatureControl, .left = 495, .top = 5100, .width = 8655, .height = 1095, .visible = false, .picture = "freespinscompleted"},
     {.name = "spinsleft", .kind = Label, .left = 9000, .top = 7800, .width = 240, .height = 765, .visible = false, .fontPoints = 27.75, .fore = {255, 0, 0}, .autoSize = true},
+    // The player's volume on the help strip: a mute key and a bar of ten steps.
+    {.name = "btnmute", .kind = PictureBox, .left = 10470, .top = 8715, .width = 270, .height = 270, .tooltip = "CLICK to turn the sound off or on (M)"},
+    {.name = "volumebar", .kind = PictureBox, .left = 10830, .top = 8730, .width = 1140, .height = 240, .tooltip = "CLICK to set the volume"},
     // Image lists: indexed frames, not drawn themselves.
     {.name = "ImageList1", .kind = ImageList, .visible = false, .images = 13, .imageWidth = 125, .imageHeight = 125},
     {.name = "ImageList2", .kind = ImageList, .visible = false, .images = 19, .imageWidth = 125, .imageHeight = 125},
     {.name = "morphing", .kind = ImageList, .visible = false, .images = 12, .imageWidth = 125, .imageHeight = 125},
     {.name = "jackpotwin", .kind = ImageList, .visible = false, .images = 9, .imageWidth = 429, .imageHeight = 162},
     {.name = "linepics", .kind = ImageList, .visible = false, .images = 50, .imageWidth = 23, .imageHeight = 23},
+    {.name = "mutepics", .kind = ImageList, .visible = false, .images = 2, .imageWidth = 18, .imageHeight = 18},
+    {.name = "volumepics", .kind = ImageList, .visible = false, .images = 11, .imageWidth = 76, .imageHeight = 16},
     {.name = "imagelistcards", .kind = ImageList, .visible = false, .images = 24, .imageWidth = 100, .imageHeight = 153},
 };
 // clang-format on

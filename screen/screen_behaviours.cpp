@@ -70,6 +70,7 @@ void Quorvel::btnoptions_Click() {
     cue(cue::kButtonClick);
     e_.doublebutton.setEnabled(false);
     openChild<players::OptionsWindow>();
+    static_cast<players::OptionsWindow&>(*child_).onSlotSwitched([this] { showVolume(); });
 }
 
 }  // namespace quorvel::screen

@@ -41,6 +41,7 @@ void Quorvel::Form_Load() {
     showLineMarkers();
     for (int line = 1; line <= engine::kLines; ++line)
         e_.lin[line]->setEnabled(false);
+    showVolume();
     cue(cue::kStartUp);
     for (int cell = 1; cell <= engine::kCells; ++cell)
         e_.flasher[cell]->setPicture("ImageList2", 19);

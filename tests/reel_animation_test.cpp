@@ -15,6 +15,7 @@ struct Recorder : platform::EventLoop, platform::WindowObserver {
     int sleptMs = 0;
     std::map<std::string, std::vector<int>> tops;
     void pump() override { clock.pump(); }
+    void setInputWatch(platform::InputWatch* watch) override { clock.setInputWatch(watch); }
     void sleep(int ms) override {
         ++sleeps;
         sleptMs += ms;

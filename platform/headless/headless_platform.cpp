@@ -73,6 +73,22 @@ void HeadlessPlatform::keyDown(Window& window, int code) {
     clock.post([&window, code] { window.keyDown(code); });
 }
 
+void HeadlessPlatform::pressAt(std::int64_t at, Window& window, const std::string& name,
+                               int index) {
+    const Element& element = window.at(name, index);
+    const Press press{&window, element.absoluteLeft() + element.width() / 2,
+                      element.absoluteTop() + element.height() / 2, 0};
+    clock.pressAt(at, press, [&window, name, index] {
+        for (EventKind kind : {EventKind::MouseDown, EventKind::MouseUp, EventKind::Click})
+            if (Element* element = window.find(name, index)) window.dispatch(*element, kind);
+    });
+}
+
+void HeadlessPlatform::keyAt(std::int64_t at, Window& window, int character) {
+    clock.pressAt(at, Press{&window, 0, 0, character},
+                  [&window, character] { window.keyPress(character); });
+}
+
 void HeadlessPlatform::closeRequest(Window& window) {
     clock.post([&window] { window.dispatchWindow(EventKind::Close); });
 }

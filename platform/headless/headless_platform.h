@@ -59,6 +59,10 @@ public:
     void key(Window& window, int character);
     void keyDown(Window& window, int code);
     void closeRequest(Window& window);
+    // A full press of an element, or a typed character, given at virtual time `at` even if
+    // the game is then busy in a sleep.
+    void pressAt(std::int64_t at, Window& window, const std::string& name, int index = 0);
+    void keyAt(std::int64_t at, Window& window, int character);
 
 private:
     void queueElementEvent(Window& window, const std::string& name, int index, EventKind kind,

@@ -25,15 +25,18 @@ public:
         Kind kind;
         std::string name;
         std::int64_t at;
+        int volume = 100;
     };
     explicit RecordingSound(const VirtualTime& clock) : clock_(clock) {}
     void play(const SoundBuffer& sound) override {
-        calls_.push_back({Kind::Play, sound.name, clock_.now()});
+        calls_.push_back({Kind::Play, sound.name, clock_.now(), volume_});
     }
     void playLooped(const SoundBuffer& sound) override {
-        calls_.push_back({Kind::Loop, sound.name, clock_.now()});
+        calls_.push_back({Kind::Loop, sound.name, clock_.now(), volume_});
     }
-    void stop() override { calls_.push_back({Kind::Stop, "", clock_.now()}); }
+    void stop() override { calls_.push_back({Kind::Stop, "", clock_.now(), volume_}); }
+    void setVolume(int percent) override { volume_ = percent; }
+    int volume() const { return volume_; }
 
     const std::vector<Call>& calls() const { return calls_; }
     // Names of the sounds started (once or looped), in order; stops are left out.
@@ -43,6 +46,7 @@ public:
 private:
     const VirtualTime& clock_;
     std::vector<Call> calls_;
+    int volume_ = 100;
 };
 
 class MemoryResources : public Resources {

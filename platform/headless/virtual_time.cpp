@@ -59,6 +59,25 @@ void VirtualTime::post(std::function<void()> input) {
     input_.push_back(std::move(input));
 }
 
+void VirtualTime::pressAt(std::int64_t at, Press press, std::function<void()> input) {
+    auto later = std::upper_bound(presses_.begin(), presses_.end(), at,
+                                  [](std::int64_t t, const TimedPress& p) { return t < p.at; });
+    presses_.insert(later, TimedPress{at, press, std::move(input)});
+}
+
+void VirtualTime::givePresses(bool watched) {
+    while (!presses_.empty() && presses_.front().at <= now_) {
+        TimedPress due = std::move(presses_.front());
+        presses_.erase(presses_.begin());
+        if (watched && watch_ && watch_->takes(due.press)) continue;
+        post(std::move(due.input));
+    }
+}
+
+std::int64_t VirtualTime::nextPress() const {
+    return presses_.empty() ? std::numeric_limits<std::int64_t>::max() : presses_.front().at;
+}
+
 void VirtualTime::runInput() {
     // Only what was queued before this call: input posted by a handler waits for the next.
     for (auto pending = input_.size(); pending > 0 && !input_.empty(); --pending) {
@@ -88,6 +107,7 @@ void VirtualTime::fire(Timer& timer) {
 }
 
 void VirtualTime::pump() {
+    givePresses(false);
     runInput();
     std::vector<std::string> due;
     for (const auto& timer : timers_)
@@ -103,6 +123,7 @@ void VirtualTime::pump() {
 
 void VirtualTime::sleep(int ms) {
     if (ms > 0) now_ += ms;
+    givePresses(true);
 }
 
 void VirtualTime::runFor(std::int64_t ms) {
@@ -112,9 +133,14 @@ void VirtualTime::runFor(std::int64_t ms) {
 bool VirtualTime::runUntil(const std::function<bool()>& condition, std::int64_t limitMs) {
     const std::int64_t end = now_ + limitMs;
     while (true) {
+        givePresses(false);
         runInput();
         if (condition()) return true;
         Timer* timer = nextDue();
+        if (nextPress() <= end && (!timer || nextPress() < timer->due)) {
+            now_ = std::max(now_, nextPress());
+            continue;
+        }
         if (!timer || timer->due > end) break;
         now_ = std::max(now_, timer->due);
         fire(*timer);

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,7 @@ public:
 
     void pump() override;
     void sleep(int ms) override;
+    void setInputWatch(InputWatch* watch) override { watch_ = watch; }
     // A fixed day plus the virtual time, so a run records the same times every time.
     std::int64_t secondsSinceEpoch() const override { return kEpoch + now_ / 1000; }
     static constexpr std::int64_t kEpoch = 1'796'000'000;  // a day in November 2026
@@ -37,6 +39,9 @@ public:
     // Queues an input event; it runs at the next pump or run step.
     void post(std::function<void()> input);
     bool pendingInput() const { return !input_.empty(); }
+    // A press given at virtual time `at`, whatever the game is doing then: a sleep under a
+    // watch offers it to the watch; otherwise, or when the watch leaves it, `input` is queued.
+    void pressAt(std::int64_t at, Press press, std::function<void()> input);
 
     // Runs input and timers until the clock has advanced by ms.
     void runFor(std::int64_t ms);
@@ -62,10 +67,21 @@ private:
     // The enabled, idle timer that is due first (ties in the order added), or nullptr.
     Timer* nextDue();
     void fire(Timer& timer);
+    // Hands the presses whose time has come to the watch or to the input queue.
+    void givePresses(bool watched);
+    std::int64_t nextPress() const;
+
+    struct TimedPress {
+        std::int64_t at;
+        Press press;
+        std::function<void()> input;
+    };
 
     std::int64_t now_ = 0;
     std::vector<Timer> timers_;
     std::deque<std::function<void()>> input_;
+    std::vector<TimedPress> presses_;
+    InputWatch* watch_ = nullptr;
 };
 
 }  // namespace quorvel::platform::headless

@@ -15,7 +15,7 @@ void QtEventLoop::pump() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
-QtEventLoop::QtEventLoop(QtWindowHost& host) : host_(host) {
+QtEventLoop::QtEventLoop(QtWindowHost& host, QtTimers& timers) : host_(host), timers_(timers) {
     // The reel animation pauses 2 ms at a time; the default 50 us of timer slack per pause
     // would add up to a visible drag over a spin.
     prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
@@ -25,7 +25,17 @@ QtEventLoop::QtEventLoop(QtWindowHost& host) : host_(host) {
 void QtEventLoop::sleep(int ms) {
     const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
     host_.paintNow();
+    // Under a watch the player's presses are looked at as they come; the rest waits.
+    if (busy_.watching()) QCoreApplication::processEvents(QEventLoop::AllEvents);
     std::this_thread::sleep_until(until);
+}
+
+void QtEventLoop::setInputWatch(InputWatch* watch) {
+    timers_.hold(watch != nullptr);
+    if (watch)
+        busy_.begin(watch);
+    else
+        busy_.end();
 }
 
 std::int64_t QtEventLoop::secondsSinceEpoch() const {

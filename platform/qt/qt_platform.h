@@ -5,6 +5,7 @@
 
 #include "platform/event_loop.h"
 #include "platform/qt/asset_pictures.h"
+#include "platform/qt/busy_input.h"
 #include "platform/qt/folder_lock.h"
 #include "platform/qt/pictures.h"
 #include "platform/qt/qt_services.h"
@@ -20,13 +21,16 @@ namespace quorvel::platform::qt {
 // Pending events run through Qt; a sleep first puts every changed element on screen.
 class QtEventLoop : public EventLoop {
 public:
-    explicit QtEventLoop(QtWindowHost& host);
+    QtEventLoop(QtWindowHost& host, QtTimers& timers);
     void pump() override;
     void sleep(int ms) override;
+    void setInputWatch(InputWatch* watch) override;
     std::int64_t secondsSinceEpoch() const override;
 
 private:
     QtWindowHost& host_;
+    QtTimers& timers_;
+    BusyInput busy_;
 };
 
 // The whole real platform. Needs a QApplication to exist first.
@@ -45,7 +49,7 @@ public:
     AssetPictures pictures;
     QtWindowHost windows{pictures};
     QtTimers timers;
-    QtEventLoop events{windows};
+    QtEventLoop events{windows, timers};
     SdlSoundChannel sound;
     QtResources resources;
     QtSettingsStore store;

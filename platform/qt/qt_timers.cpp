@@ -1,6 +1,7 @@
 #include "platform/qt/qt_timers.h"
 
 #include <stdexcept>
+#include <utility>
 
 namespace quorvel::platform::qt {
 namespace {
@@ -25,13 +26,35 @@ void QtTimers::add(const std::string& name, int intervalMs, std::function<void()
     entry->timer->setTimerType(typeFor(intervalMs));
     entry->handler = std::move(handler);
     Entry* raw = entry.get();
-    QObject::connect(raw->timer.get(), &QTimer::timeout, [raw] {
-        if (raw->running) return;
-        raw->running = true;
-        raw->handler();
-        raw->running = false;
+    QObject::connect(raw->timer.get(), &QTimer::timeout, [this, raw] {
+        if (held_)
+            raw->due = true;
+        else
+            run(*raw);
     });
     timers_[name] = std::move(entry);
+}
+
+void QtTimers::run(Entry& entry) {
+    if (entry.running) return;
+    entry.running = true;
+    entry.handler();
+    entry.running = false;
+}
+
+void QtTimers::hold(bool held) {
+    held_ = held;
+    if (held) return;
+    for (auto& [name, entry] : timers_) {
+        if (!std::exchange(entry->due, false)) continue;
+        Entry* raw = entry.get();
+        QMetaObject::invokeMethod(
+            raw->timer.get(),
+            [raw] {
+                if (raw->timer->isActive()) run(*raw);
+            },
+            Qt::QueuedConnection);
+    }
 }
 
 void QtTimers::setEnabled(std::string_view name, bool enabled) {

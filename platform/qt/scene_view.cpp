@@ -290,6 +290,9 @@ void SceneView::mouseMoveEvent(QMouseEvent* event) {
 
 void SceneView::keyPressEvent(QKeyEvent* event) {
     const int code = keyCode(*event);
+    // A letter key also goes down by its code, as the mute key M is read whatever has focus.
+    if (event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z && !event->isAutoRepeat())
+        window_.keyDown(event->key());
     if (code == 0) {
         if (event->key() == Qt::Key_F2) return window_.keyDown(kKeyF2);
         return QWidget::keyPressEvent(event);

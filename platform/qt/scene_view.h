@@ -32,6 +32,7 @@ public:
     // Drawn on screen by the display, not yet painted into the backing store.
     const QRegion& drawnPastBackingStore() const { return stale_; }
 
+    Window& model() const { return window_; }
     SceneTransform transform() const;
     // Where an element lies in this widget (whole pixels), for the toolkit and for tests.
     QRect widgetRect(const Element& element) const;

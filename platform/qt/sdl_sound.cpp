@@ -4,6 +4,7 @@
 #include <SDL2/SDL_mixer.h>
 
 #include <QMetaObject>
+#include <algorithm>
 #include <atomic>
 
 namespace quorvel::platform::qt {
@@ -23,6 +24,7 @@ SdlSoundChannel::SdlSoundChannel() {
         return;
     }
     Mix_AllocateChannels(1);
+    Mix_Volume(0, volume_ * MIX_MAX_VOLUME / 100);
     current = this;
     Mix_ChannelFinished(&SdlSoundChannel::channelFinished);
     ready_ = true;
@@ -72,6 +74,11 @@ void SdlSoundChannel::start(const SoundBuffer& sound, int loops) {
 
 bool SdlSoundChannel::playing() const {
     return ready_ && Mix_Playing(0) != 0;
+}
+
+void SdlSoundChannel::setVolume(int percent) {
+    volume_ = std::clamp(percent, 0, 100);
+    if (ready_) Mix_Volume(0, volume_ * MIX_MAX_VOLUME / 100);
 }
 
 void SdlSoundChannel::stop() {

@@ -24,6 +24,7 @@ public:
     void play(const SoundBuffer& sound) override { start(sound, 0); }
     void playLooped(const SoundBuffer& sound) override { start(sound, -1); }
     void stop() override;
+    void setVolume(int percent) override;
     bool ready() const { return ready_; }
     // Whether the channel is sounding right now.
     bool playing() const;
@@ -36,6 +37,7 @@ private:
     Mix_Chunk* chunkFor(const SoundBuffer& sound);
 
     bool ready_ = false;
+    int volume_ = 100;
     std::map<std::pair<const void*, std::size_t>, Mix_Chunk*> chunks_;
     std::function<void()> finished_;
     QObject receiver_;

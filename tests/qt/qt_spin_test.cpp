@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "platform/qt/qt_platform.h"
 #include "presentation/reel_pictures.h"
@@ -52,4 +54,50 @@ TEST(SpinOnQt, TheSpinButtonLandsTheReelsOnTheDrawnStops) {
         }
     }
     EXPECT_GT(checked, 0);
+}
+
+// A press on the turning reels lands them at once; a press on anything else waits for the
+// landing and then reaches its handler, as it always did.
+TEST(SpinOnQt, APressOnTheTurningReelsLandsThemAndOtherPressesWait) {
+    QTemporaryDir config;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config.path());
+    TestAssets assets;
+    QtPlatform platform(assets.path(), "QuorvelQuickStopTest");
+    quorvel::screen::Quorvel quorvel(platform.services());
+    quorvel.Form_Load();
+    quorvel::testing_support::arrangeCabinet(quorvel, [](auto&, auto& v) {
+        v.bank = 100000;
+        v.reelspeed = 10;  // the slowest reels: over three seconds a spin
+    });
+    SceneView* view = platform.windows.mainView();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
+    Window& window = quorvel.window();
+    auto pressOn = [&](const char* name, int afterMs) {
+        QTimer::singleShot(afterMs, view, [view, &window, name] {
+            const QPoint centre = view->widgetRect(window.at(name)).center();
+            QTest::mousePress(view, Qt::LeftButton, {}, centre);
+            QTest::mouseRelease(view, Qt::LeftButton, {}, centre);
+        });
+    };
+    auto spin = [&] {
+        QElapsedTimer clock;
+        clock.start();
+        QTest::mouseClick(view, Qt::LeftButton, {},
+                          view->widgetRect(window.at("btnspin")).center());
+        return clock.elapsed();
+    };
+
+    pressOn("btnmute", 300);
+    const qint64 full = spin();
+    EXPECT_GT(full, 3000) << "a press on the mute key is no request to stop";
+    EXPECT_TRUE(quorvel.muted()) << "it reached its handler once the reels had landed";
+
+    const int games = quorvel.player().games;
+    pressOn("Picture3", 300);
+    const qint64 hurried = spin();
+    EXPECT_LT(hurried, 1500);
+    EXPECT_EQ(quorvel.player().games, games + 1);
+    for (int reel = 1; reel <= 5; ++reel)
+        EXPECT_EQ(window.at("reel" + std::to_string(reel)).top(),
+                  quorvel::presentation::restOffset(quorvel.run().stop[reel]));
 }

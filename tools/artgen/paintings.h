@@ -27,6 +27,8 @@ void paintMenu(QPainter& p, const Kit& k, const QSizeF& size);
 void paintMenuEntry(QPainter& p, const Kit& k, const QString& text, const QSizeF& size);
 void paintLineMarker(QPainter& p, const Kit& k, int entry);  // 1..50
 void paintProgramIcon(QPainter& p, const Kit& k, int size);
+void paintMuteKey(QPainter& p, const Kit& k, int entry);    // 1 sound on, 2 muted
+void paintVolumeBar(QPainter& p, const Kit& k, int entry);  // 1..11: 0 to 10 steps lit
 
 // Feature banners and buttons.
 void paintBanner(QPainter& p, const Kit& k, const QString& text, const QSizeF& size);

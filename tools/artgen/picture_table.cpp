@@ -33,6 +33,8 @@ void addCabinet(std::vector<PictureJob>& jobs) {
         jobs.push_back({name, {77, 47}, [text](P& p, const K& k) {
                             paintOvalButton(p, k, text, {77, 47});
                         }});
+    addList(jobs, "mutepics", 2, {18, 18}, paintMuteKey);
+    addList(jobs, "volumepics", 11, {76, 16}, paintVolumeBar);
     jobs.push_back({"menupic", {121, 217}, [](P& p, const K& k) { paintMenu(p, k, {121, 217}); }});
     for (auto [name, text] :
          {std::pair{"about", "About"}, std::pair{"mnuviewpaytable", "Pay Table"},

@@ -56,6 +56,7 @@ public:
     PacedLoop(platform::EventLoop& inner, Player& player) : inner_(inner), player_(player) {}
     void pump() override;
     void sleep(int ms) override;
+    void setInputWatch(platform::InputWatch* watch) override { inner_.setInputWatch(watch); }
     std::int64_t secondsSinceEpoch() const override { return inner_.secondsSinceEpoch(); }
 
 private:
