@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QUrl>
 
+#include "platform/qt/cabinet_theme.h"
 #include "platform/qt/window_binding.h"
 
 namespace quorvel::platform::qt {
@@ -36,6 +37,7 @@ QMessageBox::Icon iconFor(MessageIcon icon) {
 void QtMessageBoxes::show(const std::string& title, const std::string& text, MessageIcon icon) {
     host_.releaseCaptures();
     QMessageBox box(iconFor(icon), q(title), boxText(text), QMessageBox::Ok, host_.mainView());
+    theme::dress(box);
     box.exec();
 }
 
@@ -45,6 +47,7 @@ Answer QtMessageBoxes::askYesNo(const std::string& title, const std::string& tex
     QMessageBox box(iconFor(icon), q(title), boxText(text), QMessageBox::Yes | QMessageBox::No,
                     host_.mainView());
     box.setDefaultButton(defaultAnswer == Answer::Yes ? QMessageBox::Yes : QMessageBox::No);
+    theme::dress(box);
     return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 

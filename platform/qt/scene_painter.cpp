@@ -2,11 +2,10 @@
 
 #include <cmath>
 
+#include "platform/qt/cabinet_theme.h"
+
 namespace quorvel::platform::qt {
 namespace {
-
-const QColor kButtonFace(212, 208, 200);
-const QColor kFormFace(236, 233, 216);
 
 QString q(const std::string& text) {
     return QString::fromStdString(text);
@@ -60,10 +59,29 @@ void ScenePainter::paintBase(const Frame& frame, const QRect& area) {
     frame.painter.setClipRect(area);
     frame.painter.fillRect(area, Qt::black);
     // The artwork is a little smaller than the client area; the cabinet's black fills the rest.
-    if (window_.background().empty())
-        frame.painter.fillRect(sceneArea & area, kFormFace);
-    else
+    if (!themed()) {
         paintPicture(frame, window_.background(), QRect(0, 0, 800, 600), sceneArea & area);
+        return;
+    }
+    frame.painter.fillRect(sceneArea & area, theme::colour("parchment"));
+    paintPicture(frame, Picture{theme::kFormFacePicture}, QRect(QPoint(0, 0), scene),
+                 sceneArea & area);
+    frame.painter.setTransform(frame.transform.toWidget());
+    theme::paintWindowEdge(frame.painter, QRectF(QPoint(0, 0), scene));
+    frame.painter.resetTransform();
+}
+
+// A window without artwork of its own is a form on parchment.
+bool ScenePainter::themed() const {
+    return window_.background().empty();
+}
+
+QColor ScenePainter::backOf(const Element& element) const {
+    return themed() ? theme::back(element.backColour()) : colourOf(element.backColour());
+}
+
+QColor ScenePainter::foreOf(const Element& element) const {
+    return themed() ? theme::fore(element.foreColour()) : colourOf(element.foreColour());
 }
 
 // Whatever lies beneath the topmost shown element that fills the whole area with its own
@@ -98,7 +116,7 @@ void ScenePainter::paintElement(const Frame& frame, const Element& element, cons
     const QRect rect = sceneRect(element);
     painter.setClipRect(clip);
     // Filled in device space: every pixel of the clip, partly covered ones too.
-    if (element.hasBackColour()) painter.fillRect(clip, colourOf(element.backColour()));
+    if (element.hasBackColour()) painter.fillRect(clip, backOf(element));
     painter.setTransform(frame.transform.toWidget());
     painter.setRenderHint(QPainter::Antialiasing, false);
     switch (element.kind()) {
@@ -106,7 +124,7 @@ void ScenePainter::paintElement(const Frame& frame, const Element& element, cons
             paintLine(painter, element);
             break;
         case ElementKind::TextBox:
-            painter.fillRect(rect, Qt::white);  // the edit widget itself lies over it
+            painter.fillRect(rect, theme::colour("bone"));  // the edit widget lies over it
             break;
         case ElementKind::OptionButton:
             paintOption(painter, element, rect);
@@ -135,14 +153,23 @@ void ScenePainter::paintElement(const Frame& frame, const Element& element, cons
         painter.setTransform(frame.transform.toWidget());
     }
     if (element.border()) {
-        painter.setPen(QPen(Qt::black, 0));
+        painter.setPen(QPen(themed() ? theme::colour("wood") : QColor(Qt::black), 0));
         painter.drawRect(QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5));
     }
-    // The control the keyboard acts on; a text box shows its own cursor instead.
-    if (&element == window_.focus() && element.kind() != ElementKind::TextBox) {
-        painter.setPen(QPen(Qt::black, 0, Qt::DotLine));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(QRectF(rect).adjusted(2.5, 2.5, -2.5, -2.5));
+    // The control the keyboard acts on; a text box shows its own cursor, a command button
+    // its own outline.
+    const bool outlinedByItself =
+        element.kind() == ElementKind::TextBox ||
+        (element.kind() == ElementKind::CommandButton && element.picture().empty());
+    if (&element == window_.focus() && !outlinedByItself) {
+        const QRectF inside = QRectF(rect).adjusted(2.5, 2.5, -2.5, -2.5);
+        if (themed()) {
+            theme::paintFocus(painter, inside);
+        } else {
+            painter.setPen(QPen(Qt::black, 0, Qt::DotLine));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(inside);
+        }
     }
     painter.resetTransform();
 }
@@ -174,49 +201,41 @@ void ScenePainter::paintCaption(QPainter& painter, const Element& element, const
                                 int flags) {
     if (element.caption().empty()) return;
     painter.setFont(fontOf(element.font()));
-    painter.setPen(enabledInside(element) ? colourOf(element.foreColour()) : QColor(128, 128, 128));
+    painter.setPen(enabledInside(element) ? foreOf(element) : QColor(128, 128, 128));
     painter.drawText(rect, flags, q(element.caption()));
 }
 
 void ScenePainter::paintButton(QPainter& painter, const Element& element, const QRect& rect) {
-    const bool down = element.value();
-    painter.fillRect(rect, element.hasBackColour() ? colourOf(element.backColour()) : kButtonFace);
-    const QRectF r = QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5);
-    painter.setPen(QPen(down ? Qt::darkGray : Qt::white, 0));
-    painter.drawLine(r.topLeft(), r.topRight());
-    painter.drawLine(r.topLeft(), r.bottomLeft());
-    painter.setPen(QPen(down ? Qt::white : Qt::darkGray, 0));
-    painter.drawLine(r.bottomLeft(), r.bottomRight());
-    painter.drawLine(r.topRight(), r.bottomRight());
-    paintCaption(painter, element, rect, Qt::AlignCenter | Qt::TextWordWrap);
+    const theme::ButtonLook look{.down = element.value(),
+                                 .enabled = enabledInside(element),
+                                 .focused = &element == window_.focus()};
+    theme::paintButton(painter, rect, look, fontOf(element.font()), q(element.caption()));
 }
 
 void ScenePainter::paintOption(QPainter& painter, const Element& element, const QRect& rect) {
     const int side = std::min(13, rect.height());
     const QRectF mark(rect.left() + 1, rect.center().y() - side / 2.0 + 1, side - 2, side - 2);
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setPen(QPen(Qt::darkGray, 1));
-    painter.setBrush(Qt::white);
-    painter.drawEllipse(mark);
-    if (element.value()) {
-        painter.setBrush(Qt::black);
-        painter.drawEllipse(mark.adjusted(3, 3, -3, -3));
-    }
-    painter.setBrush(Qt::NoBrush);
+    theme::paintOptionMark(painter, mark, element.value(), enabledInside(element));
     paintCaption(painter, element, rect.adjusted(side + 3, 0, 0, 0), Qt::AlignVCenter);
 }
 
-// The caption sits in the frame's top edge, the border line running through its middle.
+// The caption sits in the frame's top edge, the border line running through its middle and
+// broken where the caption stands.
 void ScenePainter::paintFrame(QPainter& painter, const Element& element, const QRect& rect) {
     painter.setFont(fontOf(element.font()));
     const QFontMetrics metrics = painter.fontMetrics();
-    painter.setPen(QPen(Qt::gray, 0));
-    painter.drawRect(QRectF(rect).adjusted(0.5, metrics.height() / 2.0, -0.5, -0.5));
-    if (element.caption().empty()) return;
     const QString caption = q(element.caption());
     const QRect title(rect.left() + 6, rect.top(), metrics.horizontalAdvance(caption) + 4,
                       metrics.height());
-    painter.fillRect(title, element.hasBackColour() ? colourOf(element.backColour()) : kFormFace);
+    painter.save();
+    if (!caption.isEmpty())
+        painter.setClipRegion(QRegion(rect.adjusted(-1, -1, 1, 1)) - QRegion(title),
+                              Qt::IntersectClip);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(QPen(theme::colour("goldDark"), 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(QRectF(rect).adjusted(0.5, metrics.height() / 2.0, -0.5, -0.5), 3, 3);
+    painter.restore();
     paintCaption(painter, element, title, Qt::AlignCenter);
 }
 

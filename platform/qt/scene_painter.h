@@ -44,6 +44,9 @@ private:
     void paintFrame(QPainter& painter, const Element& element, const QRect& rect);
     void paintLine(QPainter& painter, const Element& element);
     QRect pictureRect(const Element& element, const QRect& rect) const;
+    bool themed() const;
+    QColor backOf(const Element& element) const;
+    QColor foreOf(const Element& element) const;
 
     const Window& window_;
     PictureSource& pictures_;

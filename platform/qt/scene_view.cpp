@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "platform/keys.h"
+#include "platform/qt/cabinet_theme.h"
 
 namespace quorvel::platform::qt {
 namespace {
@@ -112,6 +113,7 @@ void SceneView::createTextBoxes() {
         Element& element = *owned;
         if (element.kind() != ElementKind::TextBox || textBoxes_.count(&element)) continue;
         auto* edit = new QLineEdit(this);
+        edit->setStyleSheet(theme::textBoxStyleSheet());
         edit->installEventFilter(new KeyFilter(element, edit));
         QObject::connect(edit, &QLineEdit::textEdited, [&element](const QString& text) {
             element.setCaption(text.toStdString());

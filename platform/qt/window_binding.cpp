@@ -1,7 +1,9 @@
 #include "platform/qt/window_binding.h"
 
+#include <QScreen>
 #include <QWindow>
 
+#include "platform/qt/window_fit.h"
 #include "platform/qt/x11_picture_blitter.h"
 
 namespace quorvel::platform::qt {
@@ -39,7 +41,8 @@ void WindowBinding::syncWindow() {
     const QPoint position(window_.left(), window_.top());
     if (position != appliedPosition_) {
         appliedPosition_ = position;
-        if (!view_->isFullScreen()) view_->move(pixels(position.x()), pixels(position.y()));
+        if (!view_->isFullScreen() && !view_->isMaximized())
+            view_->move(pixels(position.x()), pixels(position.y()));
     }
     // Only a change of the model's focus moves Qt's, so a click into a text box stays there.
     if (window_.focus() != appliedFocus_) {
@@ -61,6 +64,7 @@ void QtWindowHost::open(Window& window) {
         mainClosed_ = false;
         // The reels spin on the main screen: its strips are worth handing to the X server.
         if (opening) view.setBlitterFactory([&view] { return makeX11Blitter(view); });
+        if (opening) fitOnScreen(view);
     } else {
         placeOverMain(view);
     }
@@ -80,11 +84,20 @@ void QtWindowHost::placeOverMain(SceneView& view) {
     view.winId();
     if (main->windowHandle()) view.windowHandle()->setTransientParent(main->windowHandle());
     const qreal scale = main->transform().scale();
-    view.resize((view.sceneSize() * scale).expandedTo(QSize(1, 1)));
-    const QRect frame = main->geometry();
-    QRect placed(QPoint(), view.size());
-    placed.moveCenter(frame.center());
-    view.move(placed.topLeft());
+    const QRect available = main->screen()->availableGeometry();
+    view.resize(
+        fitWindow((view.sceneSize() * scale).expandedTo(QSize(1, 1)), available, kExpectedFrame));
+    view.move(placeWindow(view.size(), available, kExpectedFrame, main->geometry().center()));
+}
+
+// Opened at its design size where that fits the screen's free area at the current scale,
+// else as large as fits, and centred there.
+void QtWindowHost::fitOnScreen(SceneView& view) {
+    const QScreen* screen = view.screen();
+    if (!screen) return;
+    const QRect available = screen->availableGeometry();
+    view.resize(fitWindow(view.sceneSize(), available, kExpectedFrame));
+    view.move(placeWindow(view.size(), available, kExpectedFrame, available.center()));
 }
 
 void QtWindowHost::close(Window& window) {
@@ -138,10 +151,18 @@ void QtWindowHost::releaseCaptures() {
 void QtWindowHost::setFullScreen(bool on) {
     SceneView* main = mainView();
     if (!main) return;
-    if (on)
+    if (on && !main->isFullScreen()) {
+        beforeFullScreen_ = main->windowState();
+        normalBeforeFullScreen_ = main->geometry();
         main->showFullScreen();
-    else if (main->isFullScreen())
-        main->showNormal();
+    } else if (!on && main->isFullScreen()) {
+        if (beforeFullScreen_ & Qt::WindowMaximized) {
+            main->showMaximized();
+        } else {
+            main->showNormal();
+            main->setGeometry(normalBeforeFullScreen_);
+        }
+    }
 }
 
 WindowBinding* QtWindowHost::binding(const Window& window) const {

@@ -2,6 +2,7 @@
 
 #include <QIcon>
 #include <QPoint>
+#include <QRect>
 #include <map>
 #include <memory>
 
@@ -46,7 +47,8 @@ public:
     void releaseCaptures();
     // Another copy of the game asked for this one: the main screen comes out of hiding.
     void bringMainForward();
-    // Shows the main screen over the whole screen, or back as it was.
+    // Shows the main screen over the whole screen, or back as it was before: maximised
+    // again, or at its old place and size.
     void setFullScreen(bool on);
     WindowBinding* binding(const Window& window) const;
     SceneView* mainView() const;
@@ -56,12 +58,15 @@ public:
 
 private:
     void placeOverMain(SceneView& view);
+    void fitOnScreen(SceneView& view);
 
     PictureSource& pictures_;
     std::map<const Window*, std::unique_ptr<WindowBinding>> bindings_;
     const Window* main_ = nullptr;
     bool mainClosed_ = false;
     QIcon icon_;
+    Qt::WindowStates beforeFullScreen_;
+    QRect normalBeforeFullScreen_;
 };
 
 }  // namespace quorvel::platform::qt

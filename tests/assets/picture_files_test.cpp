@@ -71,6 +71,7 @@ constexpr Named kNamed[] = {
     {"quorvelpays", 508, 510},
     {"aboutad", 300, 250},
     {"aboutreturn", 339, 135},
+    {"formface", 600, 600},
 };
 
 struct List {

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QScreen>
 #include <QTest>
 #include <cmath>
 #include <cstdlib>
 
+#include "platform/qt/window_fit.h"
 #include "qt_test_support.h"
 
 using namespace quorvel::platform;
@@ -23,6 +25,7 @@ TEST(HiDpi, PicturesAreDrawnFromTheLargerFileAtTheirPhysicalSize) {
     SceneView* view = screen.view;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
     ASSERT_DOUBLE_EQ(view->devicePixelRatioF(), ratio);
+    view->resize(view->sceneSize());    // the design's size, whatever the screen left room for
     screen.el("reel3").move(0, -5625);  // strip row 375 at the window's top
     screen.platform.events.sleep(0);
 
@@ -38,12 +41,41 @@ TEST(HiDpi, PicturesAreDrawnFromTheLargerFileAtTheirPhysicalSize) {
     }
 }
 
+// On a 1920 x 1200 screen at this scale the main screen opens whole on the screen, in the
+// design's proportions, and its windows over it too; full size wherever that fits.
+TEST(HiDpi, TheWindowsOpenInsideTheScreensFreeArea) {
+    MainScreen screen("QuorvelHiDpiFitTest", MainScreen::Start::FormLoad);
+    SceneView* view = screen.view;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
+    const QRect available = view->screen()->availableGeometry();
+    const QSize design = view->sceneSize();
+    // Whole on the screen, and with room for the title bar a window manager would add.
+    auto inside = [&](const QWidget& window) {
+        return available.contains(window.frameGeometry()) &&
+               window.height() + kExpectedFrame.top() + kExpectedFrame.bottom() <=
+                   available.height();
+    };
+    EXPECT_TRUE(inside(*view)) << "available " << available.height() << ", window "
+                               << view->height();
+    EXPECT_NEAR(double(view->width()) / view->height(), double(design.width()) / design.height(),
+                0.01);
+    const bool designFits = design.grownBy(kExpectedFrame).height() <= available.height();
+    EXPECT_EQ(view->size() == design, designFits);
+
+    screen.quorvel.mnuviewpaytable_Click();
+    SceneView* pays =
+        screen.platform.windows.binding(screen.quorvel.childWindow()->window())->view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(pays));
+    EXPECT_TRUE(inside(*pays));
+    EXPECT_NEAR(pays->transform().scale(), view->transform().scale(), 0.01) << "as the main screen";
+}
+
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     const char* scale = argc > 1 ? argv[1] : "2";
     ratio = std::atof(scale);
     setenv("QT_SCALE_FACTOR", scale, 1);
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    quorvel::qt_tests::useDesktopSizedOffscreenScreen();
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     QApplication application(argc, argv);
     return RUN_ALL_TESTS();

@@ -1,12 +1,27 @@
 #include "qt_test_support.h"
 
 #include <QDir>
+#include <QFile>
 #include <QPaintEvent>
+#include <cstdlib>
 #include <cstring>
 
 #include "platform/qt/scene_geometry.h"
 
 namespace quorvel::qt_tests {
+
+void useDesktopSizedOffscreenScreen() {
+    const char* named = std::getenv("QT_QPA_PLATFORM");
+    if (named && std::strcmp(named, "offscreen") != 0) return;
+    static QTemporaryDir folder;
+    const QString path = folder.filePath("screens.json");
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return;
+    file.write(R"({"screens": [{"name": "desktop", "x": 0, "y": 0, "width": 1920,)"
+               R"( "height": 1200, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    file.close();
+    setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + path).toLocal8Bit().constData(), 1);
+}
 
 std::vector<std::uint8_t> wave(int samples) {
     std::vector<std::uint8_t> bytes(44 + samples, 128);

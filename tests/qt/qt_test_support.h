@@ -17,6 +17,11 @@
 
 namespace quorvel::qt_tests {
 
+// Before the QApplication: unless the environment names another platform, the offscreen one
+// with a single 1920 x 1200 screen, the size of a common desktop, so windows open at their design
+// size.
+void useDesktopSizedOffscreenScreen();
+
 inline void runEventsFor(int ms) {
     QElapsedTimer clock;
     clock.start();

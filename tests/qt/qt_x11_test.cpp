@@ -52,6 +52,7 @@ protected:
     }
     // At a window size, exposed, with the strips handed to the server.
     void showAt(QSize size) {
+        view->move(0, 0);  // all of it on the screen, where the server can read it back
         view->resize(size);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
         ASSERT_TRUE(QTest::qWaitFor([&] { return view->size() == size; }));

@@ -40,6 +40,9 @@ void paintGamblePanel(QPainter& p, const Kit& k, const QSizeF& size);
 void paintCard(QPainter& p, const Kit& k, int entry);  // 1..24 of the card list
 void paintGambleResult(QPainter& p, const Kit& k, bool won, const QSizeF& size);
 
+// The parchment ground of the secondary windows.
+void paintFormFace(QPainter& p, const Kit& k, const QSizeF& size);
+
 // The about window's invitation to the casino page.
 void paintAboutAdvert(QPainter& p, const Kit& k);
 

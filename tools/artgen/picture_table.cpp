@@ -87,6 +87,9 @@ std::vector<PictureJob> pictureJobs() {
                         paintPayTable(p, k, payTableContent());
                     }});
     jobs.push_back({"aboutad", {300, 250}, paintAboutAdvert});
+    jobs.push_back({"formface", {600, 600}, [](P& p, const K& k) {
+                        paintFormFace(p, k, {600, 600});
+                    }});
     jobs.push_back({"aboutreturn", {339, 135}, [](P& p, const K& k) {
                         paintPlaque(p, k, "Back to the Game", {339, 135}, QColor(30, 100, 190));
                     }});

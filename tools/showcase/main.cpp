@@ -4,6 +4,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <cstdio>
 
 #include "platform/headless/recorders.h"
@@ -75,6 +78,18 @@ public:
         saveChild("11-recall");
         showMenuEntry("mnuviewpaytable", "12-pay-table");
         showMenuEntry("about", "13-about");
+        click("btnoptions");
+        wait(400);
+        answerBox("14-message-yes-no", QMessageBox::No);
+        quorvel::platform::Window& options = game_.childWindow()->window();
+        options.dispatch(options.at("Btndeletedetails"), EventKind::Click);
+        game_.childWindow()->close();
+        wait(200);
+        // The autoplay notice comes first; its spin is a losing one.
+        queue(kLosing);
+        answerBox("15-message-notice", QMessageBox::Ok);
+        press("autoplayon");
+        press("autoplayon");
     }
 
 private:
@@ -109,20 +124,28 @@ private:
     void click(const char* name) {
         game_.window().dispatch(game_.window().at(name), EventKind::Click);
     }
-    void save(const char* name) {
+    void save(const char* name) { keep(platform_.windows.binding(game_.window())->view(), name); }
+    void keep(QWidget* widget, const char* name) {
         const QString path = folder_ + "/" + name + ".png";
-        platform_.windows.binding(game_.window())->view()->grab().save(path);
+        widget->grab().save(path);
         std::printf("%s\n", path.toUtf8().constData());
     }
 
     void saveChild(const char* name) {
         quorvel::platform::ChildWindow* child = game_.childWindow();
         if (!child || !child->isOpen()) return;
-        const QString path = folder_ + "/" + name + ".png";
-        platform_.windows.binding(child->window())->view()->grab().save(path);
-        std::printf("%s\n", path.toUtf8().constData());
+        keep(platform_.windows.binding(child->window())->view(), name);
         child->close();
         wait(200);
+    }
+    // A message box holds the game until answered: it is saved and answered once it shows.
+    void answerBox(const char* name, QMessageBox::StandardButton answer) {
+        QTimer::singleShot(400, [this, name, answer] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            keep(box, name);
+            box->button(answer)->click();
+        });
     }
     void openAndSave(const char* button, const char* name) {
         click(button);
