@@ -30,6 +30,7 @@ void paintProgramIcon(QPainter& p, const Kit& k, int size);
 
 // Feature banners and buttons.
 void paintBanner(QPainter& p, const Kit& k, const QString& text, const QSizeF& size);
+void paintCountBanner(QPainter& p, const Kit& k, const QString& text, const QSizeF& size);
 void paintPlaque(QPainter& p, const Kit& k, const QString& text, const QSizeF& size,
                  const QColor& base);
 
