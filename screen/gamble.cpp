@@ -4,6 +4,7 @@
 #include "engine/checked.h"
 #include "engine/money.h"
 #include "presentation/card_pictures.h"
+#include "presentation/gamble_places.h"
 #include "screen/quorvel.h"
 #include "screen/sound_cues.h"
 
@@ -12,9 +13,6 @@ namespace {
 
 constexpr int kRevealFrameMs = 50;
 constexpr int kLossPauseMs = 3000;
-constexpr int kSlideLeft = 700;
-constexpr int kSlideFrom = 10;
-constexpr int kSlideTo = 4800;
 constexpr int kHistoryTop = 3960;
 constexpr std::array<int, 5> kHistoryLefts{360, 960, 1560, 2160, 2760};
 
@@ -132,8 +130,8 @@ void Quorvel::revealCard(int suit) {
 
 void Quorvel::slideResult(platform::Element& picture) {
     picture.show();
-    for (int top = kSlideFrom; top <= kSlideTo; ++top)
-        picture.move(kSlideLeft, top);
+    for (int top = presentation::kResultFromTop; top <= presentation::kResultRestTop; ++top)
+        picture.move(presentation::kResultLeft, top);
 }
 
 void Quorvel::gambleWon(engine::GambleBet bet, int suit) {

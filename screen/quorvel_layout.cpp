@@ -10,13 +10,6 @@ using enum platform::ElementKind;
 
 // clang-format off
 constexpr platform::ElementSpec kDesign[] = {
-    // Payline segments lie on the window surface, beneath the reel windows.
-    {.name = "Lineflash", .index = 1, .kind = Line, .visible = false, .fore = {0, 255, 255}, .points = {840, 6720, 840, 6840}, .lineWidth = 10},
-    {.name = "Lineflash", .index = 2, .kind = Line, .visible = false, .fore = {0, 255, 255}, .points = {1080, 6840, 1440, 6840}, .lineWidth = 10},
-    {.name = "Lineflash", .index = 3, .kind = Line, .visible = false, .fore = {0, 255, 255}, .points = {1800, 6840, 2040, 6840}, .lineWidth = 10},
-    {.name = "Lineflash", .index = 4, .kind = Line, .visible = false, .fore = {0, 255, 255}, .points = {2400, 6840, 2640, 6840}, .lineWidth = 10},
-    {.name = "Lineflash", .index = 5, .kind = Line, .visible = false, .fore = {0, 255, 255}, .points = {2880, 6840, 3240, 6840}, .lineWidth = 10},
-    {.name = "Lineflash", .index = 6, .kind = Line, .visible = false, .fore = {0, 255, 255}, .points = {3480, 6840, 3840, 6840}, .lineWidth = 10},
     // Reel windows, each clipping its strip, with one highlight box per visible cell.
     {.name = "Picture1", .kind = PictureBox, .left = 1025, .top = 730, .width = 1875, .height = 5625, .hasBack = true, .back = {0, 0, 0}},
     {.name = "reel1", .kind = Image, .parent = "Picture1", .width = 1875, .height = 54375, .picture = "reel1"},
@@ -43,6 +36,13 @@ constexpr platform::ElementSpec kDesign[] = {
     {.name = "flasher", .index = 13, .kind = PictureBox, .parent = "Picture5", .top = 0, .width = 1875, .height = 1875, .visible = false},
     {.name = "flasher", .index = 14, .kind = PictureBox, .parent = "Picture5", .top = 1875, .width = 1875, .height = 1875, .visible = false},
     {.name = "flasher", .index = 15, .kind = PictureBox, .parent = "Picture5", .top = 3750, .width = 1875, .height = 1875, .visible = false},
+    // Payline segments lie over the reels, so that a paid line is seen across its symbols.
+    {.name = "Lineflash", .index = 1, .kind = Line, .visible = false, .fore = {0, 255, 255}, .points = {840, 6720, 840, 6840}, .lineWidth = 10},
+    {.name = "Lineflash", .index = 2, .kind = Line, .visible = false, .fore = {0, 255, 255}, .points = {1080, 6840, 1440, 6840}, .lineWidth = 10},
+    {.name = "Lineflash", .index = 3, .kind = Line, .visible = false, .fore = {0, 255, 255}, .points = {1800, 6840, 2040, 6840}, .lineWidth = 10},
+    {.name = "Lineflash", .index = 4, .kind = Line, .visible = false, .fore = {0, 255, 255}, .points = {2400, 6840, 2640, 6840}, .lineWidth = 10},
+    {.name = "Lineflash", .index = 5, .kind = Line, .visible = false, .fore = {0, 255, 255}, .points = {2880, 6840, 3240, 6840}, .lineWidth = 10},
+    {.name = "Lineflash", .index = 6, .kind = Line, .visible = false, .fore = {0, 255, 255}, .points = {3480, 6840, 3840, 6840}, .lineWidth = 10},
     // Payline markers: lin(26) is the right-hand marker of line 1.
     {.name = "lin", .index = 1, .kind = Image, .left = 525, .top = 3405, .width = 390, .height = 405},
     {.name = "lin", .index = 2, .kind = Image, .left = 525, .top = 1650, .width = 390, .height = 405},
@@ -133,9 +133,11 @@ constexpr platform::ElementSpec kDesign[] = {
     {.name = "takewin", .kind = CommandButton, .left = 4725, .top = 7980, .width = 1710, .height = 510, .visible = false, .picture = "takewin"},
     {.name = "Btnreturn2game", .kind = CommandButton, .left = 369, .top = 7850, .width = 11235, .height = 870, .visible = false, .picture = "Btnreturn2game"},
     {.name = "ctlfrees1", .kind = FeatureControl, .left = 1600, .top = 7840, .width = 7095, .height = 975, .visible = false, .picture = "ctlfrees"},
-    {.name = "ctrlfreesleft1", .kind = FeatureControl, .left = 1906, .top = 7950, .width = 8535, .height = 1200, .visible = false, .picture = "ctrlfreesleft"},
+    // Raised from its design place, whose lower edge ran past the window.
+    {.name = "ctrlfreesleft1", .kind = FeatureControl, .left = 1906, .top = 7800, .width = 8535, .height = 1200, .visible = false, .picture = "ctrlfreesleft"},
     {.name = "freespinscompleted1", .kind = FeatureControl, .left = 495, .top = 5100, .width = 8655, .height = 1095, .visible = false, .picture = "freespinscompleted"},
-    {.name = "spinsleft", .kind = Label, .left = 9000, .top = 7800, .width = 240, .height = 765, .visible = false, .fontPoints = 27.75, .fore = {255, 0, 0}, .autoSize = true},
+    // The count stands after the "=" in the banner's dark window, light on dark to read at a glance.
+    {.name = "spinsleft", .kind = Label, .left = 8880, .top = 7950, .width = 1350, .height = 900, .visible = false, .fontPoints = 36, .fore = {255, 240, 150}, .hasBack = true, .back = {24, 10, 8}, .align = Align::Centre},
     // The player's volume on the help strip: a mute key and a bar of ten steps.
     {.name = "btnmute", .kind = PictureBox, .left = 10470, .top = 8715, .width = 270, .height = 270, .tooltip = "CLICK to turn the sound off or on (M)"},
     {.name = "volumebar", .kind = PictureBox, .left = 10830, .top = 8730, .width = 1140, .height = 240, .tooltip = "CLICK to set the volume"},

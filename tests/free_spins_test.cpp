@@ -1,3 +1,5 @@
+#include <cmath>
+
 #include "game_fixture.h"
 
 using namespace quorvel;
@@ -66,6 +68,52 @@ TEST_F(FreeSpins, ThreeChestsGiveExactlyTenFreeSpins) {
     EXPECT_TRUE(enabled("doublebutton"));
     EXPECT_EQ(sounds(), (Strings{"119"}));
     EXPECT_EQ(stored("bank"), "1100") << "the collected total is stored at once";
+}
+
+// WCAG's relative luminance and contrast ratio of two colours.
+double luminance(platform::Colour c) {
+    auto channel = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.r) + 0.7152 * channel(c.g) + 0.0722 * channel(c.b);
+}
+double contrast(platform::Colour a, platform::Colour b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+TEST_F(FreeSpins, TheCountLeftReadsAtAGlanceOnItsBannerInsideTheWindow) {
+    trigger(kThreeChestStops, 10);
+    p.runFor(2050);
+    const platform::Element& banner = w.at("ctrlfreesleft1");
+    const platform::Element& count = w.at("spinsleft");
+    ASSERT_TRUE(banner.shown() && count.shown());
+    for (const platform::Element* e : {&banner, &count}) {
+        EXPECT_GE(e->left(), 0) << e->name();
+        EXPECT_GE(e->top(), 0) << e->name();
+        EXPECT_LE(e->left() + e->width(), w.clientWidth()) << e->name();
+        EXPECT_LE(e->top() + e->height(), w.clientHeight()) << e->name() << " runs off the window";
+    }
+    // In the right part of the banner, after its text, and painted over it.
+    EXPECT_GE(count.left(), banner.left() + banner.width() / 2);
+    EXPECT_LE(count.left() + count.width(), banner.left() + banner.width());
+    EXPECT_GE(count.top(), banner.top());
+    EXPECT_LE(count.top() + count.height(), banner.top() + banner.height());
+    EXPECT_GT(layer(count), layer(banner));
+    // Large, bold, light on its own dark plate, centred there whatever the count.
+    EXPECT_GE(count.font().points, 24);
+    EXPECT_TRUE(count.font().bold);
+    ASSERT_TRUE(count.hasBackColour());
+    EXPECT_GT(luminance(count.foreColour()), luminance(count.backColour()));
+    EXPECT_GE(contrast(count.foreColour(), count.backColour()), 7.0);
+    EXPECT_EQ(count.align(), platform::Align::Centre);
+    EXPECT_FALSE(count.autoSize());
+    EXPECT_EQ(count.caption(), "10");
+
+    p.runUntil([&] { return run.freespinsplayed == 2; }, 10'000);
+    EXPECT_EQ(count.caption(), "9");
+    EXPECT_TRUE(count.shown());
 }
 
 TEST_F(FreeSpins, FourAndFiveChestsGiveFifteenAndTwenty) {

@@ -1,4 +1,5 @@
 #include "game_fixture.h"
+#include "presentation/gamble_places.h"
 
 using namespace quorvel;
 using namespace quorvel::testing_support;
@@ -68,6 +69,30 @@ TEST_F(Gamble, RedThenHeartsThenTakeFourfoldsTwice) {
     EXPECT_EQ(stored("bank"), "1055");
     EXPECT_TRUE(enabled("btnspin"));
     EXPECT_FALSE(enabled("doublebutton"));
+}
+
+TEST_F(Gamble, TheResultPlaqueAtRestCoversNoneOfThePanelsTexts) {
+    winTen();
+    open();
+    bet("betred", 1);  // hearts: red wins
+    const platform::Element& plaque = w.at("gamblewin");
+    ASSERT_TRUE(plaque.shown());
+    const int top = plaque.top(), bottom = plaque.top() + plaque.height();
+    auto clear = [&](int otherTop, int otherBottom) {
+        return otherBottom <= top || otherTop >= bottom;
+    };
+    EXPECT_TRUE(
+        clear(presentation::kRulesTop, presentation::kRulesTop + presentation::kRulesHeight))
+        << "the house rules painted on the felt";
+    for (const auto& element : w.elements()) {
+        const platform::Element& e = *element;
+        if (&e == &plaque || e.parent() != &w.at("pandouble") || !e.shown()) continue;
+        const bool beside =
+            e.left() >= plaque.left() + plaque.width() || e.left() + e.width() <= plaque.left();
+        EXPECT_TRUE(beside || clear(e.top(), e.top() + e.height()))
+            << e.name() << "(" << e.index() << ") \"" << e.caption() << "\" lies under the plaque";
+    }
+    EXPECT_LE(bottom, w.at("pandouble").height());
 }
 
 TEST_F(Gamble, TheRevealTakesFifteenFramesOfFiftyMilliseconds) {

@@ -84,6 +84,13 @@ struct GameTest : ::testing::Test {
         p.sound.clear();
         return names;
     }
+    // Where an element is painted: later ones lie over earlier ones.
+    std::size_t layer(const platform::Element& element) const {
+        const auto& all = w.elements();
+        for (std::size_t i = 0; i < all.size(); ++i)
+            if (all[i].get() == &element) return i;
+        return all.size();
+    }
     std::string text(const std::string& name, int index = 0) { return w.at(name, index).caption(); }
     bool shown(const std::string& name, int index = 0) { return w.at(name, index).shown(); }
     bool enabled(const std::string& name, int index = 0) { return w.at(name, index).enabled(); }

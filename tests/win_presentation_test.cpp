@@ -1,4 +1,7 @@
+#include <algorithm>
+
 #include "game_fixture.h"
+#include "presentation/payline_drawings.h"
 
 using namespace quorvel;
 
@@ -45,7 +48,7 @@ TEST_F(WinPresentation, WildsOfAPaidLineAnimateWhileTheOtherCellsBlink) {
     EXPECT_EQ(counters.lineFlash.animcell[3], 1);
     EXPECT_EQ(counters.lineFlash.animcell[6], 1);
     EXPECT_EQ(counters.lineFlash.animcell[9], 0);
-    EXPECT_TRUE(w.at("flasher", 9).visible()) << "lit phase: the blank covers the symbol";
+    EXPECT_TRUE(w.at("flasher", 9).visible()) << "lit phase: the highlight frames the symbol";
     lineTick();
     EXPECT_FALSE(w.at("flasher", 9).visible());
     EXPECT_TRUE(w.at("flasher", 3).visible()) << "the lowest cell of its reel stays up";
@@ -56,6 +59,32 @@ TEST_F(WinPresentation, WildsOfAPaidLineAnimateWhileTheOtherCellsBlink) {
         EXPECT_TRUE(w.at("flasher", 6).visible());
     }
     EXPECT_EQ(w.at("flasher", 9).picture(), (platform::Picture{"ImageList2", 19}));
+}
+
+TEST_F(WinPresentation, APaidLineIsDrawnInItsColourOverTheReelsAndItsSymbolsHighlighted) {
+    settle(testing_support::kTenCentStops);
+    lineTick();  // line 19 lit: cells 3 and 6 are wilds, cell 9 the third symbol
+    const presentation::PaylineDrawing& drawing = presentation::paylineDrawing(19);
+    std::size_t topmostReelPart = 0;
+    for (int reel = 1; reel <= 5; ++reel)
+        topmostReelPart = std::max({topmostReelPart, layer(w.at("Picture" + std::to_string(reel))),
+                                    layer(w.at("reel" + std::to_string(reel)))});
+    for (int cell = 1; cell <= 15; ++cell)
+        topmostReelPart = std::max(topmostReelPart, layer(w.at("flasher", cell)));
+    for (std::size_t s = 1; s <= drawing.segments.size(); ++s) {
+        const platform::Element& segment = w.at("Lineflash", static_cast<int>(s));
+        EXPECT_TRUE(segment.visible()) << s;
+        EXPECT_EQ(segment.points(), drawing.segments[s - 1]) << s;
+        EXPECT_EQ(segment.foreColour(), (platform::Colour{255, 255, 0})) << s;
+        EXPECT_GE(segment.lineWidth(), 10) << s;
+        EXPECT_GT(layer(segment), topmostReelPart) << "segment " << s << " hidden by the reels";
+    }
+    // The symbol that is not a wild wears the highlight, which shows it rather than hiding it.
+    EXPECT_TRUE(w.at("flasher", 9).visible());
+    EXPECT_EQ(w.at("flasher", 9).picture(), (platform::Picture{"ImageList2", 19}));
+    // The gamble panel and the jackpot board still lie over any line left drawn.
+    EXPECT_LT(layer(w.at("Lineflash", 1)), layer(w.at("pandouble")));
+    EXPECT_LT(layer(w.at("Lineflash", 6)), layer(w.at("jackpotframe")));
 }
 
 TEST_F(WinPresentation, ChestsAnimateAndAChestOnlyWinDrawsNoLine) {

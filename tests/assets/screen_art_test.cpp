@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "presentation/gamble_places.h"
 #include "screen/quorvel_layout.h"
 #include "tools/artgen/design.h"
 
@@ -46,7 +47,8 @@ TEST(ScreenArt, MeterLabelsSitOnBoxesTheirTextReadsOn) {
         // ...and the figures on it are drawn light.
         for (const auto& design : screen::mainScreenDesign()) {
             if (design.name != label || design.index != 0) continue;
-            EXPECT_GT(QColor(design.fore.r, design.fore.g, design.fore.b).lightness(), 120) << label;
+            EXPECT_GT(QColor(design.fore.r, design.fore.g, design.fore.b).lightness(), 120)
+                << label;
         }
     }
     for (const char* label : {"lblgrand", "lblmajor", "lblminor"})
@@ -73,6 +75,57 @@ TEST(ScreenArt, PaintedKeysOnTheBarMatchTheRaisedKeysAbove) {
         EXPECT_LT(std::min(hueGap, 360 - hueGap), 25) << key;
         EXPECT_LT(painted.value(), top.value()) << key << " should look pressed in";
     }
+}
+
+TEST(ScreenArt, TheWinHighlightFramesTheSymbolAndLeavesItSeen) {
+    const QImage frame(
+        QString::fromStdString(std::string(QUORVEL_ASSET_DIR) + "/pictures/ImageList2/19.png"));
+    ASSERT_EQ(frame.size(), QSize(125, 125));
+    // Clear over the symbol...
+    for (int y = 30; y < 95; y += 5)
+        for (int x = 30; x < 95; x += 5)
+            EXPECT_EQ(qAlpha(frame.pixel(x, y)), 0) << x << "," << y;
+    // ...and a bright, solid rim round the middle of every edge.
+    for (QPoint rim : {QPoint(62, 5), QPoint(62, 119), QPoint(5, 62), QPoint(119, 62)}) {
+        const QRgb pixel = frame.pixel(rim);
+        EXPECT_GT(qAlpha(pixel), 200) << rim.x() << "," << rim.y();
+        EXPECT_GT(QColor(pixel).lightness(), 150) << rim.x() << "," << rim.y();
+    }
+}
+
+TEST(ScreenArt, TheCountBannerHasADarkPlateWhereTheCountStands) {
+    // The banner is stretched over its place on the screen.
+    const QImage banner = picture("ctrlfreesleft");
+    const QRectF shown = placeOf("ctrlfreesleft1");
+    const QRectF count = placeOf("spinsleft").translated(-shown.topLeft());
+    const double sx = banner.width() / shown.width(), sy = banner.height() / shown.height();
+    for (double fx : {0.1, 0.5, 0.9})
+        for (double fy : {0.1, 0.5, 0.9})
+            EXPECT_LT(lightness(banner, {(count.left() + fx * count.width()) * sx,
+                                         (count.top() + fy * count.height()) * sy}),
+                      30)
+                << fx << "," << fy;
+}
+
+TEST(ScreenArt, TheGambleResultComesToRestOnPlainFelt) {
+    // No painted lettering under the won or lost plaque where its slide ends.
+    const QImage felt = picture("pandouble");
+    const QRectF rest(artgen::pixelsOf(presentation::kResultLeft),
+                      artgen::pixelsOf(presentation::kResultRestTop), placeOf("gamblewin").width(),
+                      placeOf("gamblewin").height());
+    int bright = 0;
+    for (int y = static_cast<int>(rest.top()); y < rest.bottom(); ++y)
+        for (int x = static_cast<int>(rest.left()); x < rest.right(); ++x)
+            bright += QColor(felt.pixel(x, y)).lightness() > 110;
+    EXPECT_EQ(bright, 0);
+    // The rules are painted in their own band, above the plaque.
+    const QRectF rules(20, artgen::pixelsOf(presentation::kRulesTop), felt.width() - 40,
+                       artgen::pixelsOf(presentation::kRulesHeight));
+    int lettering = 0;
+    for (int y = static_cast<int>(rules.top()); y < rules.bottom(); ++y)
+        for (int x = static_cast<int>(rules.left()); x < rules.right(); ++x)
+            lettering += QColor(felt.pixel(x, y)).lightness() > 110;
+    EXPECT_GT(lettering, 100);
 }
 
 // Sum of neighbour differences: how much fine edge a picture carries.

@@ -50,13 +50,33 @@ void bolt(QPainter& p, QPointF from, double length, unsigned seed, double streng
     p.restore();
 }
 
+// Laid over each symbol of a paid line: a glowing gold rim round the tile, clear inside so
+// that the symbol itself shows.
+void winHighlight(QPainter& p, const Kit& k) {
+    const QRectF rim = inset(kCell, 5);
+    p.setBrush(Qt::NoBrush);
+    for (const auto& [width, alpha] :
+         {std::pair{22.0, 50}, std::pair{15.0, 110}, std::pair{10.0, 190}}) {
+        QColor glow(255, 200, 40);
+        glow.setAlpha(alpha);
+        p.setPen(QPen(glow, width));
+        p.drawRoundedRect(rim, 12, 12);
+    }
+    p.setPen(QPen(
+        vertical(rim, {{0, k.pal("goldLight")}, {0.5, k.pal("gold")}, {1, k.pal("goldLight")}}),
+        6));
+    p.drawRoundedRect(rim, 12, 12);
+    p.setPen(QPen(QColor(255, 255, 255), 2));
+    p.drawRoundedRect(rim, 12, 12);
+    for (const QPointF& corner :
+         {rim.topLeft(), rim.topRight(), rim.bottomLeft(), rim.bottomRight()})
+        sparkle(p, corner, 10, QColor(255, 255, 255));
+}
+
 }  // namespace
 
 void paintWildFrame(QPainter& p, const Kit& k, int frame) {
-    if (frame > kWildFrames) {
-        p.fillRect(kCell, QColor(8, 10, 16));
-        return;
-    }
+    if (frame > kWildFrames) return winHighlight(p, k);
     const double t = (frame - 1) / static_cast<double>(kWildFrames);
     const double glow = 0.5 - 0.5 * std::cos(2 * M_PI * t);
     paintWild(p, k, kCell, glow, -0.2 + 1.4 * t);

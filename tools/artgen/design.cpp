@@ -29,4 +29,8 @@ QRectF placeOf(std::string_view name, int index, std::string_view within) {
             r.height() / kTwipsPerPixel};
 }
 
+double pixelsOf(int twips) {
+    return twips / kTwipsPerPixel;
+}
+
 }  // namespace quorvel::artgen

@@ -1,6 +1,7 @@
 #include <QPainterPath>
 #include <array>
 
+#include "presentation/gamble_places.h"
 #include "tools/artgen/design.h"
 #include "tools/artgen/paintings.h"
 #include "tools/artgen/tile.h"
@@ -131,13 +132,12 @@ void paintGamblePanel(QPainter& p, const Kit& k, const QSizeF& size) {
               QColor(0, 0, 0, 80), k.pal("goldDark"), 1);
     const QRectF risk = placeOf("risklab", 0, "pandouble");
     panel(p, risk, 6, QColor(0, 0, 0, 110), k.pal("goldDark"), 1);
-    // The house rules, painted on the felt between the history strip and the betting keys,
-    // where the result plaque comes to rest after a draw.
-    const double below = placeOf("historypic", 1, "pandouble").bottom() + 8;
-    goldCaption(p, k, QRectF(14, below, size.width() - 28, 20), "Colour pays double",
-                font(Face::Serif, 17, true, true), 1.2);
-    goldCaption(p, k, QRectF(14, below + 21, size.width() - 28, 20), "Suit pays four times",
-                font(Face::Serif, 17, true, true), 1.2);
+    // The house rules, on one line under the history strip: the result plaque comes to rest
+    // just below them.
+    const QRectF rules(14, pixelsOf(presentation::kRulesTop), size.width() - 28,
+                       pixelsOf(presentation::kRulesHeight));
+    goldCaption(p, k, rules, "Colour pays double · Suit pays four times",
+                font(Face::Serif, 15, true, true), 1.2);
 }
 
 void paintGambleResult(QPainter& p, const Kit& k, bool won, const QSizeF& size) {

@@ -32,6 +32,7 @@ void paintVolumeBar(QPainter& p, const Kit& k, int entry);  // 1..11: 0 to 10 st
 
 // Feature banners and buttons.
 void paintBanner(QPainter& p, const Kit& k, const QString& text, const QSizeF& size);
+void paintCountBanner(QPainter& p, const Kit& k, const QString& text, const QSizeF& size);
 void paintPlaque(QPainter& p, const Kit& k, const QString& text, const QSizeF& size,
                  const QColor& base);
 

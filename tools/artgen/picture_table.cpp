@@ -68,9 +68,11 @@ void addFeatures(std::vector<PictureJob>& jobs) {
     addPlaque(jobs, "Btnreturn2game", {747, 56}, "Return to Game", QColor(30, 100, 190));
     for (auto [name, text, size] :
          {std::tuple{"ctlfrees", "FREESPINS AWARDED", QSize(442, 38)},
-          std::tuple{"ctrlfreesleft", "FREESPINS REMAINING =", QSize(442, 38)},
           std::tuple{"freespinscompleted", "Free Spins Completed", QSize(498, 60)}})
         jobs.push_back({name, size, [=](P& p, const K& k) { paintBanner(p, k, text, size); }});
+    jobs.push_back({"ctrlfreesleft", {442, 38}, [](P& p, const K& k) {
+                        paintCountBanner(p, k, "FREESPINS REMAINING =", {442, 38});
+                    }});
 }
 
 }  // namespace

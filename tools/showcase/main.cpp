@@ -38,7 +38,8 @@ public:
         wait(600);
         save("1-start");
         spin(kWildWin);
-        wait(450);
+        // The moment a paid line is drawn and its symbols are highlighted.
+        waitFor([&] { return game_.window().at("Lineflash", 1).visible(); }, 5000);
         save("2-win-lines-and-wilds");
         spin(kThreeChests, 10);
         wait(300);
