@@ -10,6 +10,9 @@ using enum platform::ElementKind;
 
 // clang-format off
 constexpr platform::ElementSpec kDesign[] = {
+    // The five reel windows as one object for assistive technology: beneath everything, it
+    // paints nothing, and disabled it leaves the mouse to what lies over it.
+    {.name = "reelwindow", .kind = PictureBox, .left = 1025, .top = 730, .width = 10014, .height = 5625, .enabled = false},
     // Payline segments lie on the window surface, beneath the reel windows.
     {.name = "Lineflash", .index = 1, .kind = Line, .visible = false, .fore = {0, 255, 255}, .points = {840, 6720, 840, 6840}, .lineWidth = 10},
     {.name = "Lineflash", .index = 2, .kind = Line, .visible = false, .fore = {0, 255, 255}, .points = {1080, 6840, 1440, 6840}, .lineWidth = 10},
