@@ -71,7 +71,9 @@ AccessibleRole roleOf(const Element& element) {
 
 std::string accessibleNameOf(const Element& element) {
     if (!element.accessibleName().empty()) return element.accessibleName();
-    if (!element.caption().empty()) return element.caption();
+    // A text box's caption is what was typed into it, not what it is for.
+    if (!element.caption().empty() && element.kind() != ElementKind::TextBox)
+        return element.caption();
     return element.tooltip();
 }
 

@@ -33,7 +33,8 @@ struct AccessibleState {
 // takes input and has a tooltip to be named by.
 bool isExposed(const Element& element);
 AccessibleRole roleOf(const Element& element);
-// The name given for assistive technology, else the caption, else the tooltip.
+// The name given for assistive technology, else the caption (a text box's is its value), else
+// the tooltip.
 std::string accessibleNameOf(const Element& element);
 // What a text shows now; empty for anything else.
 std::string accessibleValueOf(const Element& element);

@@ -2,6 +2,7 @@
 #include "engine/money.h"
 #include "engine/symbols.h"
 #include "platform/accessible.h"
+#include "presentation/card_pictures.h"
 #include "screen/quorvel.h"
 
 namespace quorvel::screen {
@@ -103,8 +104,20 @@ void Quorvel::announceGambleOpen() {
     window_.announce("Gamble, At Risk " + engine::creditForm(cabinet_.run().atrisk));
 }
 
+// The history strip's cards are named by the suit their small picture shows.
+void Quorvel::nameHistoryCards() {
+    for (int place = 1; place < static_cast<int>(e_.historypic.size()); ++place) {
+        platform::Element& past = *e_.historypic[place];
+        const int suit = past.picture().index - presentation::smallSuitPicture(0);
+        if (suit >= 1 && suit <= engine::kSuits)
+            past.setAccessibleName(std::string("Past card: ") + kSuitNames[suit]);
+    }
+}
+
 void Quorvel::announceCard(bool won, int suit) {
     const std::string card = std::string("Ace of ") + kSuitNames[suit];
+    e_.piccardholder.setDescription(card);
+    nameHistoryCards();
     const std::string atRisk = "At Risk " + engine::creditForm(cabinet_.run().atrisk);
     window_.announce(won ? card + ", win, " + atRisk : card + ", No Win");
 }

@@ -172,6 +172,7 @@ private:
     void announceShown(const platform::Element& box);
     void announceGambleOpen();
     void announceCard(bool won, int suit);
+    void nameHistoryCards();
 
     // A game the last run left in play goes on where it stood.
     void resumeInterruptedGame();

@@ -89,6 +89,8 @@ TEST_F(ScreenReader, GamblesByNameAndHearsTheCard) {
     press("suitbet", 1);
     EXPECT_EQ(p.windows.announcements(), (Strings{"Ace of Hearts, win, At Risk 40"}));
     EXPECT_EQ(platform::accessibleValueOf(at("risklab")), "At Risk  40");
+    EXPECT_EQ(at("piccardholder").description(), "Ace of Hearts");
+    EXPECT_EQ(platform::accessibleNameOf(at("historypic", 1)), "Past card: Hearts");
     press("cancelbet");
     EXPECT_EQ(p.windows.announcements(), (Strings{"Credit 1015"}));
     EXPECT_TRUE(platform::stateOf(at("pandouble")).invisible);
