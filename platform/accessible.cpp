@@ -70,7 +70,14 @@ AccessibleRole roleOf(const Element& element) {
 }
 
 std::string accessibleNameOf(const Element& element) {
-    if (!element.accessibleName().empty()) return element.accessibleName();
+    const std::string& named = element.accessibleName();
+    if (!named.empty() && roleOf(element) == AccessibleRole::StaticText) {
+        const auto first = element.caption().find_first_not_of(' ');
+        if (first == std::string::npos) return named;
+        const auto last = element.caption().find_last_not_of(' ');
+        return named + ": " + element.caption().substr(first, last - first + 1);
+    }
+    if (!named.empty()) return named;
     // A text box's caption is what was typed into it, not what it is for.
     if (!element.caption().empty() && element.kind() != ElementKind::TextBox)
         return element.caption();

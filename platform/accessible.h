@@ -34,7 +34,8 @@ struct AccessibleState {
 bool isExposed(const Element& element);
 AccessibleRole roleOf(const Element& element);
 // The name given for assistive technology, else the caption (a text box's is its value), else
-// the tooltip.
+// the tooltip. A named text says what it shows after its name ("Credit: 5000"): screen readers
+// speak a label's name in place of its text.
 std::string accessibleNameOf(const Element& element);
 // What a text shows now; empty for anything else.
 std::string accessibleValueOf(const Element& element);

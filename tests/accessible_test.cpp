@@ -35,7 +35,7 @@ TEST_F(ScreenReader, HearsASpinAndAGambleAsTheyHappen) {
     EXPECT_EQ(buttons(), (Strings{"OPTIONS", "MENU", "Insert Credit", "Select Lines",
                                   "Bet Per Line", "SPIN", "GAMBLE", "AUTO On/Off"}));
     EXPECT_EQ(platform::roleOf(at("panelbank")), AccessibleRole::StaticText);
-    EXPECT_EQ(platform::accessibleNameOf(at("panelbank")), "Credit");
+    EXPECT_EQ(platform::accessibleNameOf(at("panelbank")), "Credit: 1000");
     EXPECT_EQ(platform::accessibleValueOf(at("panelbank")), "1000");
     EXPECT_TRUE(platform::stateOf(at("doublebutton")).disabled);
     EXPECT_FALSE(press("doublebutton"));
@@ -45,6 +45,7 @@ TEST_F(ScreenReader, HearsASpinAndAGambleAsTheyHappen) {
     EXPECT_TRUE(press("btnspin"));
     EXPECT_EQ(p.windows.announcements(), (Strings{"No Win"}));
     EXPECT_EQ(platform::accessibleValueOf(at("panelbank")), "975");
+    EXPECT_EQ(platform::accessibleNameOf(at("LABWIN")), "Winner Paid: No Win");
     const std::string reels = at("reelwindow").description();
     for (int row = 1; row <= engine::kRows; ++row)
         for (int reel = 1; reel <= engine::kReels; ++reel)

@@ -150,10 +150,8 @@ void SceneAccessibility::elementChanged(Element& element, Aspect aspect) {
         default:
             return;
     }
-    if (element.accessibleName().empty()) {
-        QAccessibleEvent name(iface, QAccessible::NameChanged);
-        send(name);
-    }
+    QAccessibleEvent name(iface, QAccessible::NameChanged);
+    send(name);
     if (roleOf(element) != AccessibleRole::StaticText) return;
     const QString now = QString::fromStdString(element.caption());
     QString& before = lastText_[&element];

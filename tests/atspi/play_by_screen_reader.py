@@ -77,6 +77,14 @@ def by_name(window, role, name):
     fail("no %s named %r" % (role, name))
 
 
+# A meter is named by its box and what it shows: "Credit: 5000".
+def meter(window, name):
+    for node in descendants(window):
+        if node.getRole() == pyatspi.ROLE_LABEL and node.name.startswith(name + ": "):
+            return node
+    fail("no meter named %r" % name)
+
+
 def text_of(node):
     text = node.queryText()
     return text.getText(0, text.characterCount)
@@ -126,7 +134,7 @@ def play(ini):
         if name not in buttons:
             fail("the main screen lists no button %r" % name)
 
-    credit = by_name(window, pyatspi.ROLE_LABEL, "Credit")
+    credit = meter(window, "Credit")
     before = int(text_of(credit))
     press(by_name(window, pyatspi.ROLE_PUSH_BUTTON, "Insert Credit"))
     wait_for("the inserted credit", lambda: int(text_of(credit)) == before + 5000)
@@ -146,7 +154,7 @@ def play(ini):
 # One spin by its SPIN button; the credit, the win and the reels as AT-SPI reads them agree
 # with the record the game keeps of the game in its settings file.
 def spin(window, credit, ini, game):
-    stake = int(text_of(by_name(window, pyatspi.ROLE_LABEL, "Total Bet")))
+    stake = int(text_of(meter(window, "Total Bet")))
     before = int(text_of(credit))
     del announcements[:]
     press(by_name(window, pyatspi.ROLE_PUSH_BUTTON, "SPIN"))
