@@ -79,7 +79,7 @@ void Quorvel::announceSpin() {
     const engine::RunState& run = cabinet_.run();
     describeReels();
     std::string said = run.spinwin > 0 ? "Win " + engine::creditForm(run.spinwin) : "No Win";
-    if (run.jackpotcount > 2) said += ", jackpot feature";
+    if (enabled(Timer::tmrbell)) said += ", jackpot feature";
     if (run.scattercount > 2) said += ", free spins";
     if (e_.takewin.shown()) said += ", free spins completed, Collect";
     window_.announce(said);

@@ -97,6 +97,19 @@ TEST_F(ScreenReader, GamblesByNameAndHearsTheCard) {
     EXPECT_TRUE(platform::stateOf(at("pandouble")).invisible);
 }
 
+TEST_F(ScreenReader, HearsTheJackpotBoardStartAndPay) {
+    startWithCredit(1000, false);
+    queueSpin(kJackpotStops, 1);
+    p.random.queueDraw(16, 16);
+    p.random.queueDraw(1, 16);
+    press("btnspin");
+    const std::string spin = p.windows.announcements().at(0);
+    EXPECT_EQ(spin.substr(spin.size() - 17), ", jackpot feature") << spin;
+    p.windows.clearAnnouncements();
+    ASSERT_TRUE(p.runUntil([&] { return !p.windows.announcements().empty(); }, 60'000));
+    EXPECT_EQ(p.windows.announcements(), (Strings{"Jackpot 500, Credit 1475"}));
+}
+
 TEST_F(ScreenReader, TabWalksTheControlsThatTakeInputAndEnterPressesLikeAClick) {
     startWithCredit(0, false);
     key(platform::keys::kBackTab);
