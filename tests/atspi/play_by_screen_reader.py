@@ -1,6 +1,7 @@
 #!/usr/bin/python3
-"""Plays one game of the real cabinet the way a screen reader does: over AT-SPI, by the
-accessible objects' names and actions, never through the game's own code.
+"""Plays the real cabinet the way a screen reader does: over AT-SPI, by the accessible
+objects' names and actions, never through the game's own code. It inserts credit and spins
+until one spin has lost and one has won, gambling the win and taking it.
 
 Usage: play_by_screen_reader.py GAME_BINARY WORK_FOLDER
 Run it on an X display with a session bus (xvfb-run ... dbus-run-session -- ...)."""
@@ -124,8 +125,9 @@ def main():
 
 def play(ini):
     app = wait_for("the game on the accessibility bus", lambda: find_application("quorvel"))
+    frames = (pyatspi.ROLE_FRAME, pyatspi.ROLE_WINDOW)
     window = wait_for("the main screen", lambda: next(
-        (w for w in app if w is not None and w.getRole() in (pyatspi.ROLE_FRAME, pyatspi.ROLE_WINDOW)), None))
+        (w for w in app if w is not None and w.getRole() in frames), None))
     buttons = [n.name for n in descendants(window)
                if n.getRole() == pyatspi.ROLE_PUSH_BUTTON and showing(n)]
     print("Buttons: " + ", ".join(buttons))
