@@ -32,6 +32,7 @@ AboutWindow::AboutWindow(platform::Services services, platform::Window& mainScre
     bind("SSCommand1", &AboutWindow::SSCommand1_Click);
     bind("Picture1", &AboutWindow::Picture1_Click);
     bind("Picture2", &AboutWindow::Picture2_Click);
+    window().at("Picture2").setAccessibleName("Return to Game");
     setTabOrder(aboutTabOrder());
     window().setFocus(&window().at("Picture2"));
 }

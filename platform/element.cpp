@@ -66,6 +66,14 @@ void Element::setTooltip(const std::string& tooltip) {
     if (update(tooltip_, tooltip)) changed(Aspect::Text);
 }
 
+void Element::setAccessibleName(const std::string& name) {
+    if (update(accessibleName_, name)) changed(Aspect::Accessible);
+}
+
+void Element::setDescription(const std::string& description) {
+    if (update(description_, description)) changed(Aspect::Accessible);
+}
+
 void Element::setPicture(const Picture& picture) {
     if (update(picture_, picture)) changed(Aspect::Picture);
 }

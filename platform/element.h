@@ -23,7 +23,18 @@ enum class ElementKind {
 enum class Align { Left, Centre, Right };
 
 // What about an element changed, so that a toolkit redoes only that.
-enum class Aspect { Tree, Geometry, Visibility, Enabled, Text, Picture, Style, Value, Line };
+enum class Aspect {
+    Tree,
+    Geometry,
+    Visibility,
+    Enabled,
+    Text,
+    Picture,
+    Style,
+    Value,
+    Line,
+    Accessible,  // what assistive technology is told, never drawn
+};
 
 struct Colour {
     std::uint8_t r = 0, g = 0, b = 0;
@@ -98,6 +109,13 @@ public:
     const std::string& tooltip() const { return tooltip_; }
     void setTooltip(const std::string& tooltip);
 
+    // For assistive technology: a picture button's spoken name, and what an element shows
+    // that no caption says (the symbols in the reels).
+    const std::string& accessibleName() const { return accessibleName_; }
+    void setAccessibleName(const std::string& name);
+    const std::string& description() const { return description_; }
+    void setDescription(const std::string& description);
+
     const Picture& picture() const { return picture_; }
     void setPicture(const Picture& picture);
     void setPicture(const std::string& list, int index) { setPicture(Picture{list, index}); }
@@ -148,6 +166,8 @@ private:
     bool enabled_ = true;
     std::string caption_;
     std::string tooltip_;
+    std::string accessibleName_;
+    std::string description_;
     Picture picture_;
     Colour fore_{0, 0, 0};
     Colour back_{255, 255, 255};

@@ -114,6 +114,7 @@ bool Window::dispatchWindow(EventKind kind, Event event) {
 
 int Window::keyPress(int key) {
     if (!enabled_) return 0;
+    if (navigator_ && navigator_(key)) return 0;
     Event event;
     event.key = key;
     if (keyPreview_) {
@@ -179,6 +180,17 @@ void Window::select(Element& option) {
         Handler run = *h;
         run(event);
     }
+}
+
+bool Window::takesInput(const Element& element) const {
+    for (EventKind kind :
+         {EventKind::Click, EventKind::MouseDown, EventKind::MouseUp, EventKind::MouseMove})
+        if (handlers_.count({element.name(), kind})) return true;
+    return false;
+}
+
+void Window::announce(const std::string& text) {
+    if (observer_) observer_->announced(*this, text);
 }
 
 void Window::notifyChanged(Element& element, Aspect aspect) {

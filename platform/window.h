@@ -34,6 +34,8 @@ public:
     virtual ~WindowObserver() = default;
     virtual void elementChanged(Element& element, Aspect aspect) = 0;
     virtual void windowChanged(Window& window) = 0;
+    // Something a screen reader should say now, wherever the player's focus is.
+    virtual void announced(Window&, const std::string&) {}
 };
 
 // A toolkit-free window: its elements, its own switches, and the handlers of its events.
@@ -100,6 +102,14 @@ public:
     // Selects an option button, clears the others of its container, and runs its click.
     void select(Element& option);
 
+    // Whether any mouse or click handler waits for this element: it is a control.
+    bool takesInput(const Element& element) const;
+    // Sees each key before the key preview does; returns true when it used the key up.
+    void setNavigator(std::function<bool(int key)> navigator) { navigator_ = std::move(navigator); }
+    // Tells assistive technology something worth saying at once ("Win 125").
+    void announce(const std::string& text);
+
+    WindowObserver* observer() const { return observer_; }
     void setObserver(WindowObserver* observer) { observer_ = observer; }
     void notifyChanged(Element& element, Aspect aspect);
 
@@ -122,6 +132,7 @@ private:
     Element* captured_ = nullptr;
     Picture background_;
     WindowObserver* observer_ = nullptr;
+    std::function<bool(int)> navigator_;
 };
 
 }  // namespace quorvel::platform

@@ -47,6 +47,7 @@ OptionsWindow::OptionsWindow(platform::Services services, platform::Window& main
     platform::buildElements(window(), optionsDesign());
     bindHandlers();
     setTabOrder(optionsTabOrder());
+    window().at("player1").setAccessibleName("Input Players Name");
 }
 
 void OptionsWindow::bindHandlers() {

@@ -132,6 +132,7 @@ void Quorvel::takewin_Click() {
     cabinet_.collectFeature();
     showWin(run.featurewin);
     showCredit();
+    announceCredit("Collected " + engine::creditForm(run.featurewin) + ", ");
     e_.spinsleft.hide();
     giveButtonsBack();
     e_.freespinscompleted1.hide();

@@ -25,6 +25,7 @@ void Quorvel::doublebutton_MouseDown() {
     cabinet_.openGamble();
     saveCurrentSlot();
     showGamblePanel();
+    announceGambleOpen();
     services_.events.pump();
 }
 
@@ -94,6 +95,7 @@ void Quorvel::gambleDraw(engine::GambleBet bet, int suit) {
 
 void Quorvel::settleRevealedCard() {
     const engine::GuessOutcome outcome = cabinet_.settleGuess();
+    announceCard(outcome.won, outcome.card);
     if (outcome.won)
         gambleWon(outcome.bet, outcome.card);
     else
@@ -176,6 +178,7 @@ void Quorvel::cancelbet_Click() {
     const std::int32_t taken = cabinet_.takeGamble();
     cue(cue::kGambleTaken);
     showCredit();
+    announceCredit();
     showWin(taken);
     giveButtonsBack();
     window_.setFocus(nullptr);

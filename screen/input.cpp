@@ -32,6 +32,7 @@ void Quorvel::coinsin_MouseDown() {
     cabinet_.insertCoin();
     e_.pannomoney.hide();
     showCredit();
+    announceCredit();
     window_.setKeyPreview(true);
     e_.autoplayon.setEnabled(true);
     services_.events.pump();
@@ -58,6 +59,7 @@ void Quorvel::autoplayon_MouseDown() {
         services_.store.write(players::kPlayerApplication, kNoticeSection, kNoticeKey, "-1");
         start(Timer::tmrautospin);
         run.autoplaymode = Pace::kAutoplayOn;
+        window_.announce("Autoplay on");
         btnstartall_Click();
         return;
     }
@@ -68,6 +70,7 @@ void Quorvel::autoplayon_MouseDown() {
         button->setEnabled(true);
     stop(Timer::tmrautospin);
     window_.setKeyPreview(true);
+    window_.announce("Autoplay off");
 }
 
 void Quorvel::autoplayon_MouseUp() {
@@ -94,6 +97,7 @@ void Quorvel::Form_KeyPress(int& keyAscii) {
     if (!cabinet_.creditCovers()) {
         cue(cue::kNotEnoughCredit);
         e_.pannomoney.show();
+        announceShown(e_.pannomoney);
         window_.setFocus(nullptr);
         return;
     }

@@ -196,8 +196,10 @@ void Quorvel::payJackpot() {
     e_.btnopenmenu.setEnabled(true);
     e_.btnoptions.setEnabled(true);
     services_.events.pump();
+    const std::int32_t prize = cabinet_.run().jackpotprize;
     creditJackpotPrize();
     showCredit();
+    announceCredit("Jackpot " + engine::creditForm(prize) + ", ");
     counters_.ball.showticks = 0;
     e_.panfreespin.show();
     if (counters_.pace.autoplaymode > 0) start(Timer::tmrautospin);

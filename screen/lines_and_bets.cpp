@@ -16,6 +16,7 @@ void Quorvel::payline_MouseDown() {
     showTotalBet();
     showLineMarkers();
     hideOverlays();
+    announceStake();
 }
 
 void Quorvel::payline_MouseUp() {
@@ -28,6 +29,7 @@ void Quorvel::btnbet_MouseDown() {
     cue(cue::kStep[cabinet_.stepBet()]);
     e_.lblbet.setCaption(std::to_string(cabinet_.run().bet));
     showTotalBet();
+    announceStake();
     services_.events.pump();
 }
 

@@ -5,7 +5,8 @@
 namespace quorvel::screen {
 
 MainElements::MainElements(platform::Window& w)
-    : btnspin(w.at("btnspin")),
+    : reelwindow(w.at("reelwindow")),
+      btnspin(w.at("btnspin")),
       btnstartall(w.at("btnstartall")),
       coinsin(w.at("coinsin")),
       payline(w.at("payline")),

@@ -19,6 +19,7 @@ struct MainElements {
     std::array<platform::Element*, engine::kLines + 2> lin{};
     std::array<platform::Element*, 7> lineflash{};
 
+    platform::Element& reelwindow;
     platform::Element& btnspin;
     platform::Element& btnstartall;
     platform::Element& coinsin;

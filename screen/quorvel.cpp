@@ -38,6 +38,7 @@ Quorvel::Quorvel(platform::Services services)
       e_(buildMainScreen(window_)) {
     registerTimers();
     registerHandlers();
+    exposeToAssistiveTechnology();
 }
 
 // The platform may outlive the screen: take the windows off screen before they go.

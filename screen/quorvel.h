@@ -178,6 +178,17 @@ private:
     void recordGame();
     bool recallAllowed() const;
 
+    // What a screen reader is told: the names, the symbols on the reels, what just happened.
+    void exposeToAssistiveTechnology();
+    void describeReels();
+    void announceSpin();
+    void announceCredit(const std::string& lead = "");
+    void announceStake();
+    void announceShown(const platform::Element& box);
+    void announceGambleOpen();
+    void announceCard(bool won, int suit);
+    void nameHistoryCards();
+
     // A game the last run left in play goes on where it stood.
     void resumeInterruptedGame();
     void resumeFreeSpinScreen();

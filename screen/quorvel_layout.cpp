@@ -10,6 +10,9 @@ using enum platform::ElementKind;
 
 // clang-format off
 constexpr platform::ElementSpec kDesign[] = {
+    // The five reel windows as one object for assistive technology: beneath everything, it
+    // paints nothing, and disabled it leaves the mouse to what lies over it.
+    {.name = "reelwindow", .kind = PictureBox, .left = 1025, .top = 730, .width = 10014, .height = 5625, .enabled = false},
     // Reel windows, each clipping its strip, with one highlight box per visible cell.
     {.name = "Picture1", .kind = PictureBox, .left = 1025, .top = 730, .width = 1875, .height = 5625, .hasBack = true, .back = {0, 0, 0}},
     {.name = "reel1", .kind = Image, .parent = "Picture1", .width = 1875, .height = 54375, .picture = "reel1"},

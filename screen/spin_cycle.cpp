@@ -47,6 +47,7 @@ void Quorvel::startSpin(bool fromSpinButton) {
     deepestSpin_ = std::max(deepestSpin_, ++spinDepth_);
     drawreel1();
     --spinDepth_;
+    announceSpin();
     showSpinEnded(fromSpinButton);
 }
 
@@ -85,6 +86,7 @@ bool Quorvel::creditRefused(bool fromSpinButton) {
     }
     cue(cue::kNotEnoughCredit);
     e_.pannomoney.show();
+    announceShown(e_.pannomoney);
     e_.coinsin.setEnabled(true);
     e_.payline.setEnabled(true);
     if (!fromSpinButton) e_.btnspin.setEnabled(false);

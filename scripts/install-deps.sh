@@ -12,11 +12,13 @@ game=(
     fonts-comic-neue fonts-liberation2
 )
 # sox checks the sounds; dpkg-dev and file let CPack work out the Debian package's dependencies,
-# appstream checks its metadata; Xvfb gives the X server tests a display.
+# appstream checks its metadata; Xvfb gives the X server tests a display; a session bus, the
+# AT-SPI registry and Debian's pyatspi let a test play the game as a screen reader does.
 tests=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     sox dpkg-dev file appstream
     xvfb xauth
+    dbus-daemon at-spi2-core python3-pyatspi
 )
 case "$set_name" in
     run) packages=("${game[@]}") ;;

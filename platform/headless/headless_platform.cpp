@@ -6,6 +6,7 @@ namespace quorvel::platform::headless {
 
 void HeadlessWindowHost::open(Window& window) {
     if (std::find(open_.begin(), open_.end(), &window) == open_.end()) open_.push_back(&window);
+    if (!window.observer()) window.setObserver(this);
     window.setVisible(true);
     front_ = &window;
 }
@@ -13,6 +14,7 @@ void HeadlessWindowHost::open(Window& window) {
 void HeadlessWindowHost::close(Window& window) {
     std::erase(open_, &window);
     window.setVisible(false);
+    if (window.observer() == this) window.setObserver(nullptr);
     if (front_ == &window) front_ = open_.empty() ? nullptr : open_.back();
 }
 

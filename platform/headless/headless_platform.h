@@ -12,16 +12,24 @@
 
 namespace quorvel::platform::headless {
 
-// Keeps track of which windows the game has opened; nothing is drawn.
-class HeadlessWindowHost : public WindowHost {
+// Keeps track of which windows the game has opened and what they announced; nothing is drawn.
+class HeadlessWindowHost : public WindowHost, public WindowObserver {
 public:
     void open(Window& window) override;
     void close(Window& window) override;
     void bringToFront(Window& window) override { front_ = &window; }
     const std::vector<Window*>& openWindows() const { return open_; }
     Window* front() const { return front_; }
+    // What the windows gave a screen reader to say, in order.
+    const std::vector<std::string>& announcements() const { return announcements_; }
+    void clearAnnouncements() { announcements_.clear(); }
+
+    void elementChanged(Element&, Aspect) override {}
+    void windowChanged(Window&) override {}
+    void announced(Window&, const std::string& text) override { announcements_.push_back(text); }
 
 private:
+    std::vector<std::string> announcements_;
     std::vector<Window*> open_;
     Window* front_ = nullptr;
 };

@@ -156,7 +156,7 @@ SurfaceMapping SceneView::surface() const {
 }
 
 void SceneView::elementChanged(const Element& element, Aspect aspect) {
-    if (element.kind() == ElementKind::ImageList) return;
+    if (element.kind() == ElementKind::ImageList || aspect == Aspect::Accessible) return;
     // A strip sliding in its reel window may be drawn by the display at the next sleep.
     if (aspect == Aspect::Geometry && moving_.noteMove(element)) {
         rectOf(element) = clippedSceneRect(element);

@@ -11,6 +11,7 @@ namespace quorvel::platform::qt {
 WindowBinding::WindowBinding(Window& window, PictureSource& pictures)
     : window_(window),
       view_(std::make_unique<SceneView>(window, pictures)),
+      accessibility_(std::make_unique<SceneAccessibility>(window, *view_)),
       appliedPosition_(window.left(), window.top()),
       appliedFocus_(window.focus()) {
     syncWindow();
@@ -19,6 +20,7 @@ WindowBinding::WindowBinding(Window& window, PictureSource& pictures)
 
 WindowBinding::~WindowBinding() {
     window_.setObserver(nullptr);
+    accessibility_.reset();
     view_->closeForGame();
     // The close box may be what brought us here: let Qt finish with the widget first.
     view_.release()->deleteLater();
@@ -26,6 +28,11 @@ WindowBinding::~WindowBinding() {
 
 void WindowBinding::elementChanged(Element& element, Aspect aspect) {
     view_->elementChanged(element, aspect);
+    accessibility_->elementChanged(element, aspect);
+}
+
+void WindowBinding::announced(Window&, const std::string& text) {
+    accessibility_->announce(text);
 }
 
 void WindowBinding::windowChanged(Window&) {
@@ -49,6 +56,7 @@ void WindowBinding::syncWindow() {
         appliedFocus_ = window_.focus();
         QWidget* target = appliedFocus_ ? view_->textBox(*appliedFocus_) : nullptr;
         (target ? target : view_.get())->setFocus();
+        accessibility_->focusChanged();
     }
     view_->update();
 }

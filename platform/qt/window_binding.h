@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "platform/qt/pictures.h"
+#include "platform/qt/scene_accessible.h"
 #include "platform/qt/scene_view.h"
 #include "platform/window.h"
 #include "platform/window_host.h"
@@ -21,6 +22,7 @@ public:
 
     void elementChanged(Element& element, Aspect aspect) override;
     void windowChanged(Window& window) override;
+    void announced(Window& window, const std::string& text) override;
     SceneView* view() const { return view_.get(); }
     Window& window() const { return window_; }
 
@@ -29,6 +31,7 @@ private:
 
     Window& window_;
     std::unique_ptr<SceneView> view_;
+    std::unique_ptr<SceneAccessibility> accessibility_;
     QPoint appliedPosition_;
     const Element* appliedFocus_;
 };
