@@ -130,11 +130,15 @@ std::vector<Element*> readingOrder(const Window& window) {
 bool pressAsClick(Element& element) {
     Window& window = element.window();
     if (!element.shown() || !element.active()) return false;
-    window.dispatch(element, EventKind::MouseMove);
-    window.dispatch(element, EventKind::MouseDown);
+    // The press lands in the element's middle, where a player would click it.
+    Event middle;
+    middle.x = element.width() / 2;
+    middle.y = element.height() / 2;
+    window.dispatch(element, EventKind::MouseMove, middle);
+    window.dispatch(element, EventKind::MouseDown, middle);
     const bool taken = window.captured() == &element;
-    if (Element* holder = window.captured()) window.dispatch(*holder, EventKind::MouseUp);
-    if (taken) window.dispatch(element, EventKind::Click);
+    if (Element* holder = window.captured()) window.dispatch(*holder, EventKind::MouseUp, middle);
+    if (taken) window.dispatch(element, EventKind::Click, middle);
     return true;
 }
 

@@ -141,6 +141,7 @@ private:
 
     void showVolume();
     void toggleMute();
+    void setVolume(int percent);
     // True when the key was the volume's own.
     bool volumeKey(int keyCode);
 

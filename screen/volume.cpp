@@ -1,4 +1,6 @@
 #include <algorithm>
+#include <iterator>
+#include <string>
 
 #include "screen/quorvel.h"
 
@@ -7,6 +9,8 @@ namespace {
 
 constexpr int kVolumeSteps = 10;
 constexpr int kMuteKey = 'M';
+constexpr int kLouderKeys[] = {'+', '='};  // '=' is the plus key unshifted
+constexpr int kQuieterKey = '-';
 
 }  // namespace
 
@@ -16,6 +20,16 @@ void Quorvel::showVolume() {
     services_.sound.setVolume(muted_ ? 0 : volume);
     e_.btnmute.setPicture("mutepics", muted_ ? 2 : 1);
     e_.volumebar.setPicture("volumepics", volume * kVolumeSteps / engine::kFullVolume + 1);
+    e_.btnmute.setAccessibleName(muted_ ? "Unmute" : "Mute");
+    e_.volumebar.setAccessibleName("Volume " + std::to_string(volume) +
+                                   " percent, plus and minus keys change it");
+}
+
+void Quorvel::setVolume(int percent) {
+    cabinet_.setPreference(&engine::PlayerValues::volume, static_cast<std::int16_t>(percent));
+    muted_ = false;
+    showVolume();
+    saveCurrentSlot();
 }
 
 void Quorvel::toggleMute() {
@@ -31,16 +45,21 @@ void Quorvel::btnmute_Click() {
 void Quorvel::volumebar_MouseDown(int x) {
     const int width = std::max(1, e_.volumebar.width());
     const int step = std::clamp((x * kVolumeSteps + width / 2) / width, 0, kVolumeSteps);
-    cabinet_.setPreference(&engine::PlayerValues::volume,
-                           static_cast<std::int16_t>(step * engine::kFullVolume / kVolumeSteps));
-    muted_ = false;
-    showVolume();
-    saveCurrentSlot();
+    setVolume(step * engine::kFullVolume / kVolumeSteps);
 }
 
 bool Quorvel::volumeKey(int keyCode) {
-    if (keyCode != kMuteKey) return false;
-    toggleMute();
+    constexpr int kStep = engine::kFullVolume / kVolumeSteps;
+    const int volume = cabinet_.player().volume;
+    if (keyCode == kMuteKey)
+        toggleMute();
+    else if (std::find(std::begin(kLouderKeys), std::end(kLouderKeys), keyCode) !=
+             std::end(kLouderKeys))
+        setVolume(std::min<int>(engine::kFullVolume, volume + kStep));
+    else if (keyCode == kQuieterKey)
+        setVolume(std::max(0, volume - kStep));
+    else
+        return false;
     return true;
 }
 

@@ -33,7 +33,8 @@ struct ScreenReader : GameTest {
 TEST_F(ScreenReader, HearsASpinAndAGambleAsTheyHappen) {
     startWithCredit(1000, false);
     EXPECT_EQ(buttons(), (Strings{"OPTIONS", "MENU", "Insert Credit", "Select Lines",
-                                  "Bet Per Line", "SPIN", "GAMBLE", "AUTO On/Off"}));
+                                  "Bet Per Line", "SPIN", "GAMBLE", "AUTO On/Off", "Mute",
+                                  "Volume 100 percent, plus and minus keys change it"}));
     EXPECT_EQ(platform::roleOf(at("panelbank")), AccessibleRole::StaticText);
     EXPECT_EQ(platform::accessibleNameOf(at("panelbank")), "Credit: 1000");
     EXPECT_EQ(platform::accessibleValueOf(at("panelbank")), "1000");
@@ -113,7 +114,7 @@ TEST_F(ScreenReader, HearsTheJackpotBoardStartAndPay) {
 TEST_F(ScreenReader, TabWalksTheControlsThatTakeInputAndEnterPressesLikeAClick) {
     startWithCredit(0, false);
     key(platform::keys::kBackTab);
-    EXPECT_EQ(w.focus(), &at("autoplayon"));
+    EXPECT_EQ(w.focus(), &at("volumebar"));
     key(platform::keys::kTab);
     EXPECT_EQ(w.focus(), &at("btnoptions"));
     key(platform::keys::kTab);

@@ -72,6 +72,10 @@ TEST_F(Comforts, TheVolumeIsThePlayersAndMuteKeepsItsLevel) {
     clickVolumeBar(0);
     EXPECT_EQ(p.sound.volume(), 0);
     EXPECT_EQ(volumePicture(), 1);
+    for (int code : {'+', '=', '+', '-'})
+        p.keyDown(w, code);
+    p.runFor(0);
+    EXPECT_EQ(p.sound.volume(), 20) << "the plus and minus keys step by a tenth";
 }
 
 TEST_F(Comforts, AStoredVolumeOutOfRangeFallsBackToFull) {

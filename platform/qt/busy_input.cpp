@@ -13,6 +13,7 @@ namespace quorvel::platform::qt {
 namespace {
 
 bool isInput(QEvent::Type type) {
+    if (type == PlayerCall::kType) return true;
     switch (type) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QEvent>
 #include <QObject>
 #include <QPointer>
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -9,6 +11,20 @@
 #include "platform/event_loop.h"
 
 namespace quorvel::platform::qt {
+
+// Work that stands for the player's input (an assistive tool pressing a button): posted to a
+// widget, it runs when input would, so it too waits while the game is busy.
+class PlayerCall : public QEvent {
+public:
+    static constexpr QEvent::Type kType = QEvent::Type(QEvent::User + 17);
+    explicit PlayerCall(std::function<void()> call) : QEvent(kType), call_(std::move(call)) {}
+    PlayerCall* clone() const override { return new PlayerCall(*this); }
+    void run() const { call_(); }
+
+private:
+    PlayerCall(const PlayerCall&) = default;
+    std::function<void()> call_;
+};
 
 // While the game runs a loop of its own, the player's input is held back as a blocking sleep
 // would hold it, except that each press is first shown to the game's watch: the one it takes

@@ -1,11 +1,12 @@
 #include "platform/qt/scene_accessible.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPointer>
-#include <QTimer>
 
 #include "platform/accessible.h"
+#include "platform/qt/busy_input.h"
 #include "platform/qt/element_accessible.h"
 #include "platform/qt/scene_view.h"
 
@@ -186,10 +187,10 @@ void SceneAccessibility::pressLater(const Element& element) {
     Window* window = &window_;
     const std::string name = element.name();
     const int index = element.index();
-    QTimer::singleShot(0, &view_, [alive, window, name, index] {
+    QCoreApplication::postEvent(&view_, new PlayerCall([alive, window, name, index] {
         if (alive.expired()) return;
         if (Element* target = window->find(name, index)) pressAsClick(*target);
-    });
+    }));
 }
 
 }  // namespace quorvel::platform::qt

@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "platform/keys.h"
+#include "platform/qt/busy_input.h"
 #include "platform/qt/cabinet_theme.h"
 
 namespace quorvel::platform::qt {
@@ -292,9 +293,13 @@ void SceneView::mouseMoveEvent(QMouseEvent* event) {
 
 void SceneView::keyPressEvent(QKeyEvent* event) {
     const int code = keyCode(*event);
-    // A letter key also goes down by its code, as the mute key M is read whatever has focus.
-    if (event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z && !event->isAutoRepeat())
-        window_.keyDown(event->key());
+    // Letters and the volume keys also go down by their codes, as the main screen reads M,
+    // plus and minus whatever has the focus.
+    const int qtKey = event->key();
+    const bool volumeKey =
+        qtKey == Qt::Key_Plus || qtKey == Qt::Key_Minus || qtKey == Qt::Key_Equal;
+    if (((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || volumeKey) && !event->isAutoRepeat())
+        window_.keyDown(qtKey);
     if (code == 0) {
         if (event->key() == Qt::Key_F2) return window_.keyDown(kKeyF2);
         return QWidget::keyPressEvent(event);
@@ -314,6 +319,10 @@ void SceneView::closeEvent(QCloseEvent* event) {
 }
 
 bool SceneView::event(QEvent* event) {
+    if (event->type() == PlayerCall::kType) {
+        static_cast<PlayerCall*>(event)->run();
+        return true;
+    }
     if (event->type() != QEvent::ToolTip) return QWidget::event(event);
     auto* help = static_cast<QHelpEvent*>(event);
     const Element* over = elementAt(window_, scenePoint(help->pos()));
