@@ -18,15 +18,34 @@ using quorvel::qt_tests::drawnAt;
 using quorvel::qt_tests::stripRow;
 using quorvel::qt_tests::TestAssets;
 
-TEST(SpinOnQt, TheSpinButtonLandsTheReelsOnTheDrawnStops) {
+namespace {
+
+// The real cabinet on the Qt platform with settings of its own, started with credit to play.
+struct QtCabinet {
+    explicit QtCabinet(int reelspeed = 1) {
+        quorvel.Form_Load();
+        quorvel::testing_support::arrangeCabinet(quorvel, [&](auto&, auto& v) {
+            v.bank = 100000;
+            v.reelspeed = static_cast<std::int16_t>(reelspeed);
+        });
+    }
     QTemporaryDir config;
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config.path());
+    // The settings folder is set before the platform's store looks for it.
+    bool configured = [this] {
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config.path());
+        return true;
+    }();
     TestAssets assets;
-    QtPlatform platform(assets.path(), "QuorvelSpinTest");
-    quorvel::screen::Quorvel quorvel(platform.services());
-    quorvel.Form_Load();
-    quorvel::testing_support::arrangeCabinet(quorvel, [](auto&, auto& v) { v.bank = 100000; });
-    SceneView* view = platform.windows.mainView();
+    QtPlatform platform{assets.path(), "QuorvelSpinTest"};
+    quorvel::screen::Quorvel quorvel{platform.services()};
+};
+
+}  // namespace
+
+TEST(SpinOnQt, TheSpinButtonLandsTheReelsOnTheDrawnStops) {
+    QtCabinet cabinet;
+    quorvel::screen::Quorvel& quorvel = cabinet.quorvel;
+    SceneView* view = cabinet.platform.windows.mainView();
     ASSERT_NE(view, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
     Window& window = quorvel.window();
@@ -59,17 +78,9 @@ TEST(SpinOnQt, TheSpinButtonLandsTheReelsOnTheDrawnStops) {
 // A press on the turning reels lands them at once; a press on anything else waits for the
 // landing and then reaches its handler, as it always did.
 TEST(SpinOnQt, APressOnTheTurningReelsLandsThemAndOtherPressesWait) {
-    QTemporaryDir config;
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config.path());
-    TestAssets assets;
-    QtPlatform platform(assets.path(), "QuorvelQuickStopTest");
-    quorvel::screen::Quorvel quorvel(platform.services());
-    quorvel.Form_Load();
-    quorvel::testing_support::arrangeCabinet(quorvel, [](auto&, auto& v) {
-        v.bank = 100000;
-        v.reelspeed = 10;  // the slowest reels: over three seconds a spin
-    });
-    SceneView* view = platform.windows.mainView();
+    QtCabinet cabinet(10);  // the slowest reels: over three seconds a spin
+    quorvel::screen::Quorvel& quorvel = cabinet.quorvel;
+    SceneView* view = cabinet.platform.windows.mainView();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
     Window& window = quorvel.window();
     auto pressOn = [&](const char* name, int afterMs) {
