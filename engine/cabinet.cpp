@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 
 #include "engine/cards.h"
 #include "engine/checked.h"
@@ -18,6 +19,21 @@ constexpr std::array<MeterRule, 3> kMeters{{
     {BoardPrize::Major, &PlayerValues::major, &PlayerValues::majorwon, 200'000, 30},
     {BoardPrize::Minor, &PlayerValues::minor, &PlayerValues::minorwon, 2'000, 20},
 }};
+
+bool fits32(long long value) {
+    return value >= std::numeric_limits<std::int32_t>::min() &&
+           value <= std::numeric_limits<std::int32_t>::max();
+}
+
+// The most a spin of this stake could pay: every paying symbol five of a kind on every
+// played line, and five chests.
+long long maxSpinWin(const RunState& run) {
+    long long perLine = 0;
+    for (Symbol symbol : evaluationOrder())
+        perLine += linePay(symbol, 5);
+    return perLine * run.bet * run.lines +
+           static_cast<long long>(scatterMultiple(5)) * run.bet * run.lines;
+}
 
 }  // namespace
 
@@ -58,7 +74,8 @@ bool totalWaiting(const RunState& run, const PlayState& play) {
 
 Phase phaseOf(const RunState& run, const PlayState& play) {
     if (play.gamble) return play.gamble->reveal ? Phase::Reveal : Phase::Gamble;
-    if (play.winUnsettled && run.freespinmode == 0 && !play.featureOwed) return Phase::Spin;
+    if ((play.spinning || play.winUnsettled) && run.freespinmode == 0 && !play.featureOwed)
+        return Phase::Spin;
     if (play.board) return Phase::Jackpot;
     if (totalWaiting(run, play)) return Phase::TotalWaiting;
     if (run.freespinmode == -1 || play.featureOwed) return Phase::FreeSpins;
@@ -92,6 +109,9 @@ void Cabinet::resumePlay(const RunState& stored, const PlayState& play) {
     if (play.board) drawn.jackpotcount = 0;
     run_ = drawn;
     play_ = play;
+    // A drawn spin goes on to its landing and settlement as the spin it was.
+    play_.spinning = play.winUnsettled;
+    play_.gambleOffered = false;
 }
 
 // A drawn win is counted as won before it reaches the credit, and a gamble's stake leaves
@@ -142,41 +162,115 @@ void Cabinet::clearStatistics() {
     player_.history.clear();
 }
 
-int Cabinet::stepLines() {
-    if (++run_.linechoice > kLineChoices) run_.linechoice = 1;
-    run_.lines = linesForChoice(run_.linechoice);
-    return run_.linechoice;
+// Only what the books themselves say the player is owed: a credit above what they explain
+// is not money in play.
+void Cabinet::returnMoneyInPlay() {
+    ledger_.collectOwedAtStart();
+    const long long owed = -unexplainedCredit(player_);
+    if (owed > 0) ledger_.returnToCredit(owed);
 }
 
-int Cabinet::stepBet() {
+Refusal Cabinet::coinRefusal() const {
+    if (run_.freespinmode == -1) return Refusal::NotNow;
+    if (!ledger_.canInsert(kCreditPerCoin)) return Refusal::BooksFull;
+    return Refusal::None;
+}
+
+Refusal Cabinet::insertCoin() {
+    const Refusal refusal = coinRefusal();
+    if (refusal == Refusal::None) ledger_.insertCoin(kCreditPerCoin);
+    return refusal;
+}
+
+bool Cabinet::stakeMayChange() const {
+    return run_.freespinmode == 0 && !play_.featureOwed && !play_.board && !play_.gamble;
+}
+
+// The lines are fixed once a spin starts; the bet may be stepped while its reels turn (the
+// spin keeps the stake it was charged).
+Move<int> Cabinet::stepLines() {
+    if (!stakeMayChange() || play_.spinning || play_.winUnsettled) return {Refusal::NotNow};
+    if (++run_.linechoice > kLineChoices) run_.linechoice = 1;
+    run_.lines = linesForChoice(run_.linechoice);
+    return {Refusal::None, run_.linechoice};
+}
+
+Move<int> Cabinet::stepBet() {
+    if (!stakeMayChange()) return {Refusal::NotNow};
     if (++run_.betstep > kBetSteps) run_.betstep = 1;
     run_.bet = betForStep(run_.betstep);
-    return run_.betstep;
+    return {Refusal::None, run_.betstep};
+}
+
+bool Cabinet::freeSpinDue() const {
+    return run_.freespinmode == -1 && run_.freespinsplayed < run_.freespintarget &&
+           !play_.winUnsettled && !play_.gamble;
+}
+
+bool Cabinet::spinFits() const {
+    const long long win = maxSpinWin(run_);
+    const PlayerValues& p = player_;
+    if (run_.freespinmode == -1)
+        return fits32(run_.featurewin + win) && fits32(p.bank + p.featureowed + win) &&
+               fits32(p.totalwon + win);
+    return fits32(static_cast<long long>(p.bank) - totalBet() + win) && fits32(p.totalwon + win);
 }
 
 // A profile whose statistics are full takes no more spins until they are cleared.
-bool Cabinet::fixStake() {
-    run_.bet = betForStep(run_.betstep);
-    return creditCovers() && ledger_.canCharge(totalBet());
+Refusal Cabinet::spinRefusal() const {
+    if (play_.spinning) return Refusal::NotNow;
+    if (run_.freespinmode == -1) {
+        if (!freeSpinDue()) return Refusal::NotNow;
+        return spinFits() ? Refusal::None : Refusal::BooksFull;
+    }
+    if (phase() != Phase::Idle) return Refusal::NotNow;
+    if (!creditCovers() || !ledger_.canCharge(totalBet())) return Refusal::NoCredit;
+    return spinFits() ? Refusal::None : Refusal::BooksFull;
+}
+
+Refusal Cabinet::startSpin() {
+    const Refusal refusal = spinRefusal();
+    if (refusal != Refusal::None) return refusal;
+    if (run_.freespinmode == 0) clearFeatureTotals();
+    run_.scattercell.fill(0);
+    run_.linematch.fill(0);
+    play_.spinning = true;
+    play_.drawing = true;
+    play_.gambleOffered = false;
+    return Refusal::None;
+}
+
+Move<DrawVerdict> Cabinet::drawSpin(RandomSource& random) {
+    if (!play_.drawing) return {Refusal::NotNow};
+    engine::resetDrawMarks(run_);
+    for (int reel = 1; reel <= kReels; ++reel)
+        engine::drawReel(run_, random, reel);
+    const DrawVerdict verdict = evaluateDraw(random);
+    if (verdict.refused) {
+        // Checked at the start, so never expected: the spin ends uncharged all the same.
+        play_.spinning = play_.drawing = false;
+        return {Refusal::BooksFull};
+    }
+    return {Refusal::None, verdict};
+}
+
+Move<SpinSettlement> Cabinet::settleSpin(std::int64_t now) {
+    if (!play_.winUnsettled) return {Refusal::NotNow};
+    SpinSettlement settled;
+    settleDrawnSpin(now, settled);
+    return {Refusal::None, settled};
+}
+
+Refusal Cabinet::endSpin() {
+    if (!play_.spinning || play_.drawing || play_.winUnsettled) return Refusal::NotNow;
+    play_.spinning = false;
+    return Refusal::None;
 }
 
 void Cabinet::clearFeatureTotals() {
     run_.carrywin = 0;
     run_.atrisk = 0;
     run_.featurewin = 0;
-}
-
-void Cabinet::clearSpinMarks() {
-    run_.scattercell.fill(0);
-    run_.linematch.fill(0);
-}
-
-void Cabinet::resetDrawMarks() {
-    engine::resetDrawMarks(run_);
-}
-
-void Cabinet::drawReel(RandomSource& random, int reel) {
-    engine::drawReel(run_, random, reel);
 }
 
 // Charges the spin and decides whether its result may stand. A win above twice the total
@@ -186,21 +280,25 @@ DrawVerdict Cabinet::evaluateDraw(RandomSource& random) {
     fillLineSums(run_);
     if (player_.reelspeed == 0) player_.reelspeed = 1;
     evaluateWin(run_);
-    DrawVerdict verdict{false, run_.spinwin};
+    DrawVerdict verdict{.evaluatedWin = run_.spinwin};
     const bool normal = run_.freespinmode != -1;
-    if (normal) play_.creditBeforeSpin = player_.bank;
+    const std::int32_t creditBefore = player_.bank;
     const SpinCharge charge = ledger_.chargeSpin(totalBet(), run_.spinwin, normal, run_.featurewin);
-    play_.gameUnrecorded = normal;
     if (!charge.recorded) {
-        // The books could not take this result: it is drawn again, as a discarded one is.
         run_.spinwin = 0;
         run_.scattercount = 0;
+        verdict.refused = true;
         return verdict;
     }
     random.reseedFromClock();
     const int machinepay = player_.machinepay >= 1 ? player_.machinepay : kDefaultMachinePay;
     if (resultStands(run_, drawOneTo(random, machinepay))) {
         play_.winUnsettled = true;
+        play_.drawing = false;
+        play_.gameUnrecorded = normal;
+        if (normal) play_.creditBeforeSpin = creditBefore;
+        play_.chargedBet = run_.bet;
+        play_.chargedLines = run_.lines;
         verdict.stands = true;
         return verdict;
     }
@@ -220,13 +318,26 @@ void Cabinet::growMeters() {
     }
 }
 
-void Cabinet::settleSpin() {
-    growMeters();
-    ledger_.payWin(run_.spinwin);
-    play_.winUnsettled = false;
+// A win goes to the credit, or into the feature that the spin plays or starts.
+void Cabinet::settleDrawnSpin(std::int64_t now, SpinSettlement& settled) {
+    settled.triggered = run_.scattercount >= 3;
+    settled.freeSpin = run_.freespinmode == -1 || settled.triggered;
+    settled.fromNormalPlay = settled.triggered && run_.freespinmode == 0;
+    if (settled.triggered) triggerFreeSpins(settled.fromNormalPlay);
+    if (settled.freeSpin) {
+        settled.booking = bookFreeSpin();
+        if (settled.booking.finished) run_.freespinmode = 0;
+    } else {
+        growMeters();
+        ledger_.payWin(run_.spinwin);
+        play_.winUnsettled = false;
+        play_.gambleOffered = run_.spinwin > 0 && run_.freespintarget < 1;
+    }
+    recordGame(now);
 }
 
-// Each normal game is noted as it settles; what follows it is added to that note.
+// Each normal game is noted as it settles, with the stake it was charged; what follows it
+// is added to that note.
 void Cabinet::recordGame(std::int64_t now) {
     if (!play_.gameUnrecorded) return;
     GameRecord game;
@@ -234,8 +345,8 @@ void Cabinet::recordGame(std::int64_t now) {
     for (int reel = 1; reel <= kReels; ++reel)
         game.stops[reel - 1] = run_.stop[reel];
     game.reel3 = run_.reel3counts == 1 ? 1 : 2;
-    game.lines = run_.lines;
-    game.bet = run_.bet;
+    game.lines = play_.chargedLines > 0 ? play_.chargedLines : run_.lines;
+    game.bet = play_.chargedBet > 0 ? play_.chargedBet : run_.bet;
     game.win = run_.spinwin;
     for (int line = 1; line <= kLines; ++line)
         if (run_.linewin[line] > 0) game.paidLines.push_back(line);
@@ -251,40 +362,6 @@ GameRecord* Cabinet::lastGame() {
     GameRecord* game = player_.history.newest();
     if (game) game->bankAfter = player_.bank;
     return game;
-}
-
-void Cabinet::triggerFreeSpins() {
-    addChecked(run_.featurewin, run_.spinwin);
-    play_.winUnsettled = false;
-    play_.featureOwed = true;
-    ledger_.oweFeature(run_.featurewin);
-    ledger_.countFreeSpinFeature();
-}
-
-void Cabinet::awardFreeSpins(bool fromNormalPlay) {
-    const int won = freeGamesFor(run_.scattercount, true);
-    addChecked(run_.freespintarget, won);
-    if (!fromNormalPlay)
-        if (GameRecord* game = lastGame()) game->freeSpinsWon += won;
-}
-
-FreeSpinBooking Cabinet::bookFreeSpin() {
-    FreeSpinBooking booking{run_.scattercount >= 3, run_.freespinsplayed};
-    if (!booking.retriggered) addChecked(run_.featurewin, run_.spinwin);
-    play_.winUnsettled = false;
-    ledger_.oweFeature(run_.featurewin);
-    if (run_.freespinsplayed > 0) ledger_.countFreeSpinPlayed();
-    addChecked(run_.freespinsplayed, 1);
-    booking.finished = !booking.retriggered && run_.freespinsplayed == run_.freespintarget;
-    return booking;
-}
-
-void Cabinet::collectFeature() {
-    run_.freespinsplayed = run_.freespintarget = run_.freespinmode = 0;
-    ledger_.collectFeature(run_.featurewin, play_.featureOwed);
-    play_.featureOwed = false;
-    if (GameRecord* game = lastGame()) game->freeSpinTotal = run_.featurewin;
-    run_.carrywin = run_.featurewin;
 }
 
 }  // namespace quorvel::engine

@@ -44,6 +44,7 @@ public:
     // One stored text per game; a text that does not read back as a game is skipped.
     std::vector<std::string> toTexts() const;
     static GameHistory fromTexts(const std::vector<std::string>& texts);
+    bool operator==(const GameHistory&) const = default;
 
 private:
     std::deque<GameRecord> games_;

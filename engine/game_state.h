@@ -52,6 +52,7 @@ struct PlayerValues {
     // A free-spin total won but not yet collected: a game that dies in the middle of its
     // feature pays it at the next start.
     std::int64_t featureowed = 0;
+    bool operator==(const PlayerValues&) const = default;
 };
 
 // The rules' state of the current run: stakes, the draw and its evaluation, the features'
@@ -88,6 +89,7 @@ struct RunState {
     std::int32_t gamblestake = 0;
     std::int16_t historycount = 0;
     std::array<std::int16_t, 6> historycards{};  // places 1..5
+    bool operator==(const RunState&) const = default;
 };
 
 }  // namespace quorvel::engine

@@ -13,6 +13,14 @@ long long unexplainedCredit(const PlayerValues& p) {
                         p.totalwon, p.jackpotbank, p.betmultiples, p.gamblelost});
 }
 
+bool Ledger::canInsert(std::int32_t cents) const {
+    return addFits(player_.bank, cents) && addFits(player_.amountinvested, cents);
+}
+
+bool Ledger::returnToCredit(long long cents) {
+    return addChecked(player_.bank, cents);
+}
+
 void Ledger::insertCoin(std::int32_t cents) {
     addAll<std::int32_t, std::int32_t>({player_.bank, cents}, {player_.amountinvested, cents});
 }
@@ -46,39 +54,54 @@ void Ledger::refundDraw(const SpinCharge& charge) {
     addChecked(player_.totalwon, -charge.win);
 }
 
-void Ledger::payWin(std::int32_t cents) {
-    addChecked(player_.bank, cents);
+bool Ledger::payWin(std::int32_t cents) {
+    return addChecked(player_.bank, cents);
 }
 
-void Ledger::stakeGamble(std::int32_t atRisk) {
-    addChecked(player_.bank, -atRisk);
+bool Ledger::stakeGamble(std::int32_t atRisk) {
+    if (!addChecked(player_.bank, -static_cast<long long>(atRisk))) return false;
     ++books_.gambles;
+    return true;
+}
+
+bool Ledger::canTake(std::int32_t atRisk, std::int32_t stake) const {
+    return addFits(player_.bank, atRisk) &&
+           addFits(player_.totalwon, static_cast<long long>(atRisk) - stake);
+}
+
+bool Ledger::canPay(std::int32_t prize) const {
+    return addFits(player_.bank, prize) && addFits(player_.jackpotbank, prize) &&
+           addFits(player_.betmultiples, prize);
 }
 
 // Taking counts only what the gamble added to the stake it opened with: the stake itself
 // was counted as won when its spin was drawn.
-void Ledger::settleGamble(GambleEnd end, std::int32_t atRisk, std::int32_t stake) {
+bool Ledger::settleGamble(GambleEnd end, std::int32_t atRisk, std::int32_t stake) {
     if (end == GambleEnd::Lost) {
+        if (!addChecked(player_.gamblelost, stake)) return false;
         books_.gambleLost += stake;
-        addChecked(player_.gamblelost, stake);
-        return;
+        return true;
     }
-    addAll<std::int32_t, std::int32_t>({player_.bank, atRisk},
-                                       {player_.totalwon, static_cast<long long>(atRisk) - stake});
+    return addAll<std::int32_t, std::int32_t>(
+        {player_.bank, atRisk}, {player_.totalwon, static_cast<long long>(atRisk) - stake});
 }
 
 void Ledger::countMeterWon(std::int16_t PlayerValues::*won) {
     addChecked(player_.*won, 1);
 }
 
-void Ledger::payMeter(std::int32_t prize) {
-    if (addAll<std::int32_t, std::int32_t>({player_.bank, prize}, {player_.jackpotbank, prize}))
-        books_.meterPrizes += prize;
+bool Ledger::payMeter(std::int32_t prize) {
+    if (!addAll<std::int32_t, std::int32_t>({player_.bank, prize}, {player_.jackpotbank, prize}))
+        return false;
+    books_.meterPrizes += prize;
+    return true;
 }
 
-void Ledger::payMultiple(std::int32_t prize) {
-    if (addAll<std::int32_t, std::int64_t>({player_.bank, prize}, {player_.betmultiples, prize}))
-        books_.betMultiplePrizes += prize;
+bool Ledger::payMultiple(std::int32_t prize) {
+    if (!addAll<std::int32_t, std::int64_t>({player_.bank, prize}, {player_.betmultiples, prize}))
+        return false;
+    books_.betMultiplePrizes += prize;
+    return true;
 }
 
 void Ledger::countFreeSpinFeature() {
@@ -86,9 +109,10 @@ void Ledger::countFreeSpinFeature() {
     ++books_.freeSpinFeatures;
 }
 
-void Ledger::collectFeature(std::int32_t total, bool owed) {
-    if (owed) addChecked(player_.bank, total);
+bool Ledger::collectFeature(std::int32_t total, bool owed) {
+    if (owed && !addChecked(player_.bank, total)) return false;
     player_.featureowed = 0;
+    return true;
 }
 
 bool Ledger::collectOwedAtStart() {

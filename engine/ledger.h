@@ -53,7 +53,10 @@ public:
     std::int32_t credit() const { return player_.bank; }
     const Books& books() const { return books_; }
 
+    bool canInsert(std::int32_t cents) const;
     void insertCoin(std::int32_t cents);
+    // Money the books counted as the player's but not yet in the credit.
+    bool returnToCredit(long long cents);
     // Whether the statistics can still take a spin of this total bet.
     bool canCharge(std::int16_t total) const;
     // Counts a drawn spin's win; a normal spin also pays its wager and counts a game. The
@@ -62,21 +65,24 @@ public:
     SpinCharge chargeSpin(std::int16_t total, std::int32_t win, bool normal,
                           std::int32_t featureTotal);
     void refundDraw(const SpinCharge& charge);
-    void payWin(std::int32_t cents);
+    bool payWin(std::int32_t cents);
 
-    void stakeGamble(std::int32_t atRisk);
-    void settleGamble(GambleEnd end, std::int32_t atRisk, std::int32_t stake);
+    bool stakeGamble(std::int32_t atRisk);
+    // Whether taking what is at risk fits the credit and the statistics.
+    bool canTake(std::int32_t atRisk, std::int32_t stake) const;
+    bool settleGamble(GambleEnd end, std::int32_t atRisk, std::int32_t stake);
+    bool canPay(std::int32_t prize) const;
 
     void countMeterWon(std::int16_t PlayerValues::*won);
-    void payMeter(std::int32_t prize);
-    void payMultiple(std::int32_t prize);
+    bool payMeter(std::int32_t prize);
+    bool payMultiple(std::int32_t prize);
     void countJackpotFeature() { ++books_.jackpotFeatures; }
 
     void countFreeSpinFeature();
     void countFreeSpinPlayed() { ++books_.freeSpinsPlayed; }
     // The total won so far is owed to the player until it is collected.
     void oweFeature(std::int32_t total) { player_.featureowed = total; }
-    void collectFeature(std::int32_t total, bool owed);
+    bool collectFeature(std::int32_t total, bool owed);
     // A total the last run won but never collected (it died mid-feature).
     bool collectOwedAtStart();
 

@@ -18,12 +18,33 @@ json guessJson(const PlayState::Guess& guess) {
     return json{{"bet", static_cast<int>(guess.bet)}, {"suit", guess.suit}, {"card", guess.card}};
 }
 
-// A number of the text, taken only within [low, high].
+// A whole number of the text, taken only within [low, high]: 12.9, 1e30 and "12" are not.
+std::int64_t wholeNumber(const json& value, std::int64_t low, std::int64_t high) {
+    if (!value.is_number_integer()) throw std::invalid_argument("not a whole number");
+    if (value.is_number_unsigned() &&
+        value.get<std::uint64_t>() >
+            static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()))
+        throw std::out_of_range("too large");
+    const std::int64_t number = value.get<std::int64_t>();
+    if (number < low || number > high) throw std::out_of_range("out of range");
+    return number;
+}
+
 template <typename T>
 T within(const json& j, const char* key, std::int64_t low, std::int64_t high) {
-    const std::int64_t value = j.at(key).get<std::int64_t>();
-    if (value < low || value > high) throw std::out_of_range(key);
-    return static_cast<T>(value);
+    return static_cast<T>(wholeNumber(j.at(key), low, high));
+}
+
+bool flag(const json& j, const char* key) {
+    const json& value = j.at(key);
+    if (!value.is_boolean()) throw std::invalid_argument(key);
+    return value.get<bool>();
+}
+
+const json& object(const json& j, const char* key) {
+    const json& value = j.at(key);
+    if (!value.is_object()) throw std::invalid_argument(key);
+    return value;
 }
 
 void readRun(const json& j, RunState& run) {
@@ -43,9 +64,7 @@ void readRun(const json& j, RunState& run) {
     const json& stops = j.at("stops");
     if (!stops.is_array() || stops.size() != kReels) throw std::out_of_range("stops");
     for (int reel = 1; reel <= kReels; ++reel) {
-        const std::int64_t stop = stops[reel - 1].get<std::int64_t>();
-        if (stop < 0 || stop > kStops) throw std::out_of_range("stop");
-        run.stop[reel] = static_cast<std::int16_t>(stop);
+        run.stop[reel] = static_cast<std::int16_t>(wholeNumber(stops[reel - 1], 0, kStops));
     }
     run.ballstop = within<std::int16_t>(j, "ballstop", 0, 16);
     run.jackpotprize = within<std::int32_t>(j, "jackpotprize", 0, kMaxAmount);
@@ -54,9 +73,8 @@ void readRun(const json& j, RunState& run) {
     const json& cards = j.at("historycards");
     if (!cards.is_array() || cards.size() != 5) throw std::out_of_range("historycards");
     for (int place = 1; place <= 5; ++place) {
-        const std::int64_t card = cards[place - 1].get<std::int64_t>();
-        if (card < 0 || card > kSuits) throw std::out_of_range("historycards");
-        run.historycards[place] = static_cast<std::int16_t>(card);
+        run.historycards[place] =
+            static_cast<std::int16_t>(wholeNumber(cards[place - 1], 0, kSuits));
     }
 }
 
@@ -69,15 +87,22 @@ PlayState::Guess readGuess(const json& j) {
 }
 
 void readPlayState(const json& j, PlayState& play) {
-    play.winUnsettled = j.at("winunsettled").get<bool>();
-    play.gameUnrecorded = j.at("gameunrecorded").get<bool>();
+    play.winUnsettled = flag(j, "winunsettled");
+    play.gameUnrecorded = flag(j, "gameunrecorded");
     play.creditBeforeSpin = within<std::int32_t>(j, "creditbefore", 0, kMaxAmount);
-    play.featureOwed = j.at("featureowed").get<bool>();
-    if (j.contains("board")) play.board = PlayState::Board{j.at("board").at("decided").get<bool>()};
+    play.featureOwed = flag(j, "featureowed");
+    // Older records have no charged stake: the spin was charged the stake in force.
+    if (j.contains("chargedbet")) {
+        play.chargedBet = within<std::int16_t>(j, "chargedbet", 1, 20);
+        play.chargedLines = within<std::int16_t>(j, "chargedlines", 1, kLines);
+        if (!isOfferedBet(play.chargedBet) || !isOfferedLineCount(play.chargedLines))
+            throw std::out_of_range("chargedbet");
+    }
+    if (j.contains("board")) play.board = PlayState::Board{flag(object(j, "board"), "decided")};
     if (j.contains("gamble")) {
+        const json& gamble = object(j, "gamble");
         play.gamble = PlayState::Gamble{};
-        if (j.at("gamble").contains("reveal"))
-            play.gamble->reveal = readGuess(j["gamble"]["reveal"]);
+        if (gamble.contains("reveal")) play.gamble->reveal = readGuess(object(gamble, "reveal"));
     }
 }
 
@@ -109,6 +134,10 @@ std::string playText(const RunState& run, const PlayState& play) {
            {"gameunrecorded", play.gameUnrecorded},
            {"creditbefore", play.creditBeforeSpin},
            {"featureowed", play.featureOwed}};
+    if (play.chargedBet > 0) {
+        j["chargedbet"] = play.chargedBet;
+        j["chargedlines"] = play.chargedLines;
+    }
     if (play.board) j["board"] = json{{"decided", play.board->prizeDecided}};
     if (play.gamble) {
         j["gamble"] = json::object();
@@ -129,6 +158,7 @@ long long unexplainedStored(const PlayerValues& player, const std::string& play)
 bool readPlay(const std::string& text, RunState& run, PlayState& play) {
     try {
         const json j = json::parse(text);
+        if (!j.is_object()) return false;
         RunState readRunState = run;
         PlayState readPlayed;
         readRun(j, readRunState);

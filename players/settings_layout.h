@@ -36,6 +36,8 @@ std::string lastSlot(const platform::SettingsStore& store);
 // The state of play kept beside the slot's profile, so that a game killed in play goes on
 // where it stood; empty in stores from before it, which start idle.
 inline constexpr const char* kPlayKey = "playstate";
+// A stored state of play the game refused to believe, kept for inspection.
+inline constexpr const char* kRefusedPlayKey = "playstate.refused";
 std::string loadPlay(const platform::SettingsStore& store, const std::string& slot);
 void savePlay(const engine::PlayerValues& player, const std::string& play,
               platform::SettingsStore& store);

@@ -7,7 +7,6 @@ void Quorvel::resetForDraw() {
     e_.pannomoney.hide();
     for (Timer timer : {Timer::tmrlineflash, Timer::Timerscatters, Timer::tmrtick, Timer::Timer4})
         stop(timer);
-    cabinet_.resetDrawMarks();
     counters_.lineFlash.animcell.fill(0);
     for (int cell = 1; cell <= engine::kCells; ++cell) {
         e_.flasher[cell]->hide();
@@ -31,34 +30,15 @@ void Quorvel::drawreel1() {
         redrawPending_ = false;
         resetForDraw();
         services_.events.pump();
-        cabinet_.drawReel(services_.random, 1);
-        drawreel2();
+        evaluatespin();
     } while (redrawPending_);
-}
-
-void Quorvel::drawreel2() {
-    cabinet_.drawReel(services_.random, 2);
-    drawreel3();
-}
-
-void Quorvel::drawreel3() {
-    cabinet_.drawReel(services_.random, 3);
-    drawreel4();
-}
-
-void Quorvel::drawreel4() {
-    cabinet_.drawReel(services_.random, 4);
-    drawreel5();
-}
-
-void Quorvel::drawreel5() {
-    cabinet_.drawReel(services_.random, 5);
-    evaluatespin();
 }
 
 void Quorvel::evaluatespin() {
     services_.events.pump();
-    const engine::DrawVerdict verdict = cabinet_.evaluateDraw(services_.random);
+    const engine::Move<engine::DrawVerdict> drawn = cabinet_.drawSpin(services_.random);
+    if (!drawn.ok()) return;
+    const engine::DrawVerdict& verdict = drawn.outcome;
     // Every win's count-up starts with a one-cent step.
     if (verdict.evaluatedWin > 0) counters_.countUp.countstep = 1;
     if (!verdict.stands) {

@@ -15,11 +15,10 @@ constexpr int kRespinWaitTicks = 25;
 
 }  // namespace
 
-void Quorvel::freeSpinTrigger() {
+void Quorvel::freeSpinTrigger(const engine::SpinSettlement& settled) {
     const engine::RunState& run = cabinet_.run();
-    const bool fromNormalPlay = run.freespinmode == 0;
+    const bool fromNormalPlay = settled.fromNormalPlay;
     counters_.countUp.countmode = 1;
-    cabinet_.triggerFreeSpins();
     start(Timer::Timerrespin);
     if (fromNormalPlay) cue(cue::kFreeSpinsWon);
     services_.events.pump();
@@ -34,7 +33,6 @@ void Quorvel::freeSpinTrigger() {
     start(Timer::tmrfrees);
     for (platform::Element* button : {&e_.payline, &e_.coinsin, &e_.doublebutton, &e_.autoplayon})
         button->setEnabled(false);
-    cabinet_.enterFreeSpins();
     stop(Timer::tmrautospin);
     e_.lbllast.hide();
     e_.LABWIN.setCaption(engine::creditForm(run.featurewin));
@@ -42,8 +40,7 @@ void Quorvel::freeSpinTrigger() {
     e_.btnoptions.setEnabled(false);
     window_.setKeyPreview(false);
     services_.events.pump();
-    cabinet_.awardFreeSpins(fromNormalPlay);
-    if (run.freespinsplayed < 1 && cabinet_.player().soundonoff == -1)
+    if (settled.booking.playedBefore < 1 && cabinet_.player().soundonoff == -1)
         services_.sound.playLooped(sounds_.get(cue::kFreeSpinMusic));
 }
 
@@ -55,9 +52,8 @@ void Quorvel::slideBannerIn() {
         e_.ctlfrees1.move(left, kBannerTop);
 }
 
-void Quorvel::freeSpinBookkeeping() {
+void Quorvel::freeSpinBookkeeping(const engine::FreeSpinBooking& booking) {
     const engine::RunState& run = cabinet_.run();
-    const engine::FreeSpinBooking booking = cabinet_.bookFreeSpin();
     e_.LABWIN.setCaption(engine::creditForm(run.featurewin));
     e_.lblwin.setCaption(engine::dollarForm(run.spinwin));
     if (booking.playedBefore > 0 && !booking.retriggered) {
@@ -80,7 +76,6 @@ void Quorvel::endFreeSpins() {
     e_.ctrlfreesleft1.hide();
     e_.freespinscompleted1.show();
     e_.spinsleft.hide();
-    cabinet_.endFreeSpins();
     e_.btnoptions.setEnabled(true);
     if (counters_.pace.autoplayOn()) {
         start(Timer::tmrautospin);
@@ -125,11 +120,11 @@ void Quorvel::Timerrespin_Timer() {
 // presses this itself.
 void Quorvel::takewin_Click() {
     const engine::RunState& run = cabinet_.run();
+    if (!cabinet_.collectFeature().ok()) return;
     cue(cue::kFeatureCollected);
     counters_.pace.keycount = 0;
     counters_.countUp.countedwin = 0;
     counters_.countUp.countstep = counters_.pace.tickcount = 0;
-    cabinet_.collectFeature();
     showWin(run.featurewin);
     showCredit();
     announceCredit("Collected " + engine::creditForm(run.featurewin) + ", ");
@@ -139,7 +134,7 @@ void Quorvel::takewin_Click() {
     e_.panfreespin.show();
     e_.lbllast.show();
     // The gamble is never offered while autoplay spins on.
-    if (counters_.pace.autoplaymode == 0) e_.doublebutton.setEnabled(true);
+    if (counters_.pace.autoplaymode == 0) e_.doublebutton.setEnabled(cabinet_.gambleOffered());
     e_.takewin.setEnabled(false);
     e_.takewin.hide();
     if (counters_.pace.autoplaymode > 0) {

@@ -12,6 +12,9 @@ namespace quorvel::screen {
 namespace {
 
 constexpr int kRevealFrameMs = 50;
+constexpr const char* kWinTooLarge =
+    "This guess cannot be played: what it could win would not fit your credit or your "
+    "statistics. Take the win instead.";
 constexpr int kLossPauseMs = 3000;
 constexpr int kHistoryTop = 3960;
 constexpr std::array<int, 5> kHistoryLefts{360, 960, 1560, 2160, 2760};
@@ -19,10 +22,11 @@ constexpr std::array<int, 5> kHistoryLefts{360, 960, 1560, 2160, 2760};
 }  // namespace
 
 void Quorvel::doublebutton_MouseDown() {
+    if (!cabinet_.gambleOffered() || counters_.pace.autoplayOn()) return;
     e_.doublebutton.hide();
     services_.events.pump();
+    if (cabinet_.openGamble() != engine::Refusal::None) return;
     cue(cue::kButtonClick);
-    cabinet_.openGamble();
     saveCurrentSlot();
     showGamblePanel();
     announceGambleOpen();
@@ -57,10 +61,13 @@ void Quorvel::showGamblePanel() {
 void Quorvel::showStakeTexts() {
     const std::int32_t atrisk = cabinet_.run().atrisk;
     e_.risklab.setCaption("At Risk  " + engine::creditForm(atrisk));
+    using engine::Cabinet;
     std::int32_t doubled = 0, quadrupled = 0;
-    if (engine::assignChecked(doubled, 2LL * atrisk))
+    if (engine::assignChecked(doubled,
+                              1LL * Cabinet::gambleMultiplier(engine::GambleBet::Red) * atrisk))
         e_.lblblackred.setCaption("Black/Red Win = " + engine::creditForm(doubled));
-    if (engine::assignChecked(quadrupled, 4LL * atrisk))
+    if (engine::assignChecked(quadrupled,
+                              1LL * Cabinet::gambleMultiplier(engine::GambleBet::Suit) * atrisk))
         e_.lblsuit.setCaption("Suit Win = " + engine::creditForm(quadrupled));
 }
 
@@ -84,7 +91,11 @@ void Quorvel::gambleDraw(engine::GambleBet bet, int suit) {
     cue(cue::kButtonClick);
     e_.gamblewin.hide();
     e_.risklab.setCaption("At Risk  " + engine::creditForm(cabinet_.run().atrisk));
-    const int drawn = cabinet_.guess(bet, suit, services_.random);
+    const engine::Move<int> guessed = cabinet_.guess(bet, suit, services_.random);
+    if (guessed.refusal == engine::Refusal::BooksFull)
+        services_.messages.show("Slots_Quorvel", kWinTooLarge, platform::MessageIcon::Information);
+    if (!guessed.ok()) return;
+    const int drawn = guessed.outcome;
     saveCurrentSlot();
     recordHistory(presentation::smallSuitPicture(drawn));
     revealCard(drawn);
@@ -94,7 +105,9 @@ void Quorvel::gambleDraw(engine::GambleBet bet, int suit) {
 }
 
 void Quorvel::settleRevealedCard() {
-    const engine::GuessOutcome outcome = cabinet_.settleGuess();
+    const engine::Move<engine::GuessOutcome> settled = cabinet_.settleGuess();
+    if (!settled.ok()) return;
+    const engine::GuessOutcome& outcome = settled.outcome;
     announceCard(outcome.won, outcome.card);
     if (outcome.won)
         gambleWon(outcome.bet, outcome.card);
@@ -172,10 +185,11 @@ void Quorvel::gambleLost() {
 
 // Takes what is at risk into the credit.
 void Quorvel::cancelbet_Click() {
-    if (!cabinet_.gambleOpen() || cabinet_.revealing()) return;
+    const engine::Move<std::int32_t> take = cabinet_.takeGamble();
+    if (!take.ok()) return;
+    const std::int32_t taken = take.outcome;
     e_.pandouble.hide();
     e_.doublebutton.setEnabled(false);
-    const std::int32_t taken = cabinet_.takeGamble();
     cue(cue::kGambleTaken);
     showCredit();
     announceCredit();

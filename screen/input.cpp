@@ -23,7 +23,7 @@ constexpr const char* kAutoplayNotice =
 }  // namespace
 
 void Quorvel::coinsin_MouseDown() {
-    if (cabinet_.run().freespinmode == -1) return;
+    if (cabinet_.coinRefusal() != engine::Refusal::None) return;
     cue(cue::kButtonClick);
     services_.sound.stop();
     e_.coinsin.hide();
@@ -48,15 +48,9 @@ void Quorvel::autoplayon_MouseDown() {
     e_.autoplayon.hide();
     if (++run.autotoggle > 1) run.autotoggle = 0;
     if (run.autotoggle == 1) {
-        const std::string stored =
-            services_.store.read(players::kPlayerApplication, kNoticeSection, kNoticeKey);
-        if (auto value = players::parseStoredInteger(stored))
-            engine::assignChecked(run.noticeshown, *value);
-        if (run.noticeshown == 0)
-            services_.messages.show("Slots_Quorvel", kAutoplayNotice,
-                                    platform::MessageIcon::Information);
-        run.noticeshown = -1;
-        services_.store.write(players::kPlayerApplication, kNoticeSection, kNoticeKey, "-1");
+        noticePending_ = true;
+        // The reels turning behind it would stand still while the box is open.
+        if (!cabinet_.spinRunning()) showAutoplayNotice();
         start(Timer::tmrautospin);
         run.autoplaymode = Pace::kAutoplayOn;
         window_.announce("Autoplay on");
@@ -73,6 +67,22 @@ void Quorvel::autoplayon_MouseDown() {
     window_.announce("Autoplay off");
 }
 
+// The one-time notice, once: at the press, or when the reels of the running spin are down.
+void Quorvel::showAutoplayNotice() {
+    if (!noticePending_) return;
+    noticePending_ = false;
+    Pace& run = counters_.pace;
+    const std::string stored =
+        services_.store.read(players::kPlayerApplication, kNoticeSection, kNoticeKey);
+    if (auto value = players::parseStoredInteger(stored))
+        engine::assignChecked(run.noticeshown, *value);
+    if (run.noticeshown == 0)
+        services_.messages.show("Slots_Quorvel", kAutoplayNotice,
+                                platform::MessageIcon::Information);
+    run.noticeshown = -1;
+    services_.store.write(players::kPlayerApplication, kNoticeSection, kNoticeKey, "-1");
+}
+
 void Quorvel::autoplayon_MouseUp() {
     e_.autoplayon.show();
 }
@@ -81,7 +91,7 @@ void Quorvel::autoplayon_MouseUp() {
 // first spin's end sets the pause, nothing else would stop it starting a spin inside a spin.
 void Quorvel::tmrautospin_Timer() {
     const Pace& run = counters_.pace;
-    if (spinHandlers_ > 0) return;
+    if (cabinet_.spinRefusal() == engine::Refusal::NotNow) return;
     if (run.autoplaymode < 1 || run.tickcount < run.autospinwait) return;
     counters_.pace.tickcount = 0;
     btnstartall_Click();
@@ -92,8 +102,8 @@ void Quorvel::Form_KeyPress(int& keyAscii) {
     Pace& run = counters_.pace;
     // The mute key is the volume's (see Form_KeyDown): it must not use up the spin's key.
     if (keyAscii == 'm' || keyAscii == 'M') return;
-    // With a stake out of the credit on the gamble panel, no key may start a spin.
-    if (cabinet_.run().freespinmode == -1 || e_.pandouble.visible()) return;
+    // Only a cabinet at rest takes a spin key: not in a spin, a feature or the gamble.
+    if (!cabinet_.atRest()) return;
     if (!cabinet_.creditCovers()) {
         cue(cue::kNotEnoughCredit);
         e_.pannomoney.show();

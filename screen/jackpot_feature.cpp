@@ -39,7 +39,7 @@ constexpr int kMorphFrames = 10;
 }  // namespace
 
 void Quorvel::jackpotFeatureStart() {
-    cabinet_.beginJackpot();
+    if (cabinet_.beginJackpot() != engine::Refusal::None) return;
     startBoard();
 }
 
@@ -56,7 +56,7 @@ void Quorvel::startBoard() {
     BallRun& ball = counters_.ball;
     ball.ballinterval = ball.ballleft = ball.balltop = ball.ballslowing = 0;
     ball.balllaps = 0;
-    ball.ballpos = static_cast<std::int16_t>(cabinet_.drawBallStart(services_.random));
+    ball.ballpos = static_cast<std::int16_t>(cabinet_.boardStart(services_.random).outcome);
     for (platform::Element* ball : e_.jackpotball)
         ball->hide();
 }
@@ -116,7 +116,7 @@ void Quorvel::tmrdecidejackpot_Timer() {
         }
         ball.ballpos = 0;
         ball.ballslowing = 1;
-        cabinet_.drawBallStop(services_.random);
+        cabinet_.boardStop(services_.random);
         saveCurrentSlot();
     }
     engine::addChecked(ball.ballinterval, kBallStepMs);
@@ -128,6 +128,7 @@ void Quorvel::tmrdecidejackpot_Timer() {
 void Quorvel::decideJackpot() {
     e_.lbljackpotwon.hide();
     services_.sound.stop();
+    if (!cabinet_.boardPending()) return;
     cabinet_.decideJackpotPrize();
     saveCurrentSlot();
     cue(cue::kJackpotDecided);
@@ -175,8 +176,9 @@ void Quorvel::showPrize() {
 
 // Pays the decided prize once; a meter it empties shows its floor at once.
 void Quorvel::creditJackpotPrize() {
-    if (!cabinet_.boardPending()) return;
-    if (const auto emptied = cabinet_.payJackpot()) {
+    const engine::Move<std::optional<BoardPrize>> paid = cabinet_.payJackpot();
+    if (!paid.ok()) return;
+    if (const auto emptied = paid.outcome) {
         const engine::MeterRule& meter = *engine::meterRule(*emptied);
         platform::Element& label = *emptied == BoardPrize::Grand   ? e_.lblgrand
                                    : *emptied == BoardPrize::Major ? e_.lblmajor

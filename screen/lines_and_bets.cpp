@@ -8,8 +8,9 @@ namespace quorvel::screen {
 // Lines and bet stay as they were while free spins run: every free spin pays at the stake
 // of the spin that won them.
 void Quorvel::payline_MouseDown() {
-    if (cabinet_.run().freespinmode == -1) return;
-    const int choice = cabinet_.stepLines();
+    const engine::Move<int> stepped = cabinet_.stepLines();
+    if (!stepped.ok()) return;
+    const int choice = stepped.outcome;
     e_.payline.hide();
     cue(cue::kStep[choice]);
     e_.lbllines.setCaption(std::to_string(cabinet_.run().lines));
@@ -24,9 +25,10 @@ void Quorvel::payline_MouseUp() {
 }
 
 void Quorvel::btnbet_MouseDown() {
-    if (cabinet_.run().freespinmode == -1) return;
+    const engine::Move<int> stepped = cabinet_.stepBet();
+    if (!stepped.ok()) return;
     e_.btnbet.hide();
-    cue(cue::kStep[cabinet_.stepBet()]);
+    cue(cue::kStep[stepped.outcome]);
     e_.lblbet.setCaption(std::to_string(cabinet_.run().bet));
     showTotalBet();
     announceStake();

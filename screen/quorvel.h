@@ -53,13 +53,9 @@ public:
     void btnspin_MouseUp();
     void btnstartall_Click();
 
-    // The draw of one spin: drawreel1 resets the last spin's marks, each step draws its
-    // reel and hands on to the next, and drawreel5 hands over to the evaluation.
+    // The draw of one spin: drawreel1 clears the last spin's marks and has the cabinet draw
+    // the reels until a result stands; evaluatespin shows it.
     void drawreel1();
-    void drawreel2();
-    void drawreel3();
-    void drawreel4();
-    void drawreel5();
     void evaluatespin();
 
     // The reel animation: blocks until every reel rests on its stop.
@@ -132,7 +128,9 @@ private:
 
     // Spin cycle steps.
     void startSpin(bool fromSpinButton);
-    bool creditRefused(bool fromSpinButton);
+    void creditRefused(bool fromSpinButton);
+    void booksFull();
+    void showAutoplayNotice();
     void showSpinStarting();
     void showSpinEnded(bool fromSpinButton);
     void dispatchResult();
@@ -150,8 +148,8 @@ private:
     std::vector<const platform::Element*> quickStopTargets() const;
 
     // Free spins.
-    void freeSpinTrigger();
-    void freeSpinBookkeeping();
+    void freeSpinTrigger(const engine::SpinSettlement& settled);
+    void freeSpinBookkeeping(const engine::FreeSpinBooking& booking);
     void endFreeSpins();
     void slideBannerIn();
 
@@ -176,7 +174,6 @@ private:
     void slideResult(platform::Element& picture);
     void giveButtonsBack();
 
-    void recordGame();
     bool recallAllowed() const;
 
     // What a screen reader is told: the names, the symbols on the reels, what just happened.
@@ -192,6 +189,8 @@ private:
 
     // A game the last run left in play goes on where it stood.
     void resumeInterruptedGame();
+    void setRefusedPlayAside();
+    void tellRefusedPlay(std::int32_t returned);
     void resumeFreeSpinScreen();
     void resumeTotalWaiting();
     void resumeBoard();
@@ -241,6 +240,7 @@ private:
     int deepestSpin_ = 0;
     bool takewinBeforeView_ = false;
     bool muted_ = false;
+    bool noticePending_ = false;
 };
 
 // Secondary windows replace the last one and keep the main screen disabled while open.

@@ -29,6 +29,7 @@ void Quorvel::resumeInterruptedGame() {
         deepestSpin_ = std::max(deepestSpin_, ++spinDepth_);
         dispatchResult();
         --spinDepth_;
+        cabinet_.endSpin();
         showSpinEnded(false);
         return;
     }
@@ -44,7 +45,6 @@ void Quorvel::resumeInterruptedGame() {
 void Quorvel::resumeFreeSpinScreen() {
     const engine::RunState& run = cabinet_.run();
     counters_.countUp.countmode = 1;
-    if (run.freespinmode != -1) cabinet_.enterFreeSpins();
     for (platform::Element* button :
          {&e_.payline, &e_.coinsin, &e_.doublebutton, &e_.autoplayon, &e_.btnoptions})
         button->setEnabled(false);

@@ -62,11 +62,8 @@ void Quorvel::mnuviewpaytable_Click() {
 }
 
 void Quorvel::btnoptions_Click() {
-    const engine::RunState& run = cabinet_.run();
-    // While a free-spin total waits the profile must not change hands.
-    if (run.freespinmode == -1 || counters_.pace.autoplayOn() || e_.pandouble.visible() ||
-        run.freespintarget >= 1)
-        return;
+    // While anything is in play (a spin, a feature, a stake) the profile must not change hands.
+    if (!cabinet_.atRest() || counters_.pace.autoplayOn()) return;
     cue(cue::kButtonClick);
     e_.doublebutton.setEnabled(false);
     openChild<players::OptionsWindow>();

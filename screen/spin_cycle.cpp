@@ -9,8 +9,12 @@ namespace quorvel::screen {
 inline constexpr const char* kGoodLuck = "               Good Luck";
 inline constexpr const char* kNoWin = "         No Win";
 inline constexpr int kAutoSpinWaitTicks = 15;
+inline constexpr const char* kBooksFull =
+    "This spin cannot be played: its largest win would not fit your credit or your "
+    "statistics. Clear the statistics in the options to play on.";
 
 void Quorvel::btnspin_MouseDown() {
+    if (cabinet_.spinRefusal() == engine::Refusal::NotNow) return;
     const SpinHandler inside(spinHandlers_);
     e_.btnspin.hide();
     services_.events.pump();
@@ -28,27 +32,36 @@ void Quorvel::btnstartall_Click() {
     startSpin(false);
 }
 
+// A spin the cabinet will not start at this moment shows nothing at all.
 void Quorvel::startSpin(bool fromSpinButton) {
-    const engine::RunState& run = cabinet_.run();
-    if (run.freespinmode != -1) {
+    const engine::Refusal refusal = cabinet_.spinRefusal();
+    if (refusal == engine::Refusal::NotNow) return;
+    const bool freeSpin = cabinet_.run().freespinmode == -1;
+    if (!freeSpin) {
         cue(cue::kSpinStarted);
         counters_.pace.tickcount = 0;
         counters_.lineFlash.lineindex = 0;
         counters_.lineFlash.animframe = 0;
         counters_.morph.belltick = 0;
-        if (run.freespinmode == 0) {
-            cabinet_.clearFeatureTotals();
-            counters_.countUp.countedwin = 0;
+        counters_.countUp.countedwin = 0;
+        if (refusal == engine::Refusal::NoCredit) {
+            creditRefused(fromSpinButton);
+            return;
         }
-        if (run.freespinsplayed >= run.freespintarget && creditRefused(fromSpinButton)) return;
     }
-    cabinet_.clearSpinMarks();
+    if (refusal == engine::Refusal::BooksFull) {
+        booksFull();
+        return;
+    }
+    cabinet_.startSpin();
     showSpinStarting();
     deepestSpin_ = std::max(deepestSpin_, ++spinDepth_);
     drawreel1();
     --spinDepth_;
+    cabinet_.endSpin();
     announceSpin();
     showSpinEnded(fromSpinButton);
+    showAutoplayNotice();
 }
 
 void Quorvel::showSpinStarting() {
@@ -77,13 +90,8 @@ void Quorvel::showSpinEnded(bool fromSpinButton) {
         button->setEnabled(true);
 }
 
-// The bet is fixed from the bet step here; a bank that cannot cover it stops the spin and
-// autoplay with it.
-bool Quorvel::creditRefused(bool fromSpinButton) {
-    if (cabinet_.fixStake()) {
-        e_.pannomoney.hide();
-        return false;
-    }
+// A bank that cannot cover the bet stops the spin and autoplay with it.
+void Quorvel::creditRefused(bool fromSpinButton) {
     cue(cue::kNotEnoughCredit);
     e_.pannomoney.show();
     announceShown(e_.pannomoney);
@@ -92,7 +100,13 @@ bool Quorvel::creditRefused(bool fromSpinButton) {
     if (!fromSpinButton) e_.btnspin.setEnabled(false);
     counters_.pace.autoplaymode = 0;
     services_.events.pump();
-    return true;
+}
+
+// The credit or a statistic is at its limit: the spin is never charged, the player is told.
+void Quorvel::booksFull() {
+    counters_.pace.autoplaymode = 0;
+    stop(Timer::tmrautospin);
+    services_.messages.show("Slots_Quorvel", kBooksFull, platform::MessageIcon::Information);
 }
 
 void Quorvel::dispatchResult() {
@@ -109,7 +123,7 @@ void Quorvel::dispatchResult() {
         e_.flasher[mysteryCell]->setPicture("morphing", run.reel3counts == 1 ? 1 : 11);
         e_.flasher[mysteryCell]->show();
     }
-    if (run.jackpotcount > 2) jackpotFeatureStart();
+    jackpotFeatureStart();
     // Deliberate: the game clock is started again after the jackpot feature may start.
     start(Timer::tmrtick);
     if (run.freespinmode != -1) services_.events.pump();
@@ -119,12 +133,13 @@ void Quorvel::dispatchResult() {
         start(Timer::tmrlineflash);
     }
     if (run.scattercount > 1) start(Timer::Timerscatters);
-    if (run.scattercount > 2) freeSpinTrigger();
+    const engine::SpinSettlement settled =
+        cabinet_.settleSpin(services_.events.secondsSinceEpoch()).outcome;
+    if (settled.triggered) freeSpinTrigger(settled);
     for (int line = 1; line <= run.lines && line <= engine::kLines; ++line)
         if (run.linematch[line] >= 2) start(Timer::tmrlineflash);
-    if (run.freespinmode == -1) {
-        freeSpinBookkeeping();
-        recordGame();
+    if (settled.freeSpin) {
+        freeSpinBookkeeping(settled.booking);
         saveCurrentSlot();
         return;
     }
@@ -133,19 +148,17 @@ void Quorvel::dispatchResult() {
 
 void Quorvel::settleNormalSpin() {
     const engine::RunState& run = cabinet_.run();
-    cabinet_.settleSpin();
     if (run.spinwin > 0) {
         start(Timer::Timerwincounter);
     } else {
         e_.LABWIN.setCaption(kNoWin);
         e_.lblwin.setCaption("");
     }
-    if (run.spinwin > 0 && run.freespintarget < 1 && counters_.pace.autoplaymode == 0)
+    if (cabinet_.gambleOffered() && counters_.pace.autoplaymode == 0)
         e_.doublebutton.setEnabled(true);
     window_.setKeyPreview(true);
     counters_.pace.tickcount = 0;
     if (!enabled(Timer::tmrbell)) e_.btnoptions.setEnabled(true);
-    recordGame();
     saveCurrentSlot();
 }
 

@@ -1,4 +1,5 @@
 #include "engine/money.h"
+#include "engine/play_check.h"
 #include "engine/play_record.h"
 #include "players/display_mode.h"
 #include "players/options_window.h"
@@ -15,12 +16,13 @@ void Quorvel::Form_Load() {
     stored.playerslot = players::lastSlot(services_.store);
     players::loadsettings(stored, services_.store, stored.playerslot);
     cabinet_.restoreProfile(std::move(stored));
-    engine::RunState interruptedRun = cabinet_.run();
-    engine::PlayState interrupted;
-    const bool inPlay =
-        engine::readPlay(players::loadPlay(services_.store, cabinet_.player().playerslot),
-                         interruptedRun, interrupted) &&
-        engine::phaseOf(interruptedRun, interrupted) != engine::Phase::Idle;
+    const engine::StoredPlay interrupted =
+        engine::checkStoredPlay(cabinet_.player(), cabinet_.run(),
+                                players::loadPlay(services_.store, cabinet_.player().playerslot));
+    const bool inPlay = interrupted.verdict == engine::StoredPlay::Verdict::Resume;
+    const bool refused = interrupted.verdict == engine::StoredPlay::Verdict::Refused;
+    const std::int32_t creditBefore = cabinet_.player().bank;
+    if (refused) setRefusedPlayAside();
     // A store from before the state of play was kept pays a feature total it left owed.
     if (!inPlay && cabinet_.collectOwedAtStart()) writeProfile();
     const engine::PlayerValues& player = cabinet_.player();
@@ -33,7 +35,7 @@ void Quorvel::Form_Load() {
     e_.lblminor.setCaption(engine::dollarForm(player.minor));
     window_.setMousePointer(platform::MousePointer::Arrow);
     cabinet_.startRun();
-    if (inPlay) cabinet_.resumePlay(interruptedRun, interrupted);
+    if (inPlay) cabinet_.resumePlay(interrupted.run, interrupted.play);
     const engine::RunState& run = cabinet_.run();
     e_.lblbet.setCaption(std::to_string(run.bet));
     e_.lbllines.setCaption(std::to_string(run.lines));
@@ -48,12 +50,33 @@ void Quorvel::Form_Load() {
     // The space bar spins from the first moment, as players expect of a cabinet.
     window_.setKeyPreview(true);
     services_.windows.open(window_);
+    if (refused) tellRefusedPlay(cabinet_.player().bank - creditBefore);
     resumeInterruptedGame();
+}
+
+// The damaged record is kept for inspection under a key of its own, and the money the
+// books say was in play goes back to the credit so that they balance again.
+void Quorvel::setRefusedPlayAside() {
+    const std::string section = players::slotSection(cabinet_.player().playerslot);
+    services_.store.write(players::kPlayerApplication, section, players::kRefusedPlayKey,
+                          players::loadPlay(services_.store, cabinet_.player().playerslot));
+    cabinet_.returnMoneyInPlay();
+    writeProfile();
+}
+
+void Quorvel::tellRefusedPlay(std::int32_t returned) {
+    std::string text =
+        "Your interrupted game could not be restored: its stored record was damaged, so play "
+        "starts afresh.";
+    if (returned > 0)
+        text += " The money it had in play, " + engine::dollarForm(returned) +
+                ", has been returned to your credit.";
+    services_.messages.show("Slots_Quorvel", text, platform::MessageIcon::Information);
 }
 
 void Quorvel::shutDown() {
     playAlways(cue::kExit);
-    cabinet_.settleForShutDown(services_.random, services_.events.secondsSinceEpoch());
+    cabinet_.shutDown(services_.events.secondsSinceEpoch());
     writeProfile();
     players::restoreresolution(services_.display);
     for (Timer timer : {Timer::tmrlineflash, Timer::Timerscatters, Timer::Timer4,

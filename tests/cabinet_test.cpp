@@ -15,6 +15,7 @@ using engine::BoardPrize;
 using engine::Cabinet;
 using engine::GambleBet;
 using engine::Phase;
+using engine::Refusal;
 using namespace testing_support;
 
 struct CabinetRules : ::testing::Test {
@@ -35,30 +36,27 @@ struct CabinetRules : ::testing::Test {
     void balanced(const std::string& after) { EXPECT_EQ(c.unexplained(), 0) << "after " << after; }
     engine::DrawVerdict draw(std::array<int, 5> stops, int reel3 = 2, int payout = 1) {
         queueSpinDraws(random, stops, reel3, payout);
-        c.resetDrawMarks();
-        for (int reel = 1; reel <= engine::kReels; ++reel)
-            c.drawReel(random, reel);
-        const engine::DrawVerdict verdict = c.evaluateDraw(random);
+        const engine::Move<engine::DrawVerdict> drawn = c.drawSpin(random);
+        EXPECT_TRUE(drawn.ok());
         balanced("a draw");
-        return verdict;
+        return drawn.outcome;
     }
-    // A normal spin up to its drawn, standing result.
+    // A spin up to its drawn, standing result.
     void spin(std::array<int, 5> stops, int reel3 = 2) {
-        ASSERT_TRUE(c.fixStake());
-        c.clearFeatureTotals();
-        c.clearSpinMarks();
+        ASSERT_EQ(c.startSpin(), Refusal::None);
         ASSERT_TRUE(draw(stops, reel3).stands);
-        EXPECT_EQ(c.phase(), Phase::Spin);
     }
-    void settle() {
-        c.settleSpin();
-        c.recordGame(0);
+    engine::SpinSettlement settle() {
+        const engine::Move<engine::SpinSettlement> settled = c.settleSpin(0);
+        EXPECT_TRUE(settled.ok());
+        EXPECT_EQ(c.endSpin(), Refusal::None);
         balanced("a settled spin");
+        return settled.outcome;
     }
 };
 
 TEST_F(CabinetRules, ADiscardedDrawIsPutBackAsIfItNeverHappened) {
-    ASSERT_TRUE(c.fixStake());
+    ASSERT_EQ(c.startSpin(), Refusal::None);
     const engine::PlayerValues before = c.player();
     // 1000 is far above twice the total bet: it stands only on a payout draw of 1.
     const engine::DrawVerdict discarded = draw(kThousandStops, 2, 2);
@@ -68,7 +66,7 @@ TEST_F(CabinetRules, ADiscardedDrawIsPutBackAsIfItNeverHappened) {
     EXPECT_EQ(c.player().wager, before.wager);
     EXPECT_EQ(c.player().games, before.games);
     EXPECT_EQ(c.player().totalwon, before.totalwon);
-    EXPECT_EQ(c.phase(), Phase::Idle);
+    EXPECT_EQ(c.phase(), Phase::Spin) << "the spin draws again";
 
     ASSERT_TRUE(draw(kTenCentStops).stands);
     EXPECT_EQ(c.player().bank, 5000 - 25) << "charged once";
@@ -82,49 +80,46 @@ TEST_F(CabinetRules, ADiscardedDrawIsPutBackAsIfItNeverHappened) {
 
 TEST_F(CabinetRules, AFreeSpinFeatureWithARetriggerPaysItsWholeTotalOnce) {
     spin(kThreeChestStops);
-    c.triggerFreeSpins();
-    balanced("the trigger");
-    c.enterFreeSpins();
-    c.awardFreeSpins(true);
+    const engine::SpinSettlement trigger = settle();
+    EXPECT_TRUE(trigger.triggered && trigger.fromNormalPlay);
+    EXPECT_TRUE(trigger.booking.retriggered) << "the triggering spin opens the feature";
     EXPECT_EQ(c.phase(), Phase::FreeSpins);
     const int first = c.run().freespintarget;
     EXPECT_GT(first, 0);
-    EXPECT_TRUE(c.bookFreeSpin().retriggered) << "the triggering spin opens the feature";
-    c.recordGame(0);
-    balanced("the trigger's booking");
+    EXPECT_EQ(c.startSpin(), Refusal::None) << "a free spin is due";
+    EXPECT_EQ(c.startSpin(), Refusal::NotNow) << "but not inside another";
 
     std::int64_t total = 125;
     bool retriggered = false;
     for (int spins = 0; spins < 100; ++spins) {
+        if (spins > 0) {
+            ASSERT_EQ(c.startSpin(), Refusal::None);
+        }
         const bool retrigger = spins == 3;
         ASSERT_TRUE(draw(retrigger ? kThreeChestStops : kTenCentStops).stands);
         EXPECT_EQ(c.player().games, 1) << "free spins are never charged";
         total += c.run().spinwin;
-        if (retrigger) {
-            c.triggerFreeSpins();
-            c.awardFreeSpins(false);
-            retriggered = true;
-            balanced("a retrigger");
-        }
-        const engine::FreeSpinBooking booking = c.bookFreeSpin();
-        balanced("a free spin");
+        const engine::SpinSettlement settled = settle();
+        retriggered = retriggered || settled.triggered;
         EXPECT_EQ(c.player().featureowed, c.run().featurewin) << "the total is owed as it grows";
-        if (booking.finished) break;
+        if (settled.booking.finished) break;
     }
     ASSERT_TRUE(retriggered);
     EXPECT_EQ(c.run().freespinsplayed, c.run().freespintarget);
     EXPECT_GT(c.run().freespintarget, first) << "the retrigger added spins";
-    c.endFreeSpins();
     EXPECT_EQ(c.phase(), Phase::TotalWaiting);
+    EXPECT_EQ(c.startSpin(), Refusal::NotNow) << "the total waits for collection";
     EXPECT_EQ(c.run().featurewin, total);
 
     const std::int32_t bank = c.player().bank;
-    c.collectFeature();
+    EXPECT_TRUE(c.collectFeature().ok());
+    EXPECT_FALSE(c.collectFeature().ok()) << "collected once";
     balanced("the collection");
     EXPECT_EQ(c.player().bank, bank + total);
     EXPECT_EQ(c.player().featureowed, 0);
     EXPECT_EQ(c.player().history.games().front().freeSpinTotal, total);
     EXPECT_EQ(c.phase(), Phase::Idle);
+    EXPECT_TRUE(c.gambleOffered()) << "the collected total may be gambled";
 }
 
 TEST_F(CabinetRules, EveryBoardPrizeIsPaidByWhereTheBallStops) {
@@ -132,15 +127,19 @@ TEST_F(CabinetRules, EveryBoardPrizeIsPaidByWhereTheBallStops) {
     for (int stop : {1, 2, 4, 6, 8, 13}) {
         SCOPED_TRACE("stop " + std::to_string(stop));
         spin(kJackpotStops, 1);
-        c.beginJackpot();
+        EXPECT_EQ(c.beginJackpot(), Refusal::None);
+        EXPECT_EQ(c.beginJackpot(), Refusal::NotNow) << "one board a spin";
         EXPECT_EQ(c.phase(), Phase::Spin) << "the spin's own win comes first";
         settle();
         EXPECT_EQ(c.phase(), Phase::Jackpot);
+        EXPECT_EQ(c.startSpin(), Refusal::NotNow) << "no spin while the board runs";
+        EXPECT_EQ(c.decideJackpotPrize(), Refusal::NotNow) << "the ball has not stopped";
         random.queueDraw(5, 16);
-        EXPECT_EQ(c.drawBallStart(random), 5);
+        EXPECT_EQ(c.boardStart(random).outcome, 5);
         random.queueDraw(stop, 16);
-        c.drawBallStop(random);
-        c.decideJackpotPrize();
+        EXPECT_EQ(c.boardStop(random), Refusal::None);
+        EXPECT_EQ(c.boardStop(random), Refusal::NotNow) << "the stop is drawn once";
+        EXPECT_EQ(c.decideJackpotPrize(), Refusal::None);
         balanced("the decision");
         const BoardPrize prize = engine::boardPrize(stop);
         const engine::MeterRule* meter = engine::meterRule(prize);
@@ -148,8 +147,8 @@ TEST_F(CabinetRules, EveryBoardPrizeIsPaidByWhereTheBallStops) {
             meter ? c.player().*meter->amount : engine::boardMultiple(prize) * c.totalBet();
         EXPECT_EQ(c.run().jackpotprize, expected);
         const std::int32_t bank = c.player().bank;
-        EXPECT_EQ(c.payJackpot().has_value(), meter != nullptr);
-        EXPECT_FALSE(c.payJackpot().has_value()) << "paid once";
+        EXPECT_EQ(c.payJackpot().outcome.has_value(), meter != nullptr);
+        EXPECT_FALSE(c.payJackpot().ok()) << "paid once";
         balanced("the prize");
         EXPECT_EQ(c.player().bank, bank + expected);
         if (meter) {
@@ -176,14 +175,16 @@ TEST_F(CabinetRules, EachGambleEndingKeepsTheBooks) {
         spin(kTenCentStops);
         settle();
         const std::int32_t bank = c.player().bank;
-        c.openGamble();
+        EXPECT_EQ(c.openGamble(), Refusal::None);
+        EXPECT_EQ(c.openGamble(), Refusal::NotNow) << "one gamble a win";
         balanced("the opening");
         EXPECT_EQ(c.phase(), Phase::Gamble);
         EXPECT_EQ(c.player().bank, bank - 10);
         for (std::size_t i = 0; i < e.guesses.size(); ++i) {
             random.queueDraw(e.cards[i], engine::kSuits);
-            c.guess(e.guesses[i], engine::clubs, random);
+            c.guess(e.guesses[i], e.guesses[i] == GambleBet::Suit ? engine::clubs : 0, random);
             EXPECT_EQ(c.phase(), Phase::Reveal);
+            EXPECT_FALSE(c.takeGamble().ok()) << "not while the card turns";
             balanced("a card drawn");
             c.settleGuess();
             balanced("a guess settled");
@@ -206,7 +207,7 @@ TEST_F(CabinetRules, ShutDownSettlesACardBeingRevealedByItsDraw) {
         c.openGamble();
         random.queueDraw(card, engine::kSuits);
         c.guess(GambleBet::Red, 0, random);
-        c.settleForShutDown(random, 0);
+        c.shutDown(0);
         balanced("the shut-down");
         EXPECT_EQ(c.player().bank, bank - 10 + credited) << "card " << card;
         EXPECT_EQ(c.phase(), Phase::Idle);
@@ -219,8 +220,8 @@ TEST_F(CabinetRules, ShutDownSettlesACardBeingRevealedByItsDraw) {
 namespace quorvel {
 namespace {
 
-// Statistics at their width limit: a result the books cannot take is drawn again, and a full
-// wager takes no more spins; either way the identity holds.
+// Statistics at their width limit: a spin whose result the books could not take is refused
+// before it is charged, and a full wager takes no more spins; either way the identity holds.
 TEST_F(CabinetRules, StatisticsAtTheirLimitNeverLeaveTheBooksUnexplained) {
     engine::PlayerValues full = c.player();
     full.totalwon = std::numeric_limits<std::int32_t>::max() - 5;
@@ -229,18 +230,16 @@ TEST_F(CabinetRules, StatisticsAtTheirLimitNeverLeaveTheBooksUnexplained) {
     full.bank = 5000;
     c.restoreProfile(full);
     balanced("a full profile");
-    ASSERT_TRUE(c.fixStake());
-    EXPECT_FALSE(draw(kTenCentStops, 2, 0).stands) << "a win of 10 no longer fits the total won";
-    EXPECT_EQ(c.player().games, 0);
-    ASSERT_TRUE(draw(kLosingStops).stands);
-    settle();
+    const engine::CabinetState before = c.state();
+    EXPECT_EQ(c.startSpin(), Refusal::BooksFull);
+    EXPECT_EQ(c.state(), before) << "refused before anything is charged";
 
     full = c.player();
     full.wager = std::numeric_limits<std::int32_t>::max() - 10;
     full.amountinvested = full.bank + full.wager - full.totalwon;
     c.restoreProfile(full);
     balanced("a full wager");
-    EXPECT_FALSE(c.fixStake()) << "no room for another 25 wagered";
+    EXPECT_EQ(c.startSpin(), Refusal::NoCredit) << "no room for another 25 wagered";
 }
 
 }  // namespace

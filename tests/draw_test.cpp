@@ -13,13 +13,21 @@ struct Draw : testing_support::MainScreenTest {
     void queue(std::array<int, 5> stops, int reel3counts = 2) {
         testing_support::queueSpinDraws(p.random, stops, reel3counts);
     }
+    // The draw belongs to a spin: the cabinet draws only once one has started.
+    void drawSpin() {
+        q.cabinet().endSpin();
+        if (player.bank < 500) q.cabinet().insertCoin();
+        const engine::Refusal started = q.cabinet().startSpin();
+        ASSERT_EQ(started, engine::Refusal::None);
+        q.drawreel1();
+    }
 };
 
 }  // namespace
 
 TEST_F(Draw, StopsFillTheWindowMarksAndRestOffsets) {
     queue({3, 1, 2, 5, 13});
-    q.drawreel1();
+    drawSpin();
     EXPECT_TRUE(p.random.queueEmpty());
     EXPECT_EQ(p.random.reseeds(), 7) << "one per reel, one more on reel 3, one for the payout";
     EXPECT_EQ(run.stop[1], 3);
@@ -40,7 +48,7 @@ TEST_F(Draw, StopsFillTheWindowMarksAndRestOffsets) {
 TEST_F(Draw, ChestsAndJollyRogersAreMarkedByCell) {
     // Reel 2 at 7: chest at the bottom (cell 4). Reel 3 at 4: mystery tile at the bottom.
     queue({10, 7, 4, 1, 1}, 1);
-    q.drawreel1();
+    drawSpin();
     EXPECT_EQ(run.scattercell[2], 4);
     EXPECT_EQ(run.scattercell[1], 3) << "reel 1 at 10 shows the chest of position 12";
     EXPECT_EQ(run.scattercount, 2);
@@ -49,7 +57,7 @@ TEST_F(Draw, ChestsAndJollyRogersAreMarkedByCell) {
     EXPECT_EQ(run.jackpotcount, 1);
 
     queue({10, 7, 4, 1, 1}, 2);
-    q.drawreel1();
+    drawSpin();
     EXPECT_EQ(run.jackpotcell[3], 9) << "a tile that does not count keeps its cell";
     EXPECT_EQ(run.jackpotcount, 0);
 }
@@ -57,7 +65,7 @@ TEST_F(Draw, ChestsAndJollyRogersAreMarkedByCell) {
 TEST_F(Draw, ThreeCountingJollyRogersStartTheJackpotOnlyOutsideFreeSpins) {
     // Reel 1 at 8, reel 2 at 16 and reel 3 at 6 put a jolly roger in each top row.
     queue({8, 16, 6, 1, 1}, 1);
-    q.drawreel1();
+    drawSpin();
     EXPECT_TRUE(p.clock.enabled("tmrbell")) << "three counting flags start the jackpot feature";
     EXPECT_EQ(run.jackpotcount, 0) << "which clears their count";
     EXPECT_EQ(run.jackpotcell[1], 1);
@@ -65,9 +73,12 @@ TEST_F(Draw, ThreeCountingJollyRogersStartTheJackpotOnlyOutsideFreeSpins) {
     EXPECT_EQ(run.jackpotcell[3], 7);
 
     p.clock.stop("tmrbell");
-    arrange([](engine::RunState& r, engine::PlayerValues&) { r.freespinmode = -1; });
+    arrange([](engine::RunState& r, engine::PlayerValues&) {
+        r.freespinmode = -1;
+        r.freespintarget = 10;
+    });
     queue({8, 16, 6, 1, 1}, 1);
-    q.drawreel1();
+    drawSpin();
     EXPECT_FALSE(p.clock.enabled("tmrbell"));
     EXPECT_EQ(run.reel3counts, 2) << "free spins never let the tile count";
     EXPECT_EQ(run.jackpotcount, 0);
@@ -76,7 +87,7 @@ TEST_F(Draw, ThreeCountingJollyRogersStartTheJackpotOnlyOutsideFreeSpins) {
 
 TEST_F(Draw, TheResetClearsTheLastSpinOnScreenAndInState) {
     queue({3, 1, 1, 1, 1});
-    q.drawreel1();
+    drawSpin();
     counters.lineFlash.animcell[2] = 1;
     arrange([](engine::RunState& r, engine::PlayerValues&) { r.linematch[4] = 3; });
     w.at("doublebutton").setEnabled(true);
@@ -89,7 +100,7 @@ TEST_F(Draw, TheResetClearsTheLastSpinOnScreenAndInState) {
         p.clock.start(timer);
 
     queue({20, 20, 20, 20, 20});
-    q.drawreel1();
+    drawSpin();
     EXPECT_FALSE(w.at("doublebutton").enabled());
     EXPECT_FALSE(w.at("pannomoney").visible());
     EXPECT_FALSE(w.at("flasher", 5).visible());
@@ -113,7 +124,7 @@ TEST_F(Draw, EvaluationFollowsTheDraw) {
         r.bet = 2;
     });
     queue({3, 2, 10, 6, 1});
-    q.drawreel1();
+    drawSpin();
     EXPECT_EQ(run.window[4][2], Symbol::chest);
     EXPECT_EQ(run.linematch[1], 3);
     EXPECT_EQ(run.linewin[1], 1);
@@ -126,8 +137,9 @@ TEST(DrawSeeding, TheSameSeedDrawsTheSameSpinsEveryRun) {
         platform::headless::HeadlessPlatform p(seed);
         screen::Quorvel q(p.services());
         std::vector<int> stops;
+        q.cabinet().insertCoin();
         for (int spin = 0; spin < 40; ++spin) {
-            q.drawreel1();
+            q.btnstartall_Click();
             p.runFor(100);
             for (int reel = 1; reel <= 5; ++reel)
                 stops.push_back(q.run().stop[reel]);

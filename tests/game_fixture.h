@@ -43,8 +43,10 @@ struct GameTest : ::testing::Test {
         q.Form_Load();
         p.sound.clear();
     }
+    // The credit as coins put it there, so the stored books balance.
     void startWithCredit(int cents, bool sound = true) {
         store("bank", std::to_string(cents));
+        store("amountinvested", std::to_string(cents));
         store("soundonoff", sound ? "-1" : "0");
         start();
     }

@@ -2,6 +2,7 @@
 
 using namespace quorvel;
 using testing_support::kLosingStops;
+using testing_support::kTenCentStops;
 using Strings = std::vector<std::string>;
 
 namespace {
@@ -184,11 +185,16 @@ TEST_F(Input, TheOptionsButtonOpensItsWindowOnlyWhenTheGameIsIdle) {
     click("btnoptions");
     EXPECT_EQ(q.childWindow(), nullptr);
     counters.pace.autoplaymode = 0;
-    w.at("pandouble").show();
+    queueSpin(kTenCentStops);
+    spinButton();
+    down("doublebutton");
+    up("doublebutton");
+    sounds();
     click("btnoptions");
-    EXPECT_EQ(q.childWindow(), nullptr);
-    w.at("pandouble").hide();
+    EXPECT_EQ(q.childWindow(), nullptr) << "not with a stake out on the gamble";
     EXPECT_TRUE(sounds().empty()) << "a refused press makes no sound";
+    click("cancelbet");
+    sounds();
 
     w.at("doublebutton").setEnabled(true);
     click("btnoptions");

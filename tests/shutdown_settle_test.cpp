@@ -31,7 +31,9 @@ TEST_F(ShutDownInPlay, AnOpenGambleIsTakenFirst) {
     EXPECT_EQ(stored("total"), "20") << "the spin's 10 and the 10 the gamble added";
 }
 
-TEST_F(ShutDownInPlay, RunningFreeSpinsPayWhatTheyHaveWonAndForfeitTheRest) {
+// A close never costs more than a crash: free spins still to play, and a ball that has not
+// stopped, are kept as a kill would leave them and go on at the next start.
+TEST_F(ShutDownInPlay, RunningFreeSpinsAndARunningBallAreKeptForTheNextStart) {
     startWithCredit(1000);
     queueSpin(kThreeChestStops);
     queueSpin(kTwoChestStops);
@@ -40,16 +42,27 @@ TEST_F(ShutDownInPlay, RunningFreeSpinsPayWhatTheyHaveWonAndForfeitTheRest) {
     spinButton();
     ASSERT_TRUE(p.runUntil([&] { return run.freespinsplayed == 3; }, 60'000));
     ASSERT_EQ(run.featurewin, 150);
+    const int target = run.freespintarget;
     close();
-    EXPECT_EQ(storedBank(), 975 + 150);
-    EXPECT_EQ(stored("total"), "150");
+    EXPECT_EQ(storedBank(), 975) << "the total is still owed, not paid";
+    EXPECT_EQ(stored("featureowed"), "150");
 
     platform::headless::HeadlessPlatform next;
     next.store = p.store;
     screen::Quorvel again(next.services());
+    for (int i = 0; i < 30; ++i)
+        queueSpinDraws(next.random, kLosingStops);
     again.Form_Load();
-    EXPECT_EQ(again.run().freespinmode, 0) << "a new run starts in normal play";
-    EXPECT_EQ(again.player().bank, 1125);
+    ASSERT_EQ(next.messages.shown().size(), 1u);
+    EXPECT_EQ(next.messages.shown()[0].text, "Your interrupted game has been restored.");
+    EXPECT_EQ(again.cabinet().phase(), engine::Phase::FreeSpins);
+    EXPECT_EQ(again.run().freespinsplayed, 3);
+    ASSERT_TRUE(next.runUntil([&] { return again.window().at("takewin").visible(); }, 600'000));
+    EXPECT_EQ(again.run().freespinsplayed, target) << "every spin left was played";
+    next.click(again.window(), "takewin");
+    next.runFor(0);
+    EXPECT_EQ(again.player().bank, 975 + 150);
+    EXPECT_EQ(again.cabinet().unexplained(), 0);
 }
 
 TEST_F(ShutDownInPlay, ATotalWaitingForCollectionIsCollected) {
@@ -63,20 +76,29 @@ TEST_F(ShutDownInPlay, ATotalWaitingForCollectionIsCollected) {
     EXPECT_EQ(storedBank(), 1100);
 }
 
-TEST_F(ShutDownInPlay, AJackpotStillInItsIntroIsDrawnAndPaid) {
+TEST_F(ShutDownInPlay, AJackpotStillInItsIntroRunsAgainAtTheNextStart) {
     store("minor", "4980", "allslot");
     startWithCredit(1000);
     queueSpin(kJackpotStops, 1);
-    p.random.queueDraw(3, 16);   // where the ball starts
-    p.random.queueDraw(11, 16);  // where it stops: the minor meter
+    p.random.queueDraw(3, 16);  // where the ball starts
     spinButton();
     p.runFor(1000);
     ASSERT_TRUE(p.clock.enabled("tmrbell"));
     close();
-    EXPECT_EQ(storedBank(), 975 + 5000);
-    EXPECT_EQ(stored("minor", "player1", "allslot"), "2000");
-    EXPECT_EQ(stored("minorwon"), "1");
-    EXPECT_EQ(stored("jackpotbank"), "5000");
+    EXPECT_EQ(storedBank(), 975) << "no prize decided unseen";
+    EXPECT_EQ(stored("minorwon"), "0");
+
+    platform::headless::HeadlessPlatform next;
+    next.store = p.store;
+    screen::Quorvel again(next.services());
+    next.random.queueDraw(5, 16);   // the ball starts again
+    next.random.queueDraw(11, 16);  // and stops on the minor meter
+    again.Form_Load();
+    EXPECT_EQ(again.cabinet().phase(), engine::Phase::Jackpot);
+    ASSERT_TRUE(next.runUntil([&] { return !again.cabinet().boardPending(); }, 120'000));
+    EXPECT_EQ(again.player().bank, 975 + 5000);
+    EXPECT_EQ(again.player().minor, 2000);
+    EXPECT_EQ(again.cabinet().unexplained(), 0);
 }
 
 TEST_F(ShutDownInPlay, ADecidedJackpotPaysWhatTheBallShows) {

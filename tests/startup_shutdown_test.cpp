@@ -123,15 +123,22 @@ TEST_F(StartUp, ShutDownWritesEveryKeyOfTheCurrentSlot) {
     EXPECT_TRUE(q.ended());
     EXPECT_FALSE(w.visible());
     EXPECT_EQ(sounds(), (Strings{"130"})) << "the exit click plays with sounds off";
-    const std::map<std::string, std::string> expected{
-        {"bank", "985"},         {"wager", "25"},
-        {"total", "10"},         {"games", "1"},
-        {"soundonoff", "0"},     {"machinepay", "4"},
-        {"reelspeed", "1"},      {"winroll", "0"},
-        {"amountinvested", "0"}, {"currentplayer", "Mary Read"},
-        {"sizescreen", "0"},     {"howmanyspins", "0"},
-        {"grandwon", "0"},       {"majorwon", "0"},
-        {"minorwon", "0"},       {"jackpotbank", "0"}};
+    const std::map<std::string, std::string> expected{{"bank", "985"},
+                                                      {"wager", "25"},
+                                                      {"total", "10"},
+                                                      {"games", "1"},
+                                                      {"soundonoff", "0"},
+                                                      {"machinepay", "4"},
+                                                      {"reelspeed", "1"},
+                                                      {"winroll", "0"},
+                                                      {"amountinvested", "1000"},
+                                                      {"currentplayer", "Mary Read"},
+                                                      {"sizescreen", "0"},
+                                                      {"howmanyspins", "0"},
+                                                      {"grandwon", "0"},
+                                                      {"majorwon", "0"},
+                                                      {"minorwon", "0"},
+                                                      {"jackpotbank", "0"}};
     for (const auto& key : kPlayerKeys)
         EXPECT_EQ(stored(key, "player3"), expected.at(key)) << key;
     EXPECT_EQ(stored("grand", "player3", "allslot"), "2000000");
