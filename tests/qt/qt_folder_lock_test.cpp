@@ -128,4 +128,7 @@ TEST(FolderLock, OnlyALiveHolderKeepsTheFolderAndAKnockIsAnsweredOnlyByIt) {
         << "a runtime folder others may enter is no place for it";
     RuntimeFolder none("");
     EXPECT_EQ(FolderLock(folder).socketPath(), QString::fromStdString(folder) + "/quorvel.sock");
+    FolderLock unreachable(folder + "/" + std::string(120, 'x'));
+    EXPECT_EQ(unreachable.claim(), FolderLock::Claim::Held) << "a name too long for a socket";
+    EXPECT_FALSE(unreachable.listening()) << "the game plays on; it cannot be brought forward";
 }
