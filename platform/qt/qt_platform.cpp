@@ -74,7 +74,7 @@ void QtPlatform::showHeldReports() {
 bool QtPlatform::claimSettingsFolder() {
     switch (folderLock.claim()) {
         case FolderLock::Claim::Held:
-            folderLock.setOnKnock([this] { windows.bringMainForward(); });
+            folderLock.setOnKnock([this] { return windows.bringMainForward(); });
             return true;
         case FolderLock::Claim::Unavailable:
             return true;  // a folder that cannot be written is told when the store saves

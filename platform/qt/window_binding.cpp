@@ -133,12 +133,13 @@ void QtWindowHost::bringToFront(Window& window) {
     }
 }
 
-void QtWindowHost::bringMainForward() {
+bool QtWindowHost::bringMainForward() {
     WindowBinding* main = main_ ? binding(*main_) : nullptr;
-    if (!main) return;
+    if (!main) return false;
     SceneView* view = main->view();
     if (view->isMinimized()) view->setWindowState(view->windowState() & ~Qt::WindowMinimized);
     bringToFront(main->window());
+    return true;
 }
 
 bool QtWindowHost::mainClosing() const {

@@ -49,7 +49,8 @@ public:
     // A modal box took the mouse: no window may wait for a release any more.
     void releaseCaptures();
     // Another copy of the game asked for this one: the main screen comes out of hiding.
-    void bringMainForward();
+    // False when there is no main screen to bring.
+    bool bringMainForward();
     // Shows the main screen over the whole screen, or back as it was before: maximised
     // again, or at its old place and size.
     void setFullScreen(bool on);

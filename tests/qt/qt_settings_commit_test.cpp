@@ -1,5 +1,7 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -226,6 +228,19 @@ TEST(OneGamePerFolder, ASecondCopyLeavesTheProfileAloneAndAKilledGameBlocksNothi
     first.kill();
     ASSERT_TRUE(first.waitForFinished(5000));
     ASSERT_TRUE(QFile::exists(lock)) << "a killed game leaves its lock behind";
+    {
+        // A holder that does not answer, here one without a socket: nothing was raised.
+        const int holder = ::open(QFile::encodeName(lock).constData(), O_RDONLY | O_CLOEXEC);
+        ASSERT_EQ(::flock(holder, LOCK_EX | LOCK_NB), 0);
+        QtPlatform second(assets.path(), "Quorvel");
+        BoxAnswerer answerer;
+        EXPECT_FALSE(second.claimSettingsFolder());
+        ::close(holder);
+        ASSERT_EQ(answerer.seen.size(), 1);
+        EXPECT_EQ(answerer.seen[0].toStdString(),
+                  "Quorvel is already running with the settings in " + folder.toStdString() +
+                      ".\nThis copy closes; carry on in the one already open.");
+    }
     QtPlatform next(assets.path(), "Quorvel");
     EXPECT_TRUE(next.claimSettingsFolder());
     EXPECT_EQ(next.store.read("quorvel", "player1", "bank"), "4321");
