@@ -64,6 +64,7 @@ TEST(PlayLedger, ChaosWithRestartsKeepsTheStoredBooksBalanced) {
         EXPECT_EQ(l.imbalance(), 0);
         EXPECT_GE(l.games, 1500);
         EXPECT_GT(l.restarts, 10) << "the program was closed and started again";
+        EXPECT_GT(l.inputInHandlers, 100) << "input also landed inside the turns";
         EXPECT_GE(l.bankEnd, 0);
     }
 }

@@ -4,6 +4,7 @@
 
 #include "engine/ledger.h"
 #include "game_fixture.h"
+#include "tools/soak/resume_rules.h"
 
 using namespace quorvel;
 using namespace quorvel::testing_support;
@@ -180,5 +181,38 @@ TEST_F(Resume, TheGambleReopensWithItsStakeAndStripAndATurningCardKeepsItsDraw) 
     EXPECT_EQ(again->player().history.games().front().gamble, "lost");
     EXPECT_EQ(again->window().at("historypic", 2).picture(),
               (platform::Picture{"imagelistcards", 7}));
+    expectBalanced();
+}
+
+// The soak's own rule for a resumed feature, held against the real game: killed after a
+// free spin that retriggers has its draw stored, the resumed game settles it and the count
+// grows, and the rule accepts that while a spin lost or gained is still refused.
+TEST_F(Resume, TheSoakAcceptsAResumedFreeSpinThatRetriggersAndNothingElse) {
+    store("amountinvested", "1000");
+    startWithCredit(1000);
+    queueSpin(kThreeChestStops);
+    queueSpin(kLosingStops);
+    queueSpin(kThreeChestStops);  // the second free spin retriggers
+    for (int i = 0; i < 30; ++i)
+        queueSpin(kLosingStops);
+    platform::headless::MemoryStore kept;
+    p.clock.add("kill", 5, [&] {
+        const soak::Stored stored = soak::storedIn(p.store);
+        if (kept.entries().empty() && stored.spinDrawn && stored.freeSpinsWon > 0) kept = p.store;
+    });
+    p.clock.start("kill");
+    spinButton();
+    ASSERT_TRUE(p.runUntil([&] { return !kept.entries().empty(); }, 120'000));
+    const soak::Stored stored = soak::storedIn(kept);
+    EXPECT_EQ(stored.phase, "free_spins");
+    restartFrom(kept);
+    soak::Resumed resumed = soak::resumedFrom(*again, 1);
+    EXPECT_GT(resumed.freeSpinsLeft, stored.freeSpinsLeft) << "the settled spin retriggered";
+    EXPECT_EQ(soak::compareResume(stored, resumed), "");
+    for (int off : {-1, 1}) {
+        resumed.freeSpinsLeft += off;
+        EXPECT_EQ(soak::compareResume(stored, resumed), "the free spins left changed");
+        resumed.freeSpinsLeft -= off;
+    }
     expectBalanced();
 }

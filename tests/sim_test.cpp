@@ -163,6 +163,10 @@ TEST(SimScript, AMalformedLineStopsWithItsNumberAndReason) {
              {"run 9223372036854775807", "line 1: run takes a time of 0 ms to 86400000 ms"},
              {"start\\nstart", "line 2: start: the game is already running"},
              {"start\\nclick options.btnokplayer", "line 2: no open window 'options'"},
+             {"start\\nkeydown 77\\nkeyup 77\\nkeyup 77", "line 4: keyup: key 77 is not down"},
+             {"start\\nrun 50\\nat 49 click btnspin",
+              "line 3: at takes a time from now (50 ms) to a day on"},
+             {"start\\nat 60 quit", "line 2: at cannot schedule 'quit'"},
          }) {
         Result r = runSim("script", script);
         EXPECT_EQ(r.status, 2) << script;

@@ -71,10 +71,22 @@ public:
     // the game is then busy in a sleep.
     void pressAt(std::int64_t at, Window& window, const std::string& name, int index = 0);
     void keyAt(std::int64_t at, Window& window, int character);
+    // One event given at virtual time `at`, lost if its window has closed by then. A mouse
+    // press or a click is offered to a watch as a press at the element's centre, and the
+    // release of a press the watch took is swallowed with it, as a toolkit does.
+    void eventAt(std::int64_t at, Window& window, const std::string& name, int index,
+                 EventKind kind, int button = 1);
+    void keyDownAt(std::int64_t at, Window& window, int code);
+    // A request to close the window, or the mouse moving over no element of it.
+    void windowEventAt(std::int64_t at, Window& window, EventKind kind);
 
 private:
+    bool isOpen(const Window* window) const;
+    Press pressOn(Window& window, const std::string& name, int index) const;
     void queueElementEvent(Window& window, const std::string& name, int index, EventKind kind,
                            Event event);
+
+    bool releaseTaken_ = false;
 };
 
 }  // namespace quorvel::platform::headless

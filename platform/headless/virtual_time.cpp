@@ -59,17 +59,21 @@ void VirtualTime::post(std::function<void()> input) {
     input_.push_back(std::move(input));
 }
 
-void VirtualTime::pressAt(std::int64_t at, Press press, std::function<void()> input) {
+void VirtualTime::pressAt(std::int64_t at, Press press, std::function<void()> input,
+                          std::function<void()> taken) {
     auto later = std::upper_bound(presses_.begin(), presses_.end(), at,
                                   [](std::int64_t t, const TimedPress& p) { return t < p.at; });
-    presses_.insert(later, TimedPress{at, press, std::move(input)});
+    presses_.insert(later, TimedPress{at, press, std::move(input), std::move(taken)});
 }
 
 void VirtualTime::givePresses(bool watched) {
     while (!presses_.empty() && presses_.front().at <= now_) {
         TimedPress due = std::move(presses_.front());
         presses_.erase(presses_.begin());
-        if (watched && watch_ && watch_->takes(due.press)) continue;
+        if (watched && watch_ && due.press.window && watch_->takes(due.press)) {
+            if (due.taken) due.taken();
+            continue;
+        }
         post(std::move(due.input));
     }
 }
@@ -78,13 +82,15 @@ std::int64_t VirtualTime::nextPress() const {
     return presses_.empty() ? std::numeric_limits<std::int64_t>::max() : presses_.front().at;
 }
 
-void VirtualTime::runInput() {
+int VirtualTime::runInput() {
     // Only what was queued before this call: input posted by a handler waits for the next.
-    for (auto pending = input_.size(); pending > 0 && !input_.empty(); --pending) {
+    int ran = 0;
+    for (auto pending = input_.size(); pending > 0 && !input_.empty(); --pending, ++ran) {
         auto input = std::move(input_.front());
         input_.pop_front();
         input();
     }
+    return ran;
 }
 
 VirtualTime::Timer* VirtualTime::nextDue() {
@@ -108,7 +114,7 @@ void VirtualTime::fire(Timer& timer) {
 
 void VirtualTime::pump() {
     givePresses(false);
-    runInput();
+    inputInPumps_ += runInput();
     std::vector<std::string> due;
     for (const auto& timer : timers_)
         if (timer.enabled && !timer.running && timer.interval > 0 && timer.due <= now_)

@@ -39,9 +39,13 @@ public:
     // Queues an input event; it runs at the next pump or run step.
     void post(std::function<void()> input);
     bool pendingInput() const { return !input_.empty(); }
+    // How much input ran inside a handler's own pump rather than between handlers.
+    long long inputInPumps() const { return inputInPumps_; }
     // A press given at virtual time `at`, whatever the game is doing then: a sleep under a
-    // watch offers it to the watch; otherwise, or when the watch leaves it, `input` is queued.
-    void pressAt(std::int64_t at, Press press, std::function<void()> input);
+    // watch offers it to the watch (`taken` runs if the watch uses it up); otherwise, or when
+    // the watch leaves it, `input` is queued. A press for no window is never offered.
+    void pressAt(std::int64_t at, Press press, std::function<void()> input,
+                 std::function<void()> taken = {});
 
     // Runs input and timers until the clock has advanced by ms.
     void runFor(std::int64_t ms);
@@ -63,7 +67,8 @@ private:
     const Timer* find(std::string_view name) const;
     Timer& get(std::string_view name);
     const Timer& get(std::string_view name) const;
-    void runInput();
+    // Runs the input queued so far; answers how much ran.
+    int runInput();
     // The enabled, idle timer that is due first (ties in the order added), or nullptr.
     Timer* nextDue();
     void fire(Timer& timer);
@@ -75,6 +80,7 @@ private:
         std::int64_t at;
         Press press;
         std::function<void()> input;
+        std::function<void()> taken;
     };
 
     std::int64_t now_ = 0;
@@ -82,6 +88,7 @@ private:
     std::deque<std::function<void()>> input_;
     std::vector<TimedPress> presses_;
     InputWatch* watch_ = nullptr;
+    long long inputInPumps_ = 0;
 };
 
 }  // namespace quorvel::platform::headless

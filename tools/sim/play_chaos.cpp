@@ -1,5 +1,6 @@
 #include "tools/sim/play_chaos.h"
 
+#include <iterator>
 #include <random>
 #include <vector>
 
@@ -11,6 +12,10 @@ using platform::EventKind;
 constexpr EventKind kElementEvents[] = {EventKind::MouseDown, EventKind::MouseUp, EventKind::Click,
                                         EventKind::MouseMove};
 constexpr int kRestartLimit = 1'000'000;
+// Input given later than the run that follows lands in whatever the game does next.
+constexpr int kLatestMs = 3000;
+// The codes the key-down handlers act on: F2, M, plus (and its unshifted =), minus.
+constexpr int kKeyDowns[] = {platform::kKeyF2, 'M', '+', '=', '-'};
 
 bool isGambleControl(const std::string& name) {
     for (const char* control : {"doublebutton", "betred", "betblack", "suitbet", "cancelbet"})
@@ -34,32 +39,39 @@ public:
 private:
     int roll(int n) { return static_cast<int>(rng_() % static_cast<std::uint64_t>(n)); }
 
-    // Input is queued, so it lands wherever the game next lets events run: between timer
-    // ticks, or inside a spin, a count-up, a reveal.
+    // Input is given at a moment of the run to come, now or later: it lands wherever the
+    // game is then, between timer ticks or inside the pumps and sleeps of a turning reel, a
+    // turning card, the running ball, a count-up.
     void step() {
         auto& p = s_.platform();
+        const int span = roll(3) == 0 ? roll(3000) : roll(120);
+        const std::int64_t at = p.clock.now() + (roll(2) == 0 ? 0 : roll(kLatestMs));
+        platform::Window& main = s_.game().window();
         const int dice = roll(100);
         if (dice < 10 && gambleByPolicy()) {
             // the policy's choice, when the gamble is there to play
         } else if (dice < 12) {
-            p.mouseDown(s_.game().window(), "btnspin");
-            p.mouseUp(s_.game().window(), "btnspin");
+            p.eventAt(at, main, "btnspin", 0, EventKind::MouseDown);
+            p.eventAt(at, main, "btnspin", 0, EventKind::MouseUp);
         } else if (dice < 20) {
-            p.key(s_.game().window(), ' ');
+            p.keyAt(at, main, ' ');
         } else if (dice < 24) {
             s_.insertCreditIfShort();
         } else if (dice < 60) {
-            randomElementEvent();
+            randomElementEvent(at);
+        } else if (dice < 62) {
+            p.keyDownAt(at, randomWindow(),
+                        kKeyDowns[roll(static_cast<int>(std::size(kKeyDowns)))]);
         } else if (dice < 66) {
-            p.key(randomWindow(), 32 + roll(95));
+            p.keyAt(at, randomWindow(), 32 + roll(95));
         } else if (dice < 70) {
-            p.mouseMoveOnWindow(randomWindow());
+            p.windowEventAt(at, randomWindow(), EventKind::MouseMove);
         } else if (dice < 72) {
-            p.closeRequest(randomWindow());
+            p.windowEventAt(at, randomWindow(), EventKind::Close);
         } else if (dice < 73 && roll(4) == 0) {
-            p.closeRequest(s_.game().window());
+            p.windowEventAt(at, main, EventKind::Close);
         }
-        s_.runUntil([] { return false; }, roll(3) == 0 ? roll(3000) : roll(120));
+        s_.runUntil([] { return false; }, span);
     }
 
     // The gamble is played as the policy says: offered wins are staked and bet on; "never"
@@ -89,7 +101,7 @@ private:
         return *open[static_cast<std::size_t>(roll(static_cast<int>(open.size())))];
     }
 
-    void randomElementEvent() {
+    void randomElementEvent(std::int64_t at) {
         platform::Window& window = randomWindow();
         const auto& elements = window.elements();
         if (elements.empty()) return;
@@ -97,20 +109,8 @@ private:
             elements[static_cast<std::size_t>(roll(static_cast<int>(elements.size())))];
         if (s_.options().gamble == GamblePolicy::Never && isGambleControl(element->name())) return;
         const EventKind kind = kElementEvents[roll(4)];
-        auto& p = s_.platform();
-        switch (kind) {
-            case EventKind::MouseDown:
-                p.mouseDown(window, element->name(), element->index(), 1 + roll(2));
-                break;
-            case EventKind::MouseUp:
-                p.mouseUp(window, element->name(), element->index());
-                break;
-            case EventKind::Click:
-                p.click(window, element->name(), element->index());
-                break;
-            default:
-                p.mouseMove(window, element->name(), element->index());
-        }
+        const int button = kind == EventKind::MouseDown ? 1 + roll(2) : 1;
+        s_.platform().eventAt(at, window, element->name(), element->index(), kind, button);
     }
 
     void closeAndRestart() {

@@ -41,6 +41,7 @@ nlohmann::json Ledger::json() const {
         {"jackpot_features", jackpotFeatures},
         {"gambles", gambles},
         {"restarts", restarts},
+        {"input_in_handlers", inputInHandlers},
         {"virtual_seconds", virtualSeconds},
         {"wall_seconds", wallSeconds},
     };
@@ -82,6 +83,7 @@ void PlaySession::setStake() {
 void PlaySession::restart() {
     add(earlier_, game_->books());
     earlierMs_ += platform_->clock.now();
+    earlierInputInPumps_ += platform_->clock.inputInPumps();
     auto next = std::make_unique<platform::headless::HeadlessPlatform>(options_.seed + ++restarts_);
     next->store = platform_->store;
     game_.reset();
@@ -202,6 +204,7 @@ Ledger PlaySession::ledger(double wallSeconds) {
     l.jackpotFeatures = books.jackpotFeatures;
     l.gambles = books.gambles;
     l.restarts = restarts_;
+    l.inputInHandlers = earlierInputInPumps_ + platform_->clock.inputInPumps();
     l.virtualSeconds = static_cast<double>(earlierMs_ + platform_->clock.now()) / 1000.0;
     l.wallSeconds = wallSeconds;
     if (!options_.chaos) {

@@ -33,6 +33,7 @@ struct Ledger {
     long long jackpotPaid = 0, betMultiplePaid = 0, gambleLost = 0;
     long long freespinFeatures = 0, freespinsPlayed = 0, jackpotFeatures = 0, gambles = 0;
     long long restarts = 0;
+    long long inputInHandlers = 0;  // input that arrived inside a handler's own pump
     double virtualSeconds = 0, wallSeconds = 0;
     // How far the books are from balancing: the run's totals against the credit it gained,
     // or, when input switched players, each slot's stored books against its own values.
@@ -94,6 +95,7 @@ private:
     std::unique_ptr<screen::Quorvel> game_;
     engine::Books earlier_;  // books of the runs before the last restart
     std::int64_t earlierMs_ = 0;
+    long long earlierInputInPumps_ = 0;
     long long restarts_ = 0;
 };
 

@@ -46,6 +46,19 @@ long long wholeNumber(const std::string& text, const char* what) {
     throw Failure{std::string(what) + " '" + text + "' is not a whole number"};
 }
 
+int keyCode(const std::string& text) {
+    const long long code = wholeNumber(text, "key");
+    if (code < 1 || code > 0x10FFFF) throw Failure{"a key is a character code"};
+    return static_cast<int>(code);
+}
+
+EventKind elementEvent(const std::string& verb) {
+    return verb == "down"   ? EventKind::MouseDown
+           : verb == "up"   ? EventKind::MouseUp
+           : verb == "move" ? EventKind::MouseMove
+                            : EventKind::Click;
+}
+
 // strtod, not stod: a value too small for a normal double (5e-324) is still a value.
 double unitValue(const std::string& text) {
     char* end = nullptr;
@@ -151,6 +164,11 @@ void ScriptRunner::command(const Words& words, const std::string& line) {
     } else if (verb == "down" || verb == "up" || verb == "click" || verb == "move" ||
                verb == "movewindow" || verb == "key" || verb == "close") {
         input(words);
+    } else if (verb == "keydown" || verb == "keyup") {
+        expectWords(words, 2);
+        if (const int code = keyCode(words[1]); holdKey(verb, code)) keyboardWindow().keyDown(code);
+    } else if (verb == "at") {
+        schedule(words);
     } else if (verb == "element" || verb == "value" || verb == "sounds" || verb == "stored" ||
                verb == "timers" || verb == "boxes" || verb == "time" || verb == "recall" ||
                verb == "phase") {
@@ -267,17 +285,56 @@ void ScriptRunner::input(const Words& words) {
     }
     expectWords(words, 2);
     if (verb == "key") {
-        const long long code = wholeNumber(words[1], "key");
-        if (code < 1 || code > 0x10FFFF) throw Failure{"a key is a character code"};
-        keyboardWindow().type(static_cast<int>(code));
+        keyboardWindow().type(keyCode(words[1]));
         return;
     }
     platform::Element& element = elementFor(words[1]);
-    const EventKind kind = verb == "down"   ? EventKind::MouseDown
-                           : verb == "up"   ? EventKind::MouseUp
-                           : verb == "move" ? EventKind::MouseMove
-                                            : EventKind::Click;
-    element.window().dispatch(element, kind);
+    element.window().dispatch(element, elementEvent(verb));
+}
+
+// True when the key goes down: it must come up before it can go down again. The game reads
+// no release, so a key's going up only frees it.
+bool ScriptRunner::holdKey(const std::string& verb, int code) {
+    const bool down = verb == "keydown";
+    if (held_.count(code) == (down ? 1u : 0u))
+        throw Failure{verb + ": key " + std::to_string(code) +
+                      (down ? " is down" : " is not down")};
+    if (down)
+        held_.insert(code);
+    else
+        held_.erase(code);
+    return down;
+}
+
+// `at MS COMMAND …`: the command arrives when the clock reaches MS, inside whatever pump or
+// sleep runs then, offered to the reels' quick stop as the player's own press would be.
+void ScriptRunner::schedule(const Words& words) {
+    if (words.size() < 3) throw Failure{"at takes MS COMMAND"};
+    const long long at = wholeNumber(words[1], "at");
+    const long long now = platform_->clock.now();
+    if (at < now || at > now + kLongestRunMs)
+        throw Failure{"at takes a time from now (" + std::to_string(now) + " ms) to a day on"};
+    const Words command(words.begin() + 2, words.end());
+    const std::string& verb = command[0];
+    auto& p = *platform_;
+    if (verb == "close") {
+        if (command.size() > 2) throw Failure{"close takes [WINDOW]"};
+        platform::Window& window = command.size() == 2 ? windowNamed(command[1]) : game_->window();
+        p.windowEventAt(at, window, EventKind::Close);
+        return;
+    }
+    const bool element = verb == "down" || verb == "up" || verb == "click" || verb == "move";
+    if (!element && verb != "key" && verb != "keydown" && verb != "keyup")
+        throw Failure{"at cannot schedule '" + verb + "'"};
+    expectWords(command, 2);
+    if (element) {
+        platform::Element& target = elementFor(command[1]);
+        p.eventAt(at, target.window(), target.name(), target.index(), elementEvent(verb));
+    } else if (verb == "key") {
+        p.keyAt(at, keyboardWindow(), keyCode(command[1]));
+    } else if (const int code = keyCode(command[1]); holdKey(verb, code)) {
+        p.keyDownAt(at, keyboardWindow(), code);
+    }
 }
 
 void ScriptRunner::print(const json& value) {

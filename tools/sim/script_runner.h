@@ -4,6 +4,7 @@
 #include <iosfwd>
 #include <memory>
 #include <nlohmann/json.hpp>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,8 @@ private:
     using Words = std::vector<std::string>;
     void command(const Words& words, const std::string& line);
     void input(const Words& words);
+    bool holdKey(const std::string& verb, int code);
+    void schedule(const Words& words);
     void query(const Words& words);
     void queueStops(const Words& words);
     void start();
@@ -61,6 +64,7 @@ private:
     std::size_t soundsSeen_ = 0;
     std::size_t boxesSeen_ = 0;
     int restarts_ = 0;
+    std::set<int> held_;  // keys down and not yet up, in the script's order
     bool started_ = false;
 };
 
