@@ -32,6 +32,7 @@ struct PlayState {
     // The jackpot board, from its start until its prize is paid.
     struct Board {
         bool prizeDecided = false;
+        bool operator==(const Board&) const = default;
     };
     std::optional<Board> board;
     // The gamble, from its opening until it is taken or lost; a drawn card is being turned
@@ -40,11 +41,14 @@ struct PlayState {
         GambleBet bet = GambleBet::Red;
         int suit = 0;  // the suit named by a suit bet
         int card = 0;  // the suit drawn
+        bool operator==(const Guess&) const = default;
     };
     struct Gamble {
         std::optional<Guess> reveal;
+        bool operator==(const Gamble&) const = default;
     };
     std::optional<Gamble> gamble;
+    bool operator==(const PlayState&) const = default;
 };
 
 // Where a state of play stands.

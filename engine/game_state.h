@@ -88,6 +88,7 @@ struct RunState {
     std::int32_t gamblestake = 0;
     std::int16_t historycount = 0;
     std::array<std::int16_t, 6> historycards{};  // places 1..5
+    bool operator==(const RunState&) const = default;
 };
 
 }  // namespace quorvel::engine
