@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <limits>
 #include <tuple>
+#include <type_traits>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -69,15 +71,31 @@ void readKey(PlayerValues& player, const platform::SettingsStore& store, const s
         key.field);
 }
 
+// A value is written when it differs from what the store is known to hold (`since`), or
+// always when that is unknown.
+template <typename T>
+void writeValue(platform::SettingsStore& store, const char* application, const std::string& section,
+                const char* key, const T& value, const T* since) {
+    if (since && *since == value) return;
+    if constexpr (std::is_same_v<T, std::string>)
+        store.write(application, section, key, value);
+    else
+        store.write(application, section, key, std::to_string(value));
+}
+
+template <typename Member>
+void writeMember(const PlayerValues& player, platform::SettingsStore& store,
+                 const std::string& section, const char* application, const char* key,
+                 Member member, const PlayerValues* since) {
+    writeValue(store, application, section, key, player.*member,
+               since ? &(since->*member) : nullptr);
+}
+
 void writeKey(const PlayerValues& player, platform::SettingsStore& store,
-              const std::string& section, const Key& key) {
+              const std::string& section, const Key& key, const PlayerValues* since) {
     std::visit(
         [&](auto member) {
-            const auto& value = player.*member;
-            if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>)
-                store.write(key.application, section, key.name, value);
-            else
-                store.write(key.application, section, key.name, std::to_string(value));
+            writeMember(player, store, section, key.application, key.name, member, since);
         },
         key.field);
 }
@@ -110,10 +128,11 @@ void readBooks(PlayerValues& player, const platform::SettingsStore& store,
 }
 
 void writeBooks(const PlayerValues& player, platform::SettingsStore& store,
-                const std::string& section) {
-    store.write(kPlayerApplication, section, "betmultiples", std::to_string(player.betmultiples));
-    store.write(kPlayerApplication, section, "gamblelost", std::to_string(player.gamblelost));
-    store.write(kPlayerApplication, section, "featureowed", std::to_string(player.featureowed));
+                const std::string& section, const PlayerValues* since) {
+    for (auto [key, total] : {std::pair{"betmultiples", &PlayerValues::betmultiples},
+                              std::pair{"gamblelost", &PlayerValues::gamblelost},
+                              std::pair{"featureowed", &PlayerValues::featureowed}})
+        writeMember(player, store, section, kPlayerApplication, key, total, since);
 }
 
 // Choices added after the first stores: a missing or unreadable value keeps the default.
@@ -126,30 +145,48 @@ void readCabinetChoices(PlayerValues& player, const platform::SettingsStore& sto
 }
 
 void writeCabinetChoices(const PlayerValues& player, platform::SettingsStore& store,
-                         const std::string& section) {
-    store.write(kPlayerApplication, section, "volume", std::to_string(player.volume));
-    store.write(kPlayerApplication, section, "quickstop", std::to_string(player.quickstop));
+                         const std::string& section, const PlayerValues* since) {
+    for (auto [key, choice] : {std::pair{"volume", &PlayerValues::volume},
+                               std::pair{"quickstop", &PlayerValues::quickstop}})
+        writeMember(player, store, section, kPlayerApplication, key, choice, since);
 }
 
+// A game is written again only where it is not the one the store holds in its place; a game
+// that moved one place down takes its stored text along. Oldest first, so that text is read
+// before its place is written.
 void writeHistory(const PlayerValues& player, platform::SettingsStore& store,
-                  const std::string& section) {
-    const std::vector<std::string> texts = player.history.toTexts();
-    for (std::size_t game = 0; game < engine::kRecalledGames; ++game)
-        store.write(kPlayerApplication, section, recallKey(game),
-                    game < texts.size() ? texts[game] : std::string());
+                  const std::string& section, const PlayerValues* since) {
+    const auto& games = player.history.games();
+    const auto* held = since ? &since->history.games() : nullptr;
+    auto heldAt = [&](std::size_t game) {
+        return held && game < held->size() ? &(*held)[game] : nullptr;
+    };
+    for (std::size_t game = engine::kRecalledGames; game-- > 0;) {
+        const engine::GameRecord* now = game < games.size() ? &games[game] : nullptr;
+        const engine::GameRecord* was = heldAt(game);
+        if (held && (now == nullptr ? was == nullptr : was != nullptr && *was == *now)) continue;
+        const engine::GameRecord* above = game > 0 ? heldAt(game - 1) : nullptr;
+        std::string text = !now ? std::string()
+                           : above && *above == *now
+                               ? store.read(kPlayerApplication, section, recallKey(game - 1))
+                               : engine::recordText(*now);
+        store.write(kPlayerApplication, section, recallKey(game), text);
+    }
 }
 
-void save(const PlayerValues& player, platform::SettingsStore& store, bool withName) {
+void save(const PlayerValues& player, platform::SettingsStore& store, bool withName,
+          const PlayerValues* since) {
     const std::string section = slotSection(player.playerslot);
+    if (since && slotSection(since->playerslot) != section) since = nullptr;
     for (const Key& key : kKeys)
         if (!isJackpotAmount(key) && (withName || key.field.index() != 2))
-            writeKey(player, store, section, key);
+            writeKey(player, store, section, key, since);
     for (const Key& key : kKeys)
-        if (isJackpotAmount(key)) writeKey(player, store, section, key);
-    writeBooks(player, store, section);
-    writeCabinetChoices(player, store, section);
-    writeHistory(player, store, section);
-    if (section != "player")
+        if (isJackpotAmount(key)) writeKey(player, store, section, key, since);
+    writeBooks(player, store, section, since);
+    writeCabinetChoices(player, store, section, since);
+    writeHistory(player, store, section, since);
+    if (section != "player" && !(since && since->playerslot == player.playerslot))
         store.write(kJackpotApplication, "player1", kLastSlotKey, player.playerslot);
 }
 
@@ -195,11 +232,16 @@ void savePlay(const PlayerValues& player, const std::string& play, platform::Set
 }
 
 void savesettings(const PlayerValues& player, platform::SettingsStore& store) {
-    save(player, store, true);
+    save(player, store, true, nullptr);
+}
+
+void saveChangedSettings(const PlayerValues& player, const PlayerValues& since,
+                         platform::SettingsStore& store) {
+    save(player, store, true, &since);
 }
 
 void saveSettingsExceptName(const PlayerValues& player, platform::SettingsStore& store) {
-    save(player, store, false);
+    save(player, store, false, nullptr);
 }
 
 }  // namespace quorvel::players

@@ -27,6 +27,9 @@ void loadsettings(engine::PlayerValues& player, const platform::SettingsStore& s
 
 // Writes every key of the current slot from the player's values, in shut-down order.
 void savesettings(const engine::PlayerValues& player, platform::SettingsStore& store);
+// The same, but only the values that differ from `since`, which the store must hold.
+void saveChangedSettings(const engine::PlayerValues& player, const engine::PlayerValues& since,
+                         platform::SettingsStore& store);
 
 // The slot the player last used, which the game starts with: key "lastslot" of "allslot"'s
 // first section; slot 1 when it names none.

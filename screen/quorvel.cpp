@@ -1,8 +1,6 @@
 #include "screen/quorvel.h"
 
 #include "engine/money.h"
-#include "engine/play_record.h"
-#include "players/settings_layout.h"
 #include "screen/quorvel_layout.h"
 
 namespace quorvel::screen {
@@ -136,9 +134,7 @@ void Quorvel::saveCurrentSlot() {
 }
 
 void Quorvel::writeProfile() {
-    players::savesettings(cabinet_.player(), services_.store);
-    players::savePlay(cabinet_.player(), engine::playText(cabinet_.run(), cabinet_.play()),
-                      services_.store);
+    saver_.save(cabinet_.player(), cabinet_.run(), cabinet_.play(), services_.store);
 }
 
 }  // namespace quorvel::screen

@@ -10,6 +10,7 @@
 #include "platform/services.h"
 #include "platform/sound_bank.h"
 #include "platform/window.h"
+#include "players/game_saver.h"
 #include "screen/animation_counters.h"
 #include "screen/main_elements.h"
 #include "screen/quorvel_layout.h"
@@ -228,6 +229,7 @@ private:
     bool redrawPending_ = false;
     bool ended_ = false;
     engine::Books booksAtEnd_;
+    players::GameSaver saver_;
     int spinDepth_ = 0;
     // Counts the spin handlers on the stack, from their first line: their early pumps
     // already belong to the spin.

@@ -23,8 +23,14 @@ std::string MemoryStore::read(const std::string& application, const std::string&
 
 void MemoryStore::write(const std::string& application, const std::string& section,
                         const std::string& key, const std::string& value) {
-    entries_[{application, section, key}] = value;
     ++writes_;
+    std::string& held = entries_[{application, section, key}];
+    if (held == value) {
+        ++unchangedWrites_;
+        return;
+    }
+    held = value;
+    revision_ = nextRevision();
 }
 
 void ScriptedMessageBoxes::show(const std::string& title, const std::string& text,

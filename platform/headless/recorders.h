@@ -69,12 +69,18 @@ public:
                      const std::string& key) const override;
     void write(const std::string& application, const std::string& section, const std::string& key,
                const std::string& value) override;
+    std::uint64_t revision() const override { return revision_; }
     const std::map<Key, std::string>& entries() const { return entries_; }
+    // Every write asked of the store, a value it already held included.
     int writes() const { return writes_; }
+    // Writes of the value the key already held.
+    int unchangedWrites() const { return unchangedWrites_; }
 
 private:
     std::map<Key, std::string> entries_;
     int writes_ = 0;
+    int unchangedWrites_ = 0;
+    std::uint64_t revision_ = 0;
 };
 
 // Records each box and answers yes/no questions from a script, else with the default.

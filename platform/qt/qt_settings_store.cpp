@@ -119,6 +119,7 @@ void QtSettingsStore::write(const std::string& application, const std::string& s
     const QVariant text(q(value));
     if (stored == text) return;
     stored = text;
+    revision_ = nextRevision();
     dirty_ = true;
     scheduleFlush();
 }

@@ -39,6 +39,7 @@ public:
                      const std::string& key) const override;
     void write(const std::string& application, const std::string& section, const std::string& key,
                const std::string& value) override;
+    std::uint64_t revision() const override { return revision_; }
     // Saves what was written now and reports a failure.
     void flush();
     // Forgets what was written but not yet saved, as a killed program would.
@@ -66,6 +67,7 @@ private:
     mutable std::vector<std::string> order_;  // applications in the order their files opened
     mutable bool opened_ = false;
     bool dirty_ = false;
+    std::uint64_t revision_ = 0;
     bool flushPending_ = false;
     Reporter reporter_;
     CommitObserver observer_;

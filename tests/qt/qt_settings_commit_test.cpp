@@ -20,6 +20,7 @@
 
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/qt_settings_store.h"
+#include "players/game_saver.h"
 #include "qt_test_support.h"
 
 using namespace quorvel::platform::qt;
@@ -244,4 +245,38 @@ TEST(OneGamePerFolder, ASecondCopyLeavesTheProfileAloneAndAKilledGameBlocksNothi
     QtPlatform next(assets.path(), "Quorvel");
     EXPECT_TRUE(next.claimSettingsFolder());
     EXPECT_EQ(next.store.read("quorvel", "player1", "bank"), "4321");
+}
+
+// Saves that skip unchanged values still commit files holding every value, and a direct write
+// by another writer is put right by the next save rather than trusted or lost.
+TEST(SettingsCommit, LeanSavesStillCommitEveryValue) {
+    QTemporaryDir dir;
+    const std::string folder = dir.path().toStdString();
+    quorvel::engine::PlayerValues player;
+    player.bank = 1000;
+    player.grand = 2'000'000;
+    const quorvel::engine::RunState run;
+    const quorvel::engine::PlayState play;
+    quorvel::players::GameSaver saver;
+    {
+        QtSettingsStore store(QtSettingsStore::Folder{folder});
+        saver.save(player, run, play, store);
+        store.flush();
+        const auto revision = store.revision();
+        store.write("quorvel", "player1", "games", "0");
+        EXPECT_EQ(store.revision(), revision) << "the value it already held";
+        store.write("quorvel", "player1", "bank", "5");  // as the options window writes
+        player.games = 1;
+        saver.save(player, run, play, store);
+        store.flush();
+        player.grand = 2'000'010;  // the other file alone
+        saver.save(player, run, play, store);
+        store.flush();
+    }
+    QtSettingsStore again(QtSettingsStore::Folder{folder});
+    EXPECT_EQ(again.read("quorvel", "player1", "bank"), "1000");
+    EXPECT_EQ(again.read("quorvel", "player1", "games"), "1");
+    EXPECT_EQ(again.read("allslot", "player1", "grand"), "2000010");
+    EXPECT_FALSE(again.read("quorvel", "player1", "playstate").empty());
+    EXPECT_EQ(filesIn(dir.path()), "allslot.ini quorvel.ini");
 }

@@ -41,6 +41,7 @@ public:
         if (key == players::kPlayKey) lastPlay = value;
         disk_.write(application, section, key, value);
     }
+    std::uint64_t revision() const override { return disk_.revision(); }
     std::string lastPlay;
 
 private:
