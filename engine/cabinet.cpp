@@ -135,6 +135,7 @@ void Cabinet::restore(CabinetState state) {
 
 void Cabinet::restoreProfile(PlayerValues profile) {
     player_ = std::move(profile);
+    closed_ = false;
 }
 
 void Cabinet::startRun() {
@@ -171,7 +172,7 @@ void Cabinet::returnMoneyInPlay() {
 }
 
 Refusal Cabinet::coinRefusal() const {
-    if (run_.freespinmode == -1) return Refusal::NotNow;
+    if (closed_ || run_.freespinmode == -1) return Refusal::NotNow;
     if (!ledger_.canInsert(kCreditPerCoin)) return Refusal::BooksFull;
     return Refusal::None;
 }
@@ -183,7 +184,8 @@ Refusal Cabinet::insertCoin() {
 }
 
 bool Cabinet::stakeMayChange() const {
-    return run_.freespinmode == 0 && !play_.featureOwed && !play_.board && !play_.gamble;
+    return !closed_ && run_.freespinmode == 0 && !play_.featureOwed && !play_.board &&
+           !play_.gamble;
 }
 
 // The lines are fixed once a spin starts; the bet may be stepped while its reels turn (the
@@ -218,7 +220,7 @@ bool Cabinet::spinFits() const {
 
 // A profile whose statistics are full takes no more spins until they are cleared.
 Refusal Cabinet::spinRefusal() const {
-    if (play_.spinning) return Refusal::NotNow;
+    if (closed_ || play_.spinning) return Refusal::NotNow;
     if (run_.freespinmode == -1) {
         if (!freeSpinDue()) return Refusal::NotNow;
         return spinFits() ? Refusal::None : Refusal::BooksFull;

@@ -168,7 +168,7 @@ public:
         return phase() == Phase::Idle && !play_.spinning && run_.freespintarget == 0;
     }
 
-    // Profiles.
+    // Profiles. A profile restored opens the cabinet to play again.
     void restoreProfile(PlayerValues profile);
     bool collectOwedAtStart() { return ledger_.collectOwedAtStart(); }
     // A new run: its stake, and the defaults a stored profile may lack.
@@ -228,7 +228,9 @@ public:
     // The program ends: what is already decided (a drawn spin, a turned card, a stopped
     // ball, a finished feature) is settled; free spins still to play and a ball still
     // running stay in play, to go on at the next start.
+    // After it every move is refused, so input still queued at the close moves nothing.
     void shutDown(std::int64_t now);
+    bool closed() const { return closed_; }
 
 private:
     bool spinFits() const;
@@ -251,6 +253,7 @@ private:
     RunState run_;
     Books books_;
     PlayState play_;
+    bool closed_ = false;
     Ledger ledger_{player_, books_};
 };
 

@@ -40,7 +40,7 @@ FreeSpinBooking Cabinet::bookFreeSpin() {
 }
 
 Move<std::int32_t> Cabinet::collectFeature() {
-    if (!freeSpinTotalWaiting()) return {Refusal::NotNow};
+    if (closed_ || !freeSpinTotalWaiting()) return {Refusal::NotNow};
     collectTotal();
     return {Refusal::None, run_.featurewin};
 }
@@ -55,7 +55,8 @@ void Cabinet::collectTotal() {
 }
 
 Refusal Cabinet::beginJackpot() {
-    if (!play_.winUnsettled || run_.freespinmode != 0 || run_.jackpotcount <= 2 || play_.board)
+    if (closed_ || !play_.winUnsettled || run_.freespinmode != 0 || run_.jackpotcount <= 2 ||
+        play_.board)
         return Refusal::NotNow;
     run_.jackpotcount = 0;
     run_.ballstop = 0;
@@ -66,14 +67,15 @@ Refusal Cabinet::beginJackpot() {
 }
 
 Move<int> Cabinet::boardStart(RandomSource& random) {
-    if (!play_.board || play_.board->prizeDecided || run_.ballstop != 0) return {Refusal::NotNow};
+    if (closed_ || !play_.board || play_.board->prizeDecided || run_.ballstop != 0)
+        return {Refusal::NotNow};
     run_.jackpotprize = 0;
     random.reseedFromClock();
     return {Refusal::None, drawOneTo(random, kBoardPositions)};
 }
 
 Refusal Cabinet::boardStop(RandomSource& random) {
-    if (!play_.board || run_.ballstop != 0) return Refusal::NotNow;
+    if (closed_ || !play_.board || run_.ballstop != 0) return Refusal::NotNow;
     random.reseedFromClock();
     run_.ballstop = static_cast<std::int16_t>(drawOneTo(random, kBoardPositions));
     return Refusal::None;
@@ -139,8 +141,8 @@ void Cabinet::payPrize() {
 }
 
 bool Cabinet::gambleOffered() const {
-    return play_.gambleOffered && !play_.gamble && !play_.winUnsettled && run_.freespinmode == 0 &&
-           !play_.featureOwed;
+    return !closed_ && play_.gambleOffered && !play_.gamble && !play_.winUnsettled &&
+           run_.freespinmode == 0 && !play_.featureOwed;
 }
 
 Refusal Cabinet::openGamble() {
@@ -229,6 +231,7 @@ void Cabinet::shutDown(std::int64_t now) {
     }
     play_.spinning = play_.drawing = false;
     play_.gambleOffered = false;
+    closed_ = true;
 }
 
 }  // namespace quorvel::engine

@@ -33,6 +33,18 @@ struct Player {
 
     int any(int n) { return std::uniform_int_distribution<int>(0, n - 1)(pick); }
     GambleBet anyBet() { return static_cast<GambleBet>(any(3)); }
+    // Input still queued at the close must move nothing; the next start resumes what was kept.
+    void closeAndStartAgain() {
+        c.shutDown(++now);
+        const engine::CabinetState closed = c.state();
+        for (int which = 0; which < 17; ++which)
+            EXPECT_TRUE(move(which)) << "move " << which << " after the close";
+        EXPECT_EQ(c.state(), closed);
+        const engine::RunState run = c.run();
+        const engine::PlayState play = c.play();
+        c.restoreProfile(c.player());
+        c.resumePlay(run, play);
+    }
     // Every move a player, a timer or a damaged order of events could make; each says
     // whether the cabinet refused it.
     bool move(int which) {
@@ -72,7 +84,7 @@ struct Player {
             case 16:
                 return !c.stepBet().ok();
             default:
-                c.shutDown(++now);
+                closeAndStartAgain();
                 return false;
         }
     }

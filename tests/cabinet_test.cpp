@@ -211,6 +211,7 @@ TEST_F(CabinetRules, ShutDownSettlesACardBeingRevealedByItsDraw) {
         balanced("the shut-down");
         EXPECT_EQ(c.player().bank, bank - 10 + credited) << "card " << card;
         EXPECT_EQ(c.phase(), Phase::Idle);
+        c.restoreProfile(c.player());
     }
 }
 

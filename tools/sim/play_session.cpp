@@ -140,7 +140,7 @@ bool PlaySession::runUntil(const std::function<bool()>& condition, std::int64_t 
 void PlaySession::checkRules() {
     if (player().bank < 0)
         throw BrokenRule{"the credit went below zero: " + std::to_string(player().bank)};
-    if (game_->deepestSpin() > 1) throw BrokenRule{"a spin started inside another"};
+    if (game_->deepestSpin() > 1) throw BrokenRule{"a spin started inside another at " + where()};
     if (const long long off = game_->cabinet().unexplained())
         throw BrokenRule{"the live books are off by " + std::to_string(off) + " at " + where()};
 }
