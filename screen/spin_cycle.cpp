@@ -91,6 +91,7 @@ bool Quorvel::creditRefused(bool fromSpinButton) {
     e_.payline.setEnabled(true);
     if (!fromSpinButton) e_.btnspin.setEnabled(false);
     counters_.pace.autoplaymode = 0;
+    showAutoplayKey();
     services_.events.pump();
     return true;
 }
