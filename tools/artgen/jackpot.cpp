@@ -62,7 +62,7 @@ void paintJackpotBoard(QPainter& p, const Kit& k, const QSizeF& size) {
              {.fill = QColor(255, 220, 140, 40)});
     // The title and its question stand above the place the prize is written in, so both read.
     const double prizeTop = placeOf("lbljackpotwon", 0, "jackpotframe").top();
-    goldCaption(p, k, QRectF(150, prizeTop - 112, 375, 76), "JACKPOT", font(Face::Comic, 66), 3);
+    goldCaption(p, k, QRectF(150, prizeTop - 104, 375, 70), "JACKPOT", font(Face::Comic, 66), 3);
     caption(p, QRectF(150, prizeTop - 38, 375, 32), "Where will the ball stop?",
             font(Face::Serif, 24, true, true), k.pal("bone"), k.pal("ink"), 1.5);
 }
