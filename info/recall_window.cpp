@@ -76,7 +76,10 @@ void RecallWindow::listGames() {
         entry.setVisible(present);
         if (present) entry.setCaption(std::to_string(k) + ".  " + listEntry(games[k - 1]));
     }
+    // With nothing to recall the sentence stands alone, without reels full of symbols.
     w.at("lblempty").setVisible(games.empty());
+    for (int reel = 1; reel <= engine::kReels; ++reel)
+        w.at("Picture" + std::to_string(reel)).setVisible(!games.empty());
     if (!games.empty()) w.select(w.at("game", 1));
 }
 

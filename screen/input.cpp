@@ -53,12 +53,14 @@ void Quorvel::autoplayon_MouseDown() {
         if (!cabinet_.spinRunning()) showAutoplayNotice();
         start(Timer::tmrautospin);
         run.autoplaymode = Pace::kAutoplayOn;
+        showAutoplayKey();
         window_.announce("Autoplay on");
         btnstartall_Click();
         return;
     }
     services_.events.pump();
     run.autoplaymode = 0;
+    showAutoplayKey();
     for (platform::Element* button :
          {&e_.btnspin, &e_.btnbet, &e_.payline, &e_.btnoptions, &e_.coinsin})
         button->setEnabled(true);
@@ -81,6 +83,11 @@ void Quorvel::showAutoplayNotice() {
                                 platform::MessageIcon::Information);
     run.noticeshown = -1;
     services_.store.write(players::kPlayerApplication, kNoticeSection, kNoticeKey, "-1");
+}
+
+// AUTO glows while autoplay runs, so a player sees at a glance what a click on it does.
+void Quorvel::showAutoplayKey() {
+    e_.autoplayon.setValue(counters_.pace.autoplaymode != 0);
 }
 
 void Quorvel::autoplayon_MouseUp() {

@@ -81,6 +81,7 @@ public:
     void coinsin_MouseDown();
     void coinsin_MouseUp();
     void autoplayon_MouseDown();
+    void showAutoplayKey();
     void autoplayon_MouseUp();
     void tmrautospin_Timer();
     void Form_KeyPress(int& keyAscii);

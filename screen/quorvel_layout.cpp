@@ -127,7 +127,7 @@ constexpr platform::ElementSpec kDesign[] = {
     // The jackpot board.
     {.name = "jackpotframe", .kind = PictureBox, .left = 945, .top = 735, .width = 10155, .height = 5730, .visible = false, .picture = "jackpotframe"},
     {.name = "jackpotpicture", .kind = Image, .parent = "jackpotframe", .left = 1867, .top = 1650, .width = 6420, .height = 2430, .stretch = true},
-    {.name = "lbljackpotwon", .kind = Label, .parent = "jackpotframe", .left = 600, .top = 2250, .width = 8955, .height = 900, .visible = false, .fontPoints = 27.75, .italic = true, .fore = {255, 255, 0}, .align = Align::Centre},
+    {.name = "lbljackpotwon", .kind = Label, .parent = "jackpotframe", .left = 1740, .top = 3075, .width = 6675, .height = 900, .visible = false, .fontPoints = 27.75, .italic = true, .fore = {255, 255, 0}, .align = Align::Centre},
     {.name = "jackpotball11", .kind = FeatureControl, .parent = "jackpotframe", .width = 1800, .height = 1800, .picture = "jackpotball1"},
     {.name = "jackpotball21", .kind = FeatureControl, .parent = "jackpotframe", .width = 1800, .height = 1800, .picture = "jackpotball2"},
     {.name = "jackpotball31", .kind = FeatureControl, .parent = "jackpotframe", .width = 1800, .height = 1800, .picture = "jackpotball3"},
@@ -138,12 +138,12 @@ constexpr platform::ElementSpec kDesign[] = {
     {.name = "ctlfrees1", .kind = FeatureControl, .left = 1600, .top = 7840, .width = 7095, .height = 975, .visible = false, .picture = "ctlfrees"},
     // Raised from its design place, whose lower edge ran past the window.
     {.name = "ctrlfreesleft1", .kind = FeatureControl, .left = 1906, .top = 7800, .width = 8535, .height = 1200, .visible = false, .picture = "ctrlfreesleft"},
-    {.name = "freespinscompleted1", .kind = FeatureControl, .left = 495, .top = 5100, .width = 8655, .height = 1095, .visible = false, .picture = "freespinscompleted"},
+    {.name = "freespinscompleted1", .kind = FeatureControl, .left = 1705, .top = 5100, .width = 8655, .height = 1095, .visible = false, .picture = "freespinscompleted"},
     // The count stands after the "=" in the banner's dark window, light on dark to read at a glance.
     {.name = "spinsleft", .kind = Label, .left = 8880, .top = 7950, .width = 1350, .height = 900, .visible = false, .fontPoints = 36, .fore = {255, 240, 150}, .hasBack = true, .back = {24, 10, 8}, .align = Align::Centre},
     // The player's volume on the help strip: a mute key and a bar of ten steps.
-    {.name = "btnmute", .kind = PictureBox, .left = 10470, .top = 8715, .width = 270, .height = 270, .tooltip = "CLICK to turn the sound off or on (M)"},
-    {.name = "volumebar", .kind = PictureBox, .left = 10830, .top = 8730, .width = 1140, .height = 240, .tooltip = "CLICK to set the volume"},
+    {.name = "btnmute", .kind = PictureBox, .left = 10350, .top = 8625, .width = 270, .height = 270, .tooltip = "CLICK to turn the sound off or on (M)"},
+    {.name = "volumebar", .kind = PictureBox, .left = 10710, .top = 8640, .width = 1140, .height = 240, .tooltip = "CLICK to set the volume"},
     // Image lists: indexed frames, not drawn themselves.
     {.name = "ImageList1", .kind = ImageList, .visible = false, .images = 13, .imageWidth = 125, .imageHeight = 125},
     {.name = "ImageList2", .kind = ImageList, .visible = false, .images = 19, .imageWidth = 125, .imageHeight = 125},

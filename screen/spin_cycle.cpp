@@ -99,12 +99,14 @@ void Quorvel::creditRefused(bool fromSpinButton) {
     e_.payline.setEnabled(true);
     if (!fromSpinButton) e_.btnspin.setEnabled(false);
     counters_.pace.autoplaymode = 0;
+    showAutoplayKey();
     services_.events.pump();
 }
 
 // The credit or a statistic is at its limit: the spin is never charged, the player is told.
 void Quorvel::booksFull() {
     counters_.pace.autoplaymode = 0;
+    showAutoplayKey();
     stop(Timer::tmrautospin);
     services_.messages.show("Slots_Quorvel", kBooksFull, platform::MessageIcon::Information);
 }

@@ -55,6 +55,10 @@ TEST_F(FreeSpins, ThreeChestsGiveExactlyTenFreeSpins) {
     EXPECT_EQ(player.wager, 25) << "and are not charged";
     EXPECT_TRUE(p.random.queueEmpty()) << "exactly ten free spins drew";
     EXPECT_TRUE(shown("freespinscompleted1"));
+    const platform::Element& banner = w.at("freespinscompleted1");
+    const platform::Element& reels = w.at("reelwindow");
+    EXPECT_NEAR(2 * banner.left() + banner.width(), 2 * reels.left() + reels.width(), 2)
+        << "the banner stands centred over the reels";
     EXPECT_TRUE(shown("takewin"));
     EXPECT_EQ(text("LABWIN"), "125");
     // Only the end cue: no reel or win sounds during free spins.

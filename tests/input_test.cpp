@@ -74,6 +74,7 @@ TEST_F(Input, AutoplayShowsItsNoticeOnceThenSpinsAtItsPace) {
               "  This message will not appear again");
     EXPECT_EQ(p.store.read("quorvel", "notice", "autoplay"), "-1");
     EXPECT_EQ(player.games, 1) << "the first automatic spin starts at once";
+    EXPECT_TRUE(w.at("autoplayon").value()) << "AUTO lit while it runs";
     EXPECT_FALSE(enabled("btnspin"));
     EXPECT_FALSE(enabled("coinsin"));
     EXPECT_FALSE(enabled("payline"));
@@ -91,6 +92,7 @@ TEST_F(Input, AutoplayShowsItsNoticeOnceThenSpinsAtItsPace) {
 
     autoplayButton();  // off
     EXPECT_EQ(counters.pace.autoplaymode, 0);
+    EXPECT_FALSE(w.at("autoplayon").value());
     EXPECT_TRUE(enabled("btnspin"));
     EXPECT_FALSE(p.clock.enabled("tmrautospin"));
     p.runFor(5000);
@@ -138,6 +140,7 @@ TEST_F(Input, AutoplayStopsWhenTheCreditRunsOut) {
     p.runFor(10000);
     EXPECT_EQ(player.games, 2);
     EXPECT_EQ(counters.pace.autoplaymode, 0);
+    EXPECT_FALSE(w.at("autoplayon").value()) << "no longer lit";
     EXPECT_TRUE(shown("pannomoney"));
 }
 

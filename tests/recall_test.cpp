@@ -123,6 +123,8 @@ TEST_F(Recall, F2OpensTheRecallWithTheNewestGameDrawn) {
     EXPECT_TRUE(recall->at("game", 2).visible());
     EXPECT_FALSE(recall->at("game", 3).visible());
     EXPECT_EQ(recall->at("reel2").top(), -1875 * 4) << "the losing game's reel 2 at stop 4";
+    EXPECT_TRUE(recall->at("Picture2").visible());
+    EXPECT_FALSE(recall->at("lblempty").visible());
     EXPECT_FALSE(recall->at("paidline", 1).visible());
     EXPECT_EQ(recall->at("lblcredit").caption(), "Credit 985 before, 960 after");
 
@@ -142,6 +144,9 @@ TEST_F(Recall, F2IsRefusedWhileSomethingRunsAndNeverSpins) {
     f2();
     ASSERT_NE(recallWindow(), nullptr) << "an empty history still opens";
     EXPECT_TRUE(recallWindow()->at("lblempty").visible());
+    for (int reel = 1; reel <= 5; ++reel)
+        EXPECT_FALSE(recallWindow()->at("Picture" + std::to_string(reel)).visible())
+            << "the sentence alone, no symbols";
     recallWindow()->keyPress(platform::kKeyEscape);
 
     // Mid-spin: the key arrives at one of the spin's pumps.

@@ -24,6 +24,29 @@ bool enabledInside(const Element& element) {
     return true;
 }
 
+// A picture key that cannot be pressed now (under autoplay, while the reels turn) is dimmed,
+// so a player sees at a glance what a click will do.
+bool dimmedKey(const Element& element) {
+    return element.kind() == ElementKind::PictureBox && !element.picture().empty() &&
+           !enabledInside(element);
+}
+
+// A picture key switched on (its value set, AUTO while autoplay runs) shows its lit picture.
+Picture shownPicture(const Element& element) {
+    Picture picture = element.picture();
+    if (element.kind() == ElementKind::PictureBox && element.value() && picture.index == 0)
+        picture.source += "-lit";
+    return picture;
+}
+
+QPixmap dimmed(const QPixmap& pixmap) {
+    QPixmap dim = pixmap;
+    QPainter painter(&dim);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceAtop);
+    painter.fillRect(dim.rect(), QColor(40, 32, 26, 150));
+    return dim;
+}
+
 }  // namespace
 
 QFont fontOf(const Font& font) {
@@ -149,7 +172,8 @@ void ScenePainter::paintElement(const Frame& frame, const Element& element, cons
     }
     if (!element.picture().empty()) {
         painter.resetTransform();
-        paintPicture(frame, element.picture(), pictureRect(element, rect), clip);
+        paintPicture(frame, shownPicture(element), pictureRect(element, rect), clip,
+                     dimmedKey(element));
         painter.setTransform(frame.transform.toWidget());
     }
     if (element.border()) {
@@ -185,9 +209,10 @@ QRect ScenePainter::pictureRect(const Element& element, const QRect& rect) const
 
 // Drawn in device pixels, one to one, and only the part that shows through the clip.
 void ScenePainter::paintPicture(const Frame& frame, const Picture& picture, const QRect& scene,
-                                const QRect& clip) {
+                                const QRect& clip, bool dim) {
     const QRect target = deviceAligned(frame.transform.toWidgetF(QRectF(scene)), frame.dpr);
-    const QPixmap pixmap = pictures_.picture(picture, target.size());
+    const QPixmap shown = pictures_.picture(picture, target.size());
+    const QPixmap pixmap = dim && !shown.isNull() ? dimmed(shown) : shown;
     if (pixmap.isNull()) return;
     const QRect visible = target & deviceAligned(QRectF(clip), frame.dpr);
     if (visible.isEmpty()) return;

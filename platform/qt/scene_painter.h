@@ -37,7 +37,7 @@ private:
     bool opaquePicture(const Frame& frame, const Element& element, const QRect& area) const;
     void paintElement(const Frame& frame, const Element& element, const QRect& clip);
     void paintPicture(const Frame& frame, const Picture& picture, const QRect& scene,
-                      const QRect& clip);
+                      const QRect& clip, bool dim = false);
     void paintCaption(QPainter& painter, const Element& element, const QRect& rect, int flags);
     void paintButton(QPainter& painter, const Element& element, const QRect& rect);
     void paintOption(QPainter& painter, const Element& element, const QRect& rect);

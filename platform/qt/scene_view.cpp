@@ -161,6 +161,7 @@ void SceneView::elementChanged(const Element& element, Aspect aspect) {
     // A strip sliding in its reel window may be drawn by the display at the next sleep.
     if (aspect == Aspect::Geometry && moving_.noteMove(element)) {
         rectOf(element) = clippedSceneRect(element);
+        drawMovesSoon();
         return;
     }
     const QRect before = rectOf(element);
@@ -173,6 +174,17 @@ void SceneView::elementChanged(const Element& element, Aspect aspect) {
     // A smoothed line spills a pixel past its rectangle; everything else stays inside.
     const int spill = element.kind() == ElementKind::Line ? 1 : 0;
     markDirty(before | rectOf(element), spill);
+}
+
+// A last move with no sleep after it (reels landed at once) is drawn as soon as the game lets
+// the event loop run, or the screen would keep the strips where they last stood.
+void SceneView::drawMovesSoon() {
+    if (movesScheduled_) return;
+    movesScheduled_ = true;
+    QTimer::singleShot(0, this, [this] {
+        movesScheduled_ = false;
+        if (moving_.pending()) paintPending();
+    });
 }
 
 void SceneView::markDirty(const QRect& sceneRect, int spill) {

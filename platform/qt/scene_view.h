@@ -62,6 +62,7 @@ private:
     void placeTextBox(const Element& element, QLineEdit& edit);
     void remember(const Element& element);
     void markDirty(const QRect& sceneRect, int spill);
+    void drawMovesSoon();
     Event mouseEvent(const QMouseEvent& event, const Element* element) const;
     QPoint scenePoint(QPointF widgetPoint) const;
     SurfaceMapping surface() const;
@@ -83,6 +84,7 @@ private:
     QRegion stale_;
     bool holdScheduled_ = false;
     bool healScheduled_ = false;
+    bool movesScheduled_ = false;
     QObject* exposeWatched_ = nullptr;
     Element* pressed_ = nullptr;
     bool pressTaken_ = false;

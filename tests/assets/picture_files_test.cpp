@@ -38,6 +38,7 @@ constexpr Named kNamed[] = {
     {"btnspin", 106, 54},
     {"doublebutton", 104, 54},
     {"autoplayon", 116, 54},
+    {"autoplayon-lit", 116, 54},
     {"btnoptions", 77, 47},
     {"btnopenmenu", 77, 47},
     {"menupic", 121, 217},

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -53,6 +54,21 @@ TEST(ScreenArt, MeterLabelsSitOnBoxesTheirTextReadsOn) {
     }
     for (const char* label : {"lblgrand", "lblmajor", "lblminor"})
         EXPECT_GT(lightness(bg, placeOf(label).center()), 180) << label;
+}
+
+// The prize is written on the board's plain ground, below its title: neither hides the other.
+TEST(ScreenArt, TheBoardsTitleStandsClearOfThePrize) {
+    const QImage board = picture("jackpotframe");
+    const QRect prize = placeOf("lbljackpotwon", 0, "jackpotframe").toRect();
+    auto brightest = [&](const QRect& area) {
+        int most = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                most = std::max(most, lightness(board, {double(x), double(y)}));
+        return most;
+    };
+    EXPECT_LT(brightest(prize), 110) << "no title or question where the prize stands";
+    EXPECT_GT(brightest(prize.translated(0, -prize.height())), 200) << "the title above it";
 }
 
 TEST(ScreenArt, TheButtonBarStripIsLight) {

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "platform/qt/scene_geometry.h"
 #include "platform/qt/window_fit.h"
 #include "qt_test_support.h"
 
@@ -68,6 +69,23 @@ TEST(HiDpi, TheWindowsOpenInsideTheScreensFreeArea) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(pays));
     EXPECT_TRUE(inside(*pays));
     EXPECT_NEAR(pays->transform().scale(), view->transform().scale(), 0.01) << "as the main screen";
+}
+
+// The volume bar and its mute key lie whole inside the cabinet's gold frame (three pixels
+// round its 800 x 600 artwork), so none of it is cut off at the window's edge.
+TEST(HiDpi, TheVolumeBarLiesInsideTheCabinet) {
+    MainScreen screen("QuorvelHiDpiVolumeTest");
+    SceneView* view = screen.view;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
+    const SceneTransform t = view->transform();
+    const QRect cabinet = deviceAligned(t.toWidgetF(QRectF(3, 3, 794, 594)), ratio);
+    const QRect window(QPoint(0, 0), view->size() * ratio);
+    for (const char* name : {"volumebar", "btnmute"}) {
+        const QRect shown = deviceAligned(t.toWidgetF(QRectF(sceneRect(screen.el(name)))), ratio);
+        EXPECT_TRUE(cabinet.contains(shown) && window.contains(shown))
+            << name << " at " << shown.right() << "," << shown.bottom() << " past "
+            << cabinet.right() << "," << cabinet.bottom();
+    }
 }
 
 int main(int argc, char** argv) {

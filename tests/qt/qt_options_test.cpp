@@ -133,4 +133,33 @@ TEST_F(OptionsOnQt, ThePayTableClosesByEnterAndTheAboutWindowByItsCloseBox) {
     EXPECT_TRUE(platform->windows.mainView()->isEnabled());
 }
 
+// Game History, Close, OPTIONS, another player, O.K., by real clicks again and again: the path
+// once ended the game without a word.
+TEST_F(OptionsOnQt, HistoryThenAnotherPlayerAgainAndAgainKeepsTheGameOnScreen) {
+    SceneView* main = platform->windows.mainView();
+    bool lastClosed = false;
+    QObject::connect(qApp, &QGuiApplication::lastWindowClosed, [&] { lastClosed = true; });
+    auto clickOn = [&](Window& window, const char* name, int index = 0) {
+        SceneView& view = viewOf(window);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+        QTest::mouseClick(&view, Qt::LeftButton, {},
+                          view.widgetRect(window.at(name, index)).center());
+    };
+    for (int round = 0; round < 6; ++round) {
+        QTest::keyClick(main, Qt::Key_F2);
+        ASSERT_TRUE(game->childWindow() && game->childWindow()->isOpen()) << "round " << round;
+        clickOn(game->childWindow()->window(), "btnclose");
+        clickOn(game->window(), "btnoptions");
+        ASSERT_TRUE(game->childWindow()->isOpen()) << "round " << round;
+        Window& options = game->childWindow()->window();
+        clickOn(options, "machine", 2 + round % 2);
+        EXPECT_EQ(game->player().playerslot, std::to_string(2 + round % 2));
+        clickOn(options, "btnokplayer");
+        EXPECT_FALSE(game->childWindow()->isOpen());
+        QTest::qWait(20);
+        EXPECT_TRUE(main->isVisible() && main->isEnabled()) << "round " << round;
+    }
+    EXPECT_FALSE(lastClosed);
+}
+
 }  // namespace

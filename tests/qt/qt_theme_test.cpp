@@ -122,6 +122,12 @@ TEST(CabinetTheme, EveryCaptionOfTheWindowsBesideTheCabinetReadsOnItsGround) {
         ChildWindow* child = game.childWindow();
         ASSERT_TRUE(child && child->isOpen());
         expectReadable(child->window());
+        // The form face shows: no element covers the whole window with a colour of its own.
+        const QRect whole(0, 0, pixels(child->window().clientWidth()),
+                          pixels(child->window().clientHeight()));
+        for (const auto& e : child->window().elements())
+            EXPECT_FALSE(e->shown() && e->hasBackColour() && sceneRect(*e).contains(whole))
+                << child->window().name() << "." << e->name();
         child->close();
     }
 }

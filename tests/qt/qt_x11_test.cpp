@@ -5,9 +5,11 @@
 
 #include <QtGui/qguiapplication_platform.h>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <cstdlib>
 #include <vector>
 
@@ -91,6 +93,24 @@ protected:
                             window.top() + y * view->transform().scale());
         return stripRow(image.pixelColor((point * ratio).toPoint()));
     }
+    // Checks the strip rows the server shows against the drawn stops; how many it checked.
+    int expectReelsAtRest(const QImage& image) {
+        int checked = 0;
+        for (int reel = 1; reel <= 5; ++reel) {
+            const std::string name = "reel" + std::to_string(reel);
+            const int stop = quorvel::presentation::restOffset(quorvel.run().stop[reel]);
+            EXPECT_EQ(el(name).top(), stop);
+            for (int y : {2, 187, 372}) {
+                const QRect window = sceneRect(el("Picture" + std::to_string(reel)));
+                const Element* top = drawnAt(quorvel.window(), window.topLeft() + QPoint(62, y));
+                if (!top || top->name() != name) continue;  // a win highlight over the cell
+                EXPECT_NEAR(rowShown(image, reel, y), -stop / 15 + y, rowTolerance())
+                    << "reel " << reel << " row " << y;
+                ++checked;
+            }
+        }
+        return checked;
+    }
     QRect reelOnDevice(int reel) {
         return deviceAligned(QRectF(view->widgetRect(el("Picture" + std::to_string(reel)))), ratio);
     }
@@ -129,22 +149,23 @@ TEST_F(CabinetOnX, ASpinOnTheServerLandsEveryReelOnItsDrawnStop) {
     showAt(sizesOnScreen().back());
     QTest::mouseClick(view, Qt::LeftButton, {}, view->widgetRect(el("btnspin")).center());
     ASSERT_EQ(quorvel.player().games, 1) << "the click did not spin";
-    const QImage image = onScreen();
-    int checked = 0;
-    for (int reel = 1; reel <= 5; ++reel) {
-        const std::string name = "reel" + std::to_string(reel);
-        const int stop = quorvel::presentation::restOffset(quorvel.run().stop[reel]);
-        ASSERT_EQ(el(name).top(), stop);
-        for (int y : {2, 187, 372}) {
-            const QRect window = sceneRect(el("Picture" + std::to_string(reel)));
-            const Element* top = drawnAt(quorvel.window(), window.topLeft() + QPoint(62, y));
-            if (!top || top->name() != name) continue;  // a win highlight over the cell
-            EXPECT_NEAR(rowShown(image, reel, y), -stop / 15 + y, rowTolerance())
-                << "reel " << reel;
-            ++checked;
-        }
+    EXPECT_GT(expectReelsAtRest(onScreen()), 0);
+}
+
+// Landed at once by a second space bar, with the sound off (nothing sleeps after the landing),
+// the reels show their stops on the server, not where the press found them.
+TEST_F(CabinetOnX, AQuickStoppedSpinShowsEveryReelAtRest) {
+    quorvel::testing_support::arrangeCabinet(quorvel, [](auto&, auto& v) { v.reelspeed = 10; });
+    showAt(sizesOnScreen().back());
+    for (int pressMs : {300, 900}) {
+        QTimer::singleShot(pressMs, view, [this] { QTest::keyClick(view, Qt::Key_Space); });
+        QElapsedTimer clock;
+        clock.start();
+        QTest::keyClick(view, Qt::Key_Space);
+        ASSERT_LT(clock.elapsed(), 2500) << "the second space did not land the reels";
+        runEventsFor(200);
+        EXPECT_GT(expectReelsAtRest(onScreen()), 0) << "pressed at " << pressMs << " ms";
     }
-    EXPECT_GT(checked, 0);
 }
 
 // Takes the device pixel ratio to run at as its argument (1 when none).

@@ -44,6 +44,26 @@ void paintKey(QPainter& p, const Kit& k, int key, const QSizeF& size) {
     keyFace(p, k, keyLook(key), QRectF(QPointF(0, 0), size), true);
 }
 
+// The key lit from within while what it switches is on: a warm glow on its face and a bright
+// brass rim, its shape and caption those of the key at rest.
+void paintLitKey(QPainter& p, const Kit& k, int key, const QSizeF& size) {
+    const QRectF r(QPointF(0, 0), size);
+    keyFace(p, k, keyLook(key), r, true);
+    const QRectF body = inset(r, 1.5);
+    p.save();
+    p.setCompositionMode(QPainter::CompositionMode_SourceAtop);
+    p.setPen(Qt::NoPen);
+    p.setBrush(radial(body.center(), body.width() * 0.6,
+                      {{0, QColor(255, 236, 150, 170)},
+                       {0.6, QColor(255, 200, 80, 70)},
+                       {1, QColor(255, 170, 40, 0)}}));
+    p.drawRect(r);
+    p.restore();
+    panel(p, inset(body, 1), 8, Qt::NoBrush, k.pal("goldLight"), 2.6);
+    caption(p, inset(body, 5), keyLook(key).caption, font(Face::Comic, 15), Qt::white, k.pal("ink"),
+            1.8);
+}
+
 void paintButtonBar(QPainter& p, const Kit& k) {
     const QRectF bar(0, 0, 800, 82);
     p.fillRect(

@@ -3,6 +3,7 @@
 
 #include "engine/jackpot_board.h"
 #include "presentation/board_places.h"
+#include "tools/artgen/design.h"
 #include "tools/artgen/paintings.h"
 #include "tools/artgen/tile.h"
 
@@ -57,11 +58,12 @@ void paintJackpotBoard(QPainter& p, const Kit& k, const QSizeF& size) {
     goldFrame(p, k, r, 12, 6);
     for (int position = 1; position <= engine::kBoardPositions; ++position)
         prizeTile(p, k, position);
-    const QRectF centre(150, 110, 375, 160);
     drawIcon(p, k.icons, "ship-wheel", QRectF(r.center().x() - 80, r.center().y() - 80, 160, 160),
              {.fill = QColor(255, 220, 140, 40)});
-    goldCaption(p, k, centre.adjusted(0, 10, 0, -60), "JACKPOT", font(Face::Comic, 66), 3);
-    caption(p, centre.adjusted(0, 100, 0, -10), "Where will the ball stop?",
+    // The title and its question stand above the place the prize is written in, so both read.
+    const double prizeTop = placeOf("lbljackpotwon", 0, "jackpotframe").top();
+    goldCaption(p, k, QRectF(150, prizeTop - 104, 375, 70), "JACKPOT", font(Face::Comic, 66), 3);
+    caption(p, QRectF(150, prizeTop - 38, 375, 32), "Where will the ball stop?",
             font(Face::Serif, 24, true, true), k.pal("bone"), k.pal("ink"), 1.5);
 }
 

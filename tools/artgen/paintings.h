@@ -22,6 +22,7 @@ void paintMorphFrame(QPainter& p, const Kit& k, int frame);  // 1..12
 void paintBackground(QPainter& p, const Kit& k);
 void paintButtonBar(QPainter& p, const Kit& k);
 void paintKey(QPainter& p, const Kit& k, int key, const QSizeF& size);  // 0..5 along the bar
+void paintLitKey(QPainter& p, const Kit& k, int key, const QSizeF& size);
 void paintOvalButton(QPainter& p, const Kit& k, const QString& text, const QSizeF& size);
 void paintMenu(QPainter& p, const Kit& k, const QSizeF& size);
 void paintMenuEntry(QPainter& p, const Kit& k, const QString& text, const QSizeF& size);

@@ -29,6 +29,9 @@ void addCabinet(std::vector<PictureJob>& jobs) {
     for (int key = 0; key < kKeys; ++key)
         jobs.push_back({keyLook(key).element, keys[key],
                         [key, size = keys[key]](P& p, const K& k) { paintKey(p, k, key, size); }});
+    jobs.push_back({"autoplayon-lit", keys[kKeys - 1], [size = keys[kKeys - 1]](P& p, const K& k) {
+                        paintLitKey(p, k, kKeys - 1, size);
+                    }});
     for (auto [name, text] : {std::pair{"btnoptions", "OPTIONS"}, std::pair{"btnopenmenu", "MENU"}})
         jobs.push_back({name, {77, 47}, [text](P& p, const K& k) {
                             paintOvalButton(p, k, text, {77, 47});

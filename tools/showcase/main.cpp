@@ -4,8 +4,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <cstdio>
 
@@ -37,6 +39,10 @@ public:
         game_.Form_Load();
         wait(600);
         save("1-start");
+        game_.window().keyDown(quorvel::platform::kKeyF2);
+        wait(300);
+        saveChild("0-recall-empty");
+        quickStop(kLosing);
         spin(kWildWin);
         // The moment a paid line is drawn and its symbols are highlighted.
         waitFor([&] { return game_.window().at("Lineflash", 1).visible(); }, 5000);
@@ -90,6 +96,8 @@ public:
         queue(kLosing);
         answerBox("15-message-notice", QMessageBox::Ok);
         press("autoplayon");
+        wait(300);
+        save("16-autoplay-on");
         press("autoplayon");
     }
 
@@ -115,6 +123,21 @@ private:
         for (int i = 0; i < losingAfter; ++i)
             queue(kLosing);
         press("btnspin");
+    }
+    // A spin landed by a second space bar: saved as the X server shows it, not painted afresh.
+    void quickStop(const Stops& stops) {
+        queue(stops);
+        QWidget* view = platform_.windows.binding(game_.window())->view();
+        auto space = [view] {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ");
+            QApplication::sendEvent(view, &press);
+        };
+        QTimer::singleShot(300, view, space);
+        space();
+        wait(300);
+        const QString path = folder_ + "/1-quick-stop.png";
+        view->screen()->grabWindow(view->winId()).save(path);
+        std::printf("%s\n", path.toUtf8().constData());
     }
     void press(const char* name) {
         auto& window = game_.window();
