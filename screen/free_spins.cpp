@@ -151,6 +151,7 @@ void Quorvel::takewin_Click() {
         window_.setKeyPreview(true);
     }
     saveCurrentSlot();
+    celebrate(run.featurewin);
 }
 
 }  // namespace quorvel::screen

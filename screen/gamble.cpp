@@ -19,6 +19,7 @@ constexpr std::array<int, 5> kHistoryLefts{360, 960, 1560, 2160, 2760};
 }  // namespace
 
 void Quorvel::doublebutton_MouseDown() {
+    celebration_.end();
     e_.doublebutton.hide();
     services_.events.pump();
     cue(cue::kButtonClick);

@@ -92,6 +92,8 @@ void Quorvel::Form_KeyPress(int& keyAscii) {
     Pace& run = counters_.pace;
     // The mute key is the volume's (see Form_KeyDown): it must not use up the spin's key.
     if (keyAscii == 'm' || keyAscii == 'M') return;
+    // The space bar also hurries a celebration; it still spins as it would without one.
+    if (keyAscii == kSpace) celebration_.skip();
     // With a stake out of the credit on the gamble panel, no key may start a spin.
     if (cabinet_.run().freespinmode == -1 || e_.pandouble.visible()) return;
     if (!cabinet_.creditCovers()) {

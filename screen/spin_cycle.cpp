@@ -53,6 +53,7 @@ void Quorvel::startSpin(bool fromSpinButton) {
 
 void Quorvel::showSpinStarting() {
     const engine::RunState& run = cabinet_.run();
+    celebration_.end();
     for (platform::Element* button : {&e_.coinsin, &e_.btnspin, &e_.payline, &e_.btnoptions})
         button->setEnabled(false);
     for (Timer timer : {Timer::tmrlineflash, Timer::Timerscatters, Timer::Timer4})
@@ -136,6 +137,7 @@ void Quorvel::settleNormalSpin() {
     cabinet_.settleSpin();
     if (run.spinwin > 0) {
         start(Timer::Timerwincounter);
+        if (!enabled(Timer::tmrbell)) celebrate(run.spinwin);
     } else {
         e_.LABWIN.setCaption(kNoWin);
         e_.lblwin.setCaption("");

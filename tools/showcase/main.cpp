@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <cstdio>
+#include <string>
 
 #include "platform/headless/recorders.h"
 #include "platform/headless/scripted_random.h"
@@ -26,6 +27,10 @@ constexpr Stops kLosing{1, 4, 3, 1, 1};
 constexpr Stops kWildWin{1, 3, 19, 1, 1};
 constexpr Stops kThreeChests{1, 4, 15, 5, 7};
 constexpr Stops kJackpot{8, 16, 6, 1, 1};
+// Wins of 15, 50 and 100 times the total bet of 25: the big, mega and epic celebrations.
+constexpr Stops kBigWin{1, 1, 3, 7, 7};
+constexpr Stops kMegaWin{1, 1, 15, 21, 2};
+constexpr Stops kEpicWin{1, 1, 8, 12, 7};
 
 class Showcase {
 public:
@@ -91,6 +96,10 @@ public:
         answerBox("15-message-notice", QMessageBox::Ok);
         press("autoplayon");
         press("autoplayon");
+        wait(1500);
+        celebrate(kBigWin, "16-big-win");
+        celebrate(kMegaWin, "17-mega-win");
+        celebrate(kEpicWin, "18-epic-win");
     }
 
 private:
@@ -115,6 +124,15 @@ private:
         for (int i = 0; i < losingAfter; ++i)
             queue(kLosing);
         press("btnspin");
+    }
+    // Each celebration mid-count, then at rest on the whole win.
+    void celebrate(const Stops& stops, const std::string& name) {
+        spin(stops);
+        wait(900);
+        save((name + "-counting").c_str());
+        waitFor([&] { return game_.celebration().atRest(); }, 10'000);
+        wait(400);
+        save((name + "-at-rest").c_str());
     }
     void press(const char* name) {
         auto& window = game_.window();
