@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 
 namespace quorvel::platform {
@@ -34,6 +35,13 @@ public:
     virtual void setInputWatch(InputWatch* watch) = 0;
     // The wall clock, for the record of when a game was played: seconds since 1970.
     virtual std::int64_t secondsSinceEpoch() const { return 0; }
+    // A steady clock in milliseconds, for animations that keep to their length however late
+    // their timer ticks come (a handler that sleeps holds every other timer back).
+    virtual std::int64_t steadyMs() const {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+                   std::chrono::steady_clock::now().time_since_epoch())
+            .count();
+    }
 };
 
 }  // namespace quorvel::platform

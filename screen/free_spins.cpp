@@ -146,6 +146,7 @@ void Quorvel::takewin_Click() {
         window_.setKeyPreview(true);
     }
     saveCurrentSlot();
+    celebrate(run.featurewin);
 }
 
 }  // namespace quorvel::screen

@@ -23,6 +23,7 @@ constexpr std::array<int, 5> kHistoryLefts{360, 960, 1560, 2160, 2760};
 
 void Quorvel::doublebutton_MouseDown() {
     if (!cabinet_.gambleOffered() || counters_.pace.autoplayOn()) return;
+    celebration_.end();
     e_.doublebutton.hide();
     services_.events.pump();
     if (cabinet_.openGamble() != engine::Refusal::None) return;

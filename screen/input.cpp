@@ -109,6 +109,8 @@ void Quorvel::Form_KeyPress(int& keyAscii) {
     Pace& run = counters_.pace;
     // The mute key is the volume's (see Form_KeyDown): it must not use up the spin's key.
     if (keyAscii == 'm' || keyAscii == 'M') return;
+    // The space bar also hurries a celebration; it still spins as it would without one.
+    if (keyAscii == kSpace) celebration_.skip();
     // Only a cabinet at rest takes a spin key: not in a spin, a feature or the gamble.
     if (!cabinet_.atRest()) return;
     if (!cabinet_.creditCovers()) {

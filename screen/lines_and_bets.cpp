@@ -74,6 +74,7 @@ void Quorvel::drawPayline(int marker) {
 }
 
 void Quorvel::viewpaylines_Click() {
+    celebration_.end();
     cue(cue::kMenuEntry);
     takewinBeforeView_ = e_.takewin.visible();
     e_.takewin.hide();

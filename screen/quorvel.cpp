@@ -33,7 +33,8 @@ constexpr TimerHandler kTimerHandlers[] = {
 Quorvel::Quorvel(platform::Services services)
     : services_(services),
       window_("quorvel", kMainClientWidth, kMainClientHeight),
-      e_(buildMainScreen(window_)) {
+      e_(buildMainScreen(window_)),
+      celebration_(services_, window_, [this](const char* name) { cue(name); }) {
     registerTimers();
     registerHandlers();
     exposeToAssistiveTechnology();
@@ -107,6 +108,10 @@ void Quorvel::cue(const char* name) {
 
 void Quorvel::playAlways(const char* name) {
     services_.sound.play(sounds_.get(name));
+}
+
+void Quorvel::celebrate(std::int32_t win) {
+    celebration_.begin(win, cabinet_.totalBet(), counters_.pace.autoplayOn());
 }
 
 void Quorvel::showCredit() {

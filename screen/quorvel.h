@@ -12,6 +12,7 @@
 #include "platform/window.h"
 #include "players/game_saver.h"
 #include "screen/animation_counters.h"
+#include "screen/celebration.h"
 #include "screen/main_elements.h"
 #include "screen/quorvel_layout.h"
 
@@ -33,6 +34,7 @@ public:
     const engine::RunState& run() const { return cabinet_.run(); }
     const engine::PlayerValues& player() const { return cabinet_.player(); }
     AnimationCounters& counters() { return counters_; }
+    const Celebration& celebration() const { return celebration_; }
     platform::Services& services() { return services_; }
     const MainElements& elements() const { return e_; }
     // The secondary window open over the main screen, or nullptr.
@@ -177,6 +179,8 @@ private:
     void giveButtonsBack();
 
     bool recallAllowed() const;
+    // A big win's moment over the reels; it only shows.
+    void celebrate(std::int32_t win);
 
     // What a screen reader is told: the names, the symbols on the reels, what just happened.
     void exposeToAssistiveTechnology();
@@ -225,6 +229,7 @@ private:
     MainElements e_;
     engine::Cabinet cabinet_;
     AnimationCounters counters_;
+    Celebration celebration_;
     platform::SoundBank sounds_;
     std::unique_ptr<platform::ChildWindow> child_;
     bool redrawPending_ = false;

@@ -1,6 +1,10 @@
 #include "screen/quorvel_layout.h"
 
+#include <algorithm>
 #include <array>
+#include <string_view>
+
+#include "screen/celebration.h"
 
 namespace quorvel::screen {
 namespace {
@@ -175,7 +179,15 @@ std::span<const platform::ElementSpec> mainScreenDesign() {
 platform::Window& buildMainScreen(platform::Window& window) {
     window.setCaption(kMainDesignCaption);
     window.setBackground(platform::Picture{"background", 0});
-    platform::buildElements(window, mainScreenDesign());
+    // The celebration lies over the reels and their paylines, under all that opens over them.
+    const std::span<const platform::ElementSpec> design = mainScreenDesign();
+    const auto meters = std::find_if(design.begin(), design.end(), [](const auto& row) {
+        return std::string_view(row.name) == "panelbank";
+    });
+    const auto split = static_cast<std::size_t>(meters - design.begin());
+    platform::buildElements(window, design.first(split));
+    platform::buildElements(window, celebrationDesign());
+    platform::buildElements(window, design.subspan(split));
     return window;
 }
 

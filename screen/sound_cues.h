@@ -6,14 +6,15 @@
 namespace quorvel::screen::cue {
 
 // Every recording the game loads at start-up, in loading order.
-inline constexpr std::array<const char*, 33> kRecordings{
+inline constexpr std::array<const char*, 36> kRecordings{
     "RESOURCE_ID_102", "RESOURCE_ID_103", "RESOURCE_ID_104", "RESOURCE_ID_105", "RESOURCE_ID_106",
     "RESOURCE_ID_107", "RESOURCE_ID_108", "RESOURCE_ID_109", "RESOURCE_ID_110", "RESOURCE_ID_111",
     "RESOURCE_ID_112", "RESOURCE_ID_113", "RESOURCE_ID_114", "RESOURCE_ID_115", "RESOURCE_ID_117",
     "RESOURCE_ID_118", "RESOURCE_ID_119", "RESOURCE_ID_120", "RESOURCE_ID_121", "RESOURCE_ID_122",
     "RESOURCE_ID_123", "RESOURCE_ID_125", "RESOURCE_ID_126", "RESOURCE_ID_127", "RESOURCE_ID_128",
     "RESOURCE_ID_130", "RESOURCE_ID_131", "RESOURCE_ID_132", "RESOURCE_ID_133", "RESOURCE_ID_134",
-    "RESOURCE_ID_135", "RESOURCE_ID_136", "RESOURCE_ID_137",
+    "RESOURCE_ID_135", "RESOURCE_ID_136", "RESOURCE_ID_137", "RESOURCE_ID_138", "RESOURCE_ID_139",
+    "RESOURCE_ID_140",
 };
 
 // Which recording marks which event.
@@ -51,6 +52,10 @@ inline constexpr std::array<const char*, 7> kStep{"",
                                                   "RESOURCE_ID_135",
                                                   "RESOURCE_ID_136",
                                                   "RESOURCE_ID_137"};
+
+// The big-win celebrations' fanfares by tier: big, mega, epic.
+inline constexpr std::array<const char*, 4> kBigWins{"", "RESOURCE_ID_138", "RESOURCE_ID_139",
+                                                     "RESOURCE_ID_140"};
 
 // The win ladder: the cue of a normal spin's win in cents, nullptr for no win.
 const char* winCue(std::int32_t spinwin);

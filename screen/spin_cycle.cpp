@@ -66,6 +66,7 @@ void Quorvel::startSpin(bool fromSpinButton) {
 
 void Quorvel::showSpinStarting() {
     const engine::RunState& run = cabinet_.run();
+    celebration_.end();
     for (platform::Element* button : {&e_.coinsin, &e_.btnspin, &e_.payline, &e_.btnoptions})
         button->setEnabled(false);
     for (Timer timer : {Timer::tmrlineflash, Timer::Timerscatters, Timer::Timer4})
@@ -152,6 +153,7 @@ void Quorvel::settleNormalSpin() {
     const engine::RunState& run = cabinet_.run();
     if (run.spinwin > 0) {
         start(Timer::Timerwincounter);
+        if (!enabled(Timer::tmrbell)) celebrate(run.spinwin);
     } else {
         e_.LABWIN.setCaption(kNoWin);
         e_.lblwin.setCaption("");

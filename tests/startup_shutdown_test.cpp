@@ -42,13 +42,13 @@ TEST_F(StartUp, AFreshStoreStartsWithNothingButTheTwoRepairs) {
     for (const auto& timer : {"tmrtick", "tmrautospin", "Timerwincounter", "tmrlineflash"})
         EXPECT_FALSE(p.clock.enabled(timer)) << timer;
     EXPECT_TRUE(p.clock.enabled("tmrshowbuttons"));
-    // All 33 recordings are asked for, in order, and nothing else.
+    // All 36 recordings are asked for, in order, and nothing else.
     const auto& asked = p.resources.requested();
-    ASSERT_EQ(asked.size(), 33u);
+    ASSERT_EQ(asked.size(), 36u);
     for (std::size_t i = 0; i < asked.size(); ++i)
         EXPECT_EQ(asked[i], screen::cue::kRecordings[i]);
     EXPECT_EQ(asked.front(), "RESOURCE_ID_102");
-    EXPECT_EQ(asked.back(), "RESOURCE_ID_137");
+    EXPECT_EQ(asked.back(), "RESOURCE_ID_140");
 }
 
 TEST_F(StartUp, AReturningPlayerGetsSlotOneWithItsSound) {

@@ -34,6 +34,7 @@ public:
     void setInputWatch(InputWatch* watch) override { watch_ = watch; }
     // A fixed day plus the virtual time, so a run records the same times every time.
     std::int64_t secondsSinceEpoch() const override { return kEpoch + now_ / 1000; }
+    std::int64_t steadyMs() const override { return now_; }
     static constexpr std::int64_t kEpoch = 1'796'000'000;  // a day in November 2026
 
     // Queues an input event; it runs at the next pump or run step.

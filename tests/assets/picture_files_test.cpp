@@ -10,6 +10,7 @@
 
 #include "engine/strips.h"
 #include "presentation/reel_pictures.h"
+#include "screen/celebration.h"
 #include "screen/quorvel_layout.h"
 
 namespace quorvel::assets_test {
@@ -84,6 +85,7 @@ struct List {
 constexpr List kLists[] = {
     {"ImageList2", 19, 125, 125}, {"ImageList1", 13, 125, 125}, {"morphing", 12, 125, 125},
     {"jackpotwin", 9, 429, 162},  {"linepics", 50, 23, 23},     {"imagelistcards", 24, 100, 153},
+    {"bigwins", 6, 667, 375},     {"goldcoin", 8, 44, 44},
 };
 
 QImage load(const std::string& path) {
@@ -112,7 +114,11 @@ TEST(Pictures, EveryImageListHasItsCountOfEqualFrames) {
 }
 
 TEST(Pictures, EveryPictureTheDesignNamesIsPainted) {
-    for (const auto& e : screen::mainScreenDesign()) {
+    std::vector<platform::ElementSpec> design(screen::mainScreenDesign().begin(),
+                                              screen::mainScreenDesign().end());
+    design.insert(design.end(), screen::celebrationDesign().begin(),
+                  screen::celebrationDesign().end());
+    for (const auto& e : design) {
         if (e.kind == platform::ElementKind::ImageList) {
             for (int i = 1; i <= e.images; ++i)
                 EXPECT_EQ(load(std::string(e.name) + "/" + std::to_string(i)).size(),

@@ -27,7 +27,7 @@ constexpr Expected kSounds[] = {
     {123, 44100, 8, 2.56},  {125, 11025, 8, 5.87},  {126, 44100, 8, 2.53},  {127, 44100, 16, 15.63},
     {128, 11025, 8, 0.14},  {130, 22050, 8, 0.10},  {131, 11025, 8, 2.30},  {132, 44100, 16, 0.09},
     {133, 44100, 16, 0.09}, {134, 44100, 16, 0.10}, {135, 44100, 16, 0.11}, {136, 44100, 16, 0.11},
-    {137, 44100, 16, 0.12},
+    {137, 44100, 16, 0.12}, {138, 44100, 16, 2.45}, {139, 44100, 16, 3.45}, {140, 44100, 16, 4.50},
 };
 
 std::string soundPath(int id) {
@@ -99,6 +99,22 @@ TEST(SoundSet, EveryRecordingIsItsOwnCue) {
         const auto bytes = fileBytes(soundPath(e.id));
         ASSERT_FALSE(bytes.empty()) << e.id;
         EXPECT_TRUE(seen.insert(bytes).second) << "RESOURCE_ID_" << e.id << " repeats another";
+    }
+}
+
+TEST(SoundSet, CelebrationFanfaresSitAtTheLevelOfTheWinCues) {
+    // Neither drowned by nor drowning the win ladder they follow.
+    const auto ladderTop = readWave(soundPath(126));
+    ASSERT_FALSE(ladderTop.samples.empty());
+    double previous = 0;
+    for (int id : {138, 139, 140}) {
+        const auto wave = readWave(soundPath(id));
+        ASSERT_FALSE(wave.samples.empty()) << id;
+        EXPECT_NEAR(decibels(peak(wave.samples)), decibels(peak(ladderTop.samples)), 1.0) << id;
+        EXPECT_NEAR(decibels(rms(wave.samples)), decibels(rms(ladderTop.samples)), 4.0) << id;
+        const double seconds = static_cast<double>(wave.samples.size()) / wave.rate;
+        EXPECT_GT(seconds, previous) << "each tier's fanfare outlasts the one below: " << id;
+        previous = seconds;
     }
 }
 

@@ -95,7 +95,7 @@ TEST(CueTable, HoldsEachRecordingOnceWithAScore) {
         EXPECT_FALSE(cue.score(cue.seconds, cue.pitch).empty()) << cue.id;
         EXPECT_LE(cue.peakDb, -1.0) << cue.id;
     }
-    EXPECT_EQ(ids.size(), 33u);
+    EXPECT_EQ(ids.size(), 36u);
 }
 
 TEST(CueTable, LoopedCuesLetEveryNoteDieBeforeTheyWrap) {

@@ -53,4 +53,8 @@ void paintJackpotBoard(QPainter& p, const Kit& k, const QSizeF& size);
 void paintJackpotBall(QPainter& p, const Kit& k, int look);
 void paintJackpotWin(QPainter& p, const Kit& k, int frame);  // 1..9
 
+// The big-win celebrations: two glows of each tier's banner, and the coins of the shower.
+void paintCelebration(QPainter& p, const Kit& k, int frame);  // 1..6
+void paintGoldCoin(QPainter& p, const Kit& k, int frame);     // 1..8
+
 }  // namespace quorvel::artgen

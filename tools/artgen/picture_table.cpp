@@ -102,6 +102,8 @@ std::vector<PictureJob> pictureJobs() {
     addList(jobs, "ImageList1", 13, {125, 125}, paintChestFrame);
     addList(jobs, "morphing", 12, {125, 125}, paintMorphFrame);
     addList(jobs, "jackpotwin", 9, {429, 162}, paintJackpotWin);
+    addList(jobs, "bigwins", 6, {667, 375}, paintCelebration);
+    addList(jobs, "goldcoin", 8, {44, 44}, paintGoldCoin);
     addList(jobs, "linepics", 50, {23, 23}, paintLineMarker);
     addList(jobs, "imagelistcards", 24, {100, 153}, paintCard);
     jobs.push_back({"icon", {32, 32}, [](P& p, const K& k) { paintProgramIcon(p, k, 32); }});

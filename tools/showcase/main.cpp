@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
+#include <string>
 
 #include "platform/headless/recorders.h"
 #include "platform/headless/scripted_random.h"
@@ -28,6 +29,10 @@ constexpr Stops kLosing{1, 4, 3, 1, 1};
 constexpr Stops kWildWin{1, 3, 19, 1, 1};
 constexpr Stops kThreeChests{1, 4, 15, 5, 7};
 constexpr Stops kJackpot{8, 16, 6, 1, 1};
+// Wins of 15, 50 and 100 times the total bet of 25: the big, mega and epic celebrations.
+constexpr Stops kBigWin{1, 1, 3, 7, 7};
+constexpr Stops kMegaWin{1, 1, 15, 21, 2};
+constexpr Stops kEpicWin{1, 1, 8, 12, 7};
 
 class Showcase {
 public:
@@ -99,6 +104,10 @@ public:
         wait(300);
         save("16-autoplay-on");
         press("autoplayon");
+        wait(1500);
+        celebrate(kBigWin, "17-big-win");
+        celebrate(kMegaWin, "18-mega-win");
+        celebrate(kEpicWin, "19-epic-win");
     }
 
 private:
@@ -138,6 +147,15 @@ private:
         const QString path = folder_ + "/1-quick-stop.png";
         view->screen()->grabWindow(view->winId()).save(path);
         std::printf("%s\n", path.toUtf8().constData());
+    }
+    // Each celebration mid-count, then at rest on the whole win.
+    void celebrate(const Stops& stops, const std::string& name) {
+        spin(stops);
+        wait(900);
+        save((name + "-counting").c_str());
+        waitFor([&] { return game_.celebration().atRest(); }, 10'000);
+        wait(400);
+        save((name + "-at-rest").c_str());
     }
     void press(const char* name) {
         auto& window = game_.window();

@@ -59,6 +59,7 @@ public:
     void sleep(int ms) override;
     void setInputWatch(platform::InputWatch* watch) override { inner_.setInputWatch(watch); }
     std::int64_t secondsSinceEpoch() const override { return inner_.secondsSinceEpoch(); }
+    std::int64_t steadyMs() const override { return inner_.steadyMs(); }
 
 private:
     platform::EventLoop& inner_;

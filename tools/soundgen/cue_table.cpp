@@ -40,6 +40,9 @@ const std::vector<Cue>& cues() {
         {135, 44100, 16, 0.108, -7, stepBlip, 79},
         {136, 44100, 16, 0.114, -7, stepBlip, 81},
         {137, 44100, 16, 0.12, -7, stepBlip, 84},
+        {138, 44100, 16, 2.45, -2, bigWinCelebration},
+        {139, 44100, 16, 3.45, -2, megaWinCelebration},
+        {140, 44100, 16, 4.50, -2, epicWinCelebration},
     };
     // clang-format on
     return table;

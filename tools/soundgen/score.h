@@ -54,5 +54,6 @@ using Scored = Score(double seconds, double pitch);
 Scored noCredit, reelLand, smallWin, gambleLost, chestLand, tinyWin, spinStart, win31, win41;
 Scored fanfare, win101, coins, win151, freeSpinsWon, win301, drumRoll, finale, bigWin, shanty;
 Scored menuPick, click, shipsBell, spare, stepBlip;
+Scored bigWinCelebration, megaWinCelebration, epicWinCelebration;
 
 }  // namespace quorvel::soundgen
