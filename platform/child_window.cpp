@@ -61,16 +61,35 @@ void ChildWindow::open() {
                  owner_.top() + (owner_.clientHeight() - window_.clientHeight()) / 2);
     services_.windows.open(window_);
     open_ = true;
+    ++busy_;
     opened();
+    --busy_;
 }
 
 void ChildWindow::close() {
     if (!open_) return;
+    ++busy_;
     closing();
+    --busy_;
     open_ = false;
     owner_.setEnabled(true);
     services_.windows.close(window_);
     services_.windows.bringToFront(owner_);
+}
+
+void ChildWindow::withdraw() {
+    if (!open_) return;
+    open_ = false;
+    services_.windows.close(window_);
+}
+
+void ChildSlot::replace(std::unique_ptr<ChildWindow> next) {
+    if (current_) {
+        current_->withdraw();
+        retired_.push_back(std::move(current_));
+    }
+    std::erase_if(retired_, [](const auto& child) { return !child->busy(); });
+    current_ = std::move(next);
 }
 
 }  // namespace quorvel::platform

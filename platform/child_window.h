@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -28,11 +29,15 @@ public:
     Window& window() { return window_; }
     Window& owner() { return owner_; }
     bool isOpen() const { return open_; }
+    // Whether its loading, closing or input steps are on the stack.
+    bool busy() const { return busy_ > 0 || window_.handling(); }
     // Puts the window on screen, centred over the main screen, then runs its loading steps.
     void open();
     // Runs the window's own closing steps, gives the main screen back and takes the window
     // off screen. Closing is never refused.
     void close();
+    // Takes the window off screen without its closing steps (it is being replaced).
+    void withdraw();
 
     // Tab and Shift+Tab walk these controls (those shown and enabled), Enter or the space bar
     // presses the one with the focus (Enter stays with a text box), Escape closes the window.
@@ -53,6 +58,26 @@ private:
     std::vector<Element*> tabOrder_;
     Window window_;
     bool open_ = false;
+    int busy_ = 0;
+};
+
+// The one secondary window of a screen. A window replaced or cleared while one of its own
+// handlers is still running (it pumped events, and the input replaced it) is kept until that
+// handler returns, so it never runs on a destroyed window.
+class ChildSlot {
+public:
+    ChildWindow* get() const { return current_.get(); }
+    ChildWindow& operator*() const { return *current_; }
+    ChildWindow* operator->() const { return current_.get(); }
+    explicit operator bool() const { return current_ != nullptr; }
+    void replace(std::unique_ptr<ChildWindow> next);
+    void clear() { replace(nullptr); }
+    // How many replaced windows still wait for their handlers to return.
+    std::size_t waiting() const { return retired_.size(); }
+
+private:
+    std::unique_ptr<ChildWindow> current_;
+    std::vector<std::unique_ptr<ChildWindow>> retired_;
 };
 
 }  // namespace quorvel::platform

@@ -85,6 +85,14 @@ Handler* Window::handler(const std::string& name, EventKind kind) {
     return it == handlers_.end() ? nullptr : &it->second;
 }
 
+// Copied first: a handler may replace its own registration while it runs.
+void Window::run(const Handler& handler, Event& event) {
+    const Handler copy = handler;
+    ++running_;
+    copy(event);
+    --running_;
+}
+
 bool Window::dispatch(Element& target, EventKind kind, Event event) {
     Element* capturing = kind == EventKind::MouseUp ? std::exchange(captured_, nullptr) : nullptr;
     Element& element = capturing ? *capturing : target;
@@ -97,9 +105,7 @@ bool Window::dispatch(Element& target, EventKind kind, Event event) {
     Handler* h = handler(element.name(), kind);
     if (!h) return false;
     event.index = element.index();
-    // Copy first: a handler may replace its own registration while it runs.
-    Handler run = *h;
-    run(event);
+    run(*h, event);
     return true;
 }
 
@@ -107,8 +113,7 @@ bool Window::dispatchWindow(EventKind kind, Event event) {
     if (!enabled_ && kind != EventKind::Close) return false;
     Handler* h = handler("", kind);
     if (!h) return false;
-    Handler run = *h;
-    run(event);
+    run(*h, event);
     return true;
 }
 
@@ -119,16 +124,14 @@ int Window::keyPress(int key) {
     event.key = key;
     if (keyPreview_) {
         if (Handler* h = handler("", EventKind::KeyPress)) {
-            Handler run = *h;
-            run(event);
+            run(*h, event);
         }
         if (event.key == 0) return 0;
     }
     if (focus_ && focus_->shown() && focus_->active()) {
         if (Handler* h = handler(focus_->name(), EventKind::KeyPress)) {
             event.index = focus_->index();
-            Handler run = *h;
-            run(event);
+            run(*h, event);
         }
     }
     return event.key;
@@ -139,8 +142,7 @@ void Window::keyDown(int code) {
     if (Handler* h = handler("", EventKind::KeyDown)) {
         Event event;
         event.key = code;
-        Handler run = *h;
-        run(event);
+        run(*h, event);
     }
 }
 
@@ -162,8 +164,7 @@ void Window::press(const std::string& name, int index) {
     if (Handler* h = handler(name, EventKind::Click)) {
         Event event;
         event.index = element.index();
-        Handler run = *h;
-        run(event);
+        run(*h, event);
     }
 }
 
@@ -177,8 +178,7 @@ void Window::select(Element& option) {
     if (Handler* h = handler(option.name(), EventKind::Click)) {
         Event event;
         event.index = option.index();
-        Handler run = *h;
-        run(event);
+        run(*h, event);
     }
 }
 

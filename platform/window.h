@@ -112,9 +112,13 @@ public:
     WindowObserver* observer() const { return observer_; }
     void setObserver(WindowObserver* observer) { observer_ = observer; }
     void notifyChanged(Element& element, Aspect aspect);
+    // Whether one of this window's handlers is on the stack (it pumped events): the window
+    // must outlive it.
+    bool handling() const { return running_ > 0; }
 
 private:
     Handler* handler(const std::string& name, EventKind kind);
+    void run(const Handler& handler, Event& event);
     void windowChanged();
 
     std::string name_;
@@ -127,6 +131,7 @@ private:
     bool visible_ = false;
     int left_ = 0, top_ = 0;
     bool keyPreview_ = false;
+    int running_ = 0;
     MousePointer pointer_ = MousePointer::Default;
     Element* focus_ = nullptr;
     Element* captured_ = nullptr;

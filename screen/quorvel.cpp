@@ -42,7 +42,7 @@ Quorvel::Quorvel(platform::Services services)
 
 // The platform may outlive the screen: take the windows off screen before they go.
 Quorvel::~Quorvel() {
-    child_.reset();
+    child_.clear();
     services_.windows.close(window_);
 }
 

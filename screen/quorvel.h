@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <type_traits>
@@ -222,7 +223,7 @@ private:
     void writeProfile();
     void shutDown();
     template <typename Window>
-    void openChild();
+    void openChild(const std::function<void(Window&)>& prepare = {});
 
     platform::Services services_;
     platform::Window window_;
@@ -231,7 +232,7 @@ private:
     AnimationCounters counters_;
     Celebration celebration_;
     platform::SoundBank sounds_;
-    std::unique_ptr<platform::ChildWindow> child_;
+    platform::ChildSlot child_;
     bool redrawPending_ = false;
     bool ended_ = false;
     engine::Books booksAtEnd_;
@@ -253,17 +254,21 @@ private:
 
 // Secondary windows replace the last one and keep the main screen disabled while open.
 template <typename Window>
-inline void Quorvel::openChild() {
-    child_.reset();
+inline void Quorvel::openChild(const std::function<void(Window&)>& prepare) {
+    child_.clear();
     window_.setEnabled(false);
+    std::unique_ptr<Window> child;
     if constexpr (std::is_constructible_v<Window, platform::Services, platform::Window&,
                                           engine::Cabinet&>)
-        child_ = std::make_unique<Window>(services_, window_, cabinet_);
+        child = std::make_unique<Window>(services_, window_, cabinet_);
     else if constexpr (std::is_constructible_v<Window, platform::Services, platform::Window&,
                                                const engine::PlayerValues&>)
-        child_ = std::make_unique<Window>(services_, window_, cabinet_.player());
+        child = std::make_unique<Window>(services_, window_, cabinet_.player());
     else
-        child_ = std::make_unique<Window>(services_, window_);
+        child = std::make_unique<Window>(services_, window_);
+    // Set up before it opens: its loading steps may pump, and the input may replace it.
+    if (prepare) prepare(*child);
+    child_.replace(std::move(child));
     child_->open();
 }
 

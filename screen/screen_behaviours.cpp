@@ -66,8 +66,9 @@ void Quorvel::btnoptions_Click() {
     if (!cabinet_.atRest() || counters_.pace.autoplayOn()) return;
     cue(cue::kButtonClick);
     e_.doublebutton.setEnabled(false);
-    openChild<players::OptionsWindow>();
-    static_cast<players::OptionsWindow&>(*child_).onSlotSwitched([this] { showVolume(); });
+    openChild<players::OptionsWindow>([this](players::OptionsWindow& options) {
+        options.onSlotSwitched([this] { showVolume(); });
+    });
 }
 
 }  // namespace quorvel::screen

@@ -91,7 +91,7 @@ void Quorvel::Form_Unload() {
     shutDown();
     booksAtEnd_ = cabinet_.books();
     ended_ = true;
-    child_.reset();
+    child_.clear();
     for (const platform::TimerSpec& timer : mainScreenTimers())
         services_.timers.stop(timer.name);
     services_.windows.close(window_);

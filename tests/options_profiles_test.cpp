@@ -356,5 +356,22 @@ TEST_F(OptionsTest, TheCloseBoxSavesAllButTheNameAndGivesTheScreenBack) {
     EXPECT_EQ(stored("currentplayer"), "Kidd");
 }
 
+// Another player is chosen, and the close box is clicked while the choice is still being
+// made (its handler lets queued input run): the game ends, the window it was acting on
+// outlives that handler, and a window opened after it replaces it cleanly.
+TEST_F(OptionsTest, TheGameClosedWhileAPlayerIsChosenEndsWithoutHarm) {
+    put(2, "currentplayer", "Mary");
+    put(2, "bank", "500");
+    put(2, "amountinvested", "500");
+    start();
+    openOptions();
+    p.clock.post([&] { p.closeRequest(w); });
+    ASSERT_NO_THROW(clickOpt("machine", 2));
+    EXPECT_TRUE(q.ended());
+    EXPECT_FALSE(optionsOpen());
+    EXPECT_EQ(q.cabinet().player().bank, 500) << "Mary's profile, as chosen";
+    EXPECT_EQ(q.cabinet().unexplained(), 0);
+}
+
 }  // namespace
 }  // namespace quorvel
