@@ -123,6 +123,8 @@ void Quorvel::takewin_Click() {
     if (!cabinet_.collectFeature().ok()) return;
     cue(cue::kFeatureCollected);
     counters_.pace.keycount = 0;
+    // The next normal win counts on its own, not as part of a feature total now paid.
+    counters_.countUp.countmode = 0;
     counters_.countUp.countedwin = 0;
     counters_.countUp.countstep = counters_.pace.tickcount = 0;
     showWin(run.featurewin);

@@ -1,5 +1,7 @@
 #include <cmath>
 
+#include "engine/money.h"
+
 #include "game_fixture.h"
 
 using namespace quorvel;
@@ -236,4 +238,23 @@ TEST_F(FreeSpins, ThePaylineViewNeverHidesAWaitingTotal) {
     EXPECT_EQ(player.games, 1);
     click("takewin");
     EXPECT_EQ(player.bank, 1100);
+}
+
+// The first normal win after a collected feature counts up from nothing to itself, never
+// through a negative amount left from the feature's own count.
+TEST_F(FreeSpins, TheFirstWinAfterACollectedFeatureCountsUpFromNothing) {
+    trigger(kThreeChestStops, 10);
+    arrange([](auto&, auto& v) { v.winroll = 1; });
+    ASSERT_TRUE(playOut());
+    click("takewin");
+    p.runFor(3000);
+    queueSpin(kThousandStops);
+    spinButton();
+    std::string shownAmounts;
+    while (p.clock.enabled("Timerwincounter") && shownAmounts.size() < 4000) {
+        p.runFor(10);
+        shownAmounts += text("LABWIN") + " ";
+    }
+    EXPECT_EQ(shownAmounts.find('-'), std::string::npos) << shownAmounts;
+    EXPECT_EQ(text("LABWIN"), engine::creditForm(run.spinwin));
 }
