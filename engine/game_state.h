@@ -34,6 +34,13 @@ struct PlayerValues {
     // The cues' loudness in percent, and whether a click on the turning reels lands them.
     std::int16_t volume = kFullVolume;
     std::int16_t quickstop = 1;
+    // Minutes between reminders of time and result (0: none), and where autoplay stops by
+    // itself: after so many spins, a loss in cents, a win in total bets, a feature (0: never).
+    std::int16_t reminder = 0;
+    std::int16_t autostopspins = 0;
+    std::int32_t autostoploss = 0;
+    std::int16_t autostopwin = 0;
+    std::int16_t autostopfeature = 0;
     std::int32_t grand = 0;
     std::int32_t major = 0;
     std::int32_t minor = 0;
