@@ -1,5 +1,6 @@
 #include <array>
 #include <string>
+#include <utility>
 
 #include "engine/preferences.h"
 #include "players/display_mode.h"
@@ -42,6 +43,15 @@ void OptionsWindow::quickstop_Click(int index) {
     cabinet_.setPreference(&engine::PlayerValues::quickstop, index == 1 ? 1 : 0);
 }
 
+// The cabinet takes the player's other choices one by one; these go in with the profile they
+// belong to, which moves no money.
+void OptionsWindow::limit_Click(const LimitChoice& choice, int index) {
+    if (index < 0 || index >= static_cast<int>(choice.values.size()) || cabinet_.closed()) return;
+    engine::PlayerValues chosen = player_;
+    setLimitValue(choice, chosen, choice.values[index]);
+    cabinet_.restoreProfile(std::move(chosen));
+}
+
 void OptionsWindow::wincounter_Click(int index) {
     const bool on = index == 1;
     cabinet_.setPreference(&engine::PlayerValues::winroll, on ? 1 : 0);
@@ -66,6 +76,8 @@ void OptionsWindow::setGroups(bool opening) {
     if (speed < 0 && !opening) cabinet_.setPreference(&engine::PlayerValues::reelspeed, 1);
     selectOrClear("Amtpayout", indexOf(kMachinePays, player_.machinepay));
     window().select(element("quickstop", player_.quickstop != 0 ? 1 : 2));
+    for (const LimitChoice& choice : limitChoices())
+        selectOrClear(choice.key, limitButton(choice, limitValue(choice, player_)));
     if (!opening) return;
     const int sound = player_.soundonoff == -1 ? 1 : player_.soundonoff == 0 ? 2 : -1;
     selectOrClear("sounds", sound);

@@ -62,6 +62,35 @@ constexpr platform::ElementSpec kDesign[] = {
     {.name = "cmdorigonal", .kind = CommandButton, .parent = "Frame1", .left = 50, .top = 300, .width = 1900, .height = 300, .caption = "Origonal Screen Size"},
     {.name = "cmdlargescreen", .kind = CommandButton, .parent = "Frame1", .left = 50, .top = 800, .width = 1900, .height = 300, .caption = "Large Size 800X600"},
     {.name = "Text1", .kind = Label, .parent = "Frame1", .left = 100, .top = 1200, .width = 1750, .height = 705, .caption = "Note :- Some machines \nmay not support this \noption.\n", .bold = false, .fore = kRed, .hasBack = true, .back = kYellow, .border = true},
+    // The reminder and autoplay's stops, in a band of their own below the main frame.
+    {.name = "Framereminder", .kind = Frame, .left = 0, .top = 5660, .width = 1700, .height = 2040, .caption = "Reminder"},
+    {.name = "reminder", .index = 0, .kind = OptionButton, .parent = "Framereminder", .left = 120, .top = 300, .width = 1400, .height = 300, .caption = "Off"},
+    {.name = "reminder", .index = 1, .kind = OptionButton, .parent = "Framereminder", .left = 120, .top = 720, .width = 1400, .height = 300, .caption = "15 min"},
+    {.name = "reminder", .index = 2, .kind = OptionButton, .parent = "Framereminder", .left = 120, .top = 1140, .width = 1400, .height = 300, .caption = "30 min"},
+    {.name = "reminder", .index = 3, .kind = OptionButton, .parent = "Framereminder", .left = 120, .top = 1560, .width = 1400, .height = 300, .caption = "60 min"},
+    {.name = "Frameautostop", .kind = Frame, .left = 1800, .top = 5660, .width = 6780, .height = 2040, .caption = "Autoplay stops"},
+    {.name = "Framestopspins", .kind = Frame, .parent = "Frameautostop", .left = 120, .top = 260, .width = 6555, .height = 540, .caption = "After this many spins"},
+    {.name = "Framestoploss", .kind = Frame, .parent = "Frameautostop", .left = 120, .top = 840, .width = 6555, .height = 540, .caption = "When the credit has fallen by"},
+    {.name = "autostopspins", .index = 0, .kind = OptionButton, .parent = "Framestopspins", .left = 105, .top = 230, .width = 1100, .height = 270, .caption = "No limit"},
+    {.name = "autostopspins", .index = 1, .kind = OptionButton, .parent = "Framestopspins", .left = 1300, .top = 230, .width = 900, .height = 270, .caption = "10"},
+    {.name = "autostopspins", .index = 2, .kind = OptionButton, .parent = "Framestopspins", .left = 2300, .top = 230, .width = 900, .height = 270, .caption = "25"},
+    {.name = "autostopspins", .index = 3, .kind = OptionButton, .parent = "Framestopspins", .left = 3300, .top = 230, .width = 900, .height = 270, .caption = "50"},
+    {.name = "autostopspins", .index = 4, .kind = OptionButton, .parent = "Framestopspins", .left = 4300, .top = 230, .width = 900, .height = 270, .caption = "100"},
+    {.name = "autostopspins", .index = 5, .kind = OptionButton, .parent = "Framestopspins", .left = 5300, .top = 230, .width = 900, .height = 270, .caption = "250"},
+    {.name = "autostoploss", .index = 0, .kind = OptionButton, .parent = "Framestoploss", .left = 105, .top = 230, .width = 1100, .height = 270, .caption = "No limit"},
+    {.name = "autostoploss", .index = 1, .kind = OptionButton, .parent = "Framestoploss", .left = 1300, .top = 230, .width = 900, .height = 270, .caption = "$5"},
+    {.name = "autostoploss", .index = 2, .kind = OptionButton, .parent = "Framestoploss", .left = 2300, .top = 230, .width = 900, .height = 270, .caption = "$10"},
+    {.name = "autostoploss", .index = 3, .kind = OptionButton, .parent = "Framestoploss", .left = 3300, .top = 230, .width = 900, .height = 270, .caption = "$25"},
+    {.name = "autostoploss", .index = 4, .kind = OptionButton, .parent = "Framestoploss", .left = 4300, .top = 230, .width = 900, .height = 270, .caption = "$50"},
+    {.name = "autostoploss", .index = 5, .kind = OptionButton, .parent = "Framestoploss", .left = 5300, .top = 230, .width = 900, .height = 270, .caption = "$100"},
+    {.name = "Framestopwin", .kind = Frame, .parent = "Frameautostop", .left = 120, .top = 1420, .width = 4300, .height = 540, .caption = "On a single win of at least"},
+    {.name = "autostopwin", .index = 0, .kind = OptionButton, .parent = "Framestopwin", .left = 105, .top = 230, .width = 1000, .height = 270, .caption = "No limit"},
+    {.name = "autostopwin", .index = 1, .kind = OptionButton, .parent = "Framestopwin", .left = 1155, .top = 230, .width = 1000, .height = 270, .caption = "10× bet"},
+    {.name = "autostopwin", .index = 2, .kind = OptionButton, .parent = "Framestopwin", .left = 2205, .top = 230, .width = 1000, .height = 270, .caption = "50× bet"},
+    {.name = "autostopwin", .index = 3, .kind = OptionButton, .parent = "Framestopwin", .left = 3255, .top = 230, .width = 1000, .height = 270, .caption = "100× bet"},
+    {.name = "Framestopfeature", .kind = Frame, .parent = "Frameautostop", .left = 4500, .top = 1420, .width = 2175, .height = 540, .caption = "When a feature starts"},
+    {.name = "autostopfeature", .index = 0, .kind = OptionButton, .parent = "Framestopfeature", .left = 105, .top = 230, .width = 800, .height = 270, .caption = " ON"},
+    {.name = "autostopfeature", .index = 1, .kind = OptionButton, .parent = "Framestopfeature", .left = 1000, .top = 230, .width = 900, .height = 270, .caption = " OFF"},
 };
 
 constexpr platform::TabStop kTabOrder[] = {
@@ -70,7 +99,39 @@ constexpr platform::TabStop kTabOrder[] = {
     {"sounds", 2}, {"setspeed", 0}, {"setspeed", 1}, {"setspeed", 2}, {"setspeed", 3},
     {"setspeed", 4}, {"Amtpayout", 0}, {"Amtpayout", 1}, {"Amtpayout", 2}, {"quickstop", 1},
     {"quickstop", 2},
+    {"reminder", 0}, {"reminder", 1}, {"reminder", 2}, {"reminder", 3},
+    {"autostopspins", 0}, {"autostopspins", 1}, {"autostopspins", 2}, {"autostopspins", 3},
+    {"autostopspins", 4}, {"autostopspins", 5},
+    {"autostoploss", 0}, {"autostoploss", 1}, {"autostoploss", 2}, {"autostoploss", 3},
+    {"autostoploss", 4}, {"autostoploss", 5},
+    {"autostopwin", 0}, {"autostopwin", 1}, {"autostopwin", 2}, {"autostopwin", 3},
+    {"autostopfeature", 0}, {"autostopfeature", 1},
     {"cmdorigonal", 0}, {"cmdlargescreen", 0}, {"btnokplayer", 0}, {"Btndeletedetails", 0},
+};
+constexpr SpokenName kSpokenNames[] = {
+    {"player1", 0, "Input Players Name"},
+    {"reminder", 0, "No reminder"},
+    {"reminder", 1, "Reminder every 15 minutes"},
+    {"reminder", 2, "Reminder every 30 minutes"},
+    {"reminder", 3, "Reminder every 60 minutes"},
+    {"autostopspins", 0, "No spin limit"},
+    {"autostopspins", 1, "Stop autoplay after 10 spins"},
+    {"autostopspins", 2, "Stop autoplay after 25 spins"},
+    {"autostopspins", 3, "Stop autoplay after 50 spins"},
+    {"autostopspins", 4, "Stop autoplay after 100 spins"},
+    {"autostopspins", 5, "Stop autoplay after 250 spins"},
+    {"autostoploss", 0, "No loss limit"},
+    {"autostoploss", 1, "Stop autoplay when the credit has fallen by $5"},
+    {"autostoploss", 2, "Stop autoplay when the credit has fallen by $10"},
+    {"autostoploss", 3, "Stop autoplay when the credit has fallen by $25"},
+    {"autostoploss", 4, "Stop autoplay when the credit has fallen by $50"},
+    {"autostoploss", 5, "Stop autoplay when the credit has fallen by $100"},
+    {"autostopwin", 0, "No win limit"},
+    {"autostopwin", 1, "Stop autoplay on a win of 10 times the bet"},
+    {"autostopwin", 2, "Stop autoplay on a win of 50 times the bet"},
+    {"autostopwin", 3, "Stop autoplay on a win of 100 times the bet"},
+    {"autostopfeature", 0, "Stop autoplay when a feature starts"},
+    {"autostopfeature", 1, "Play on through features"},
 };
 // clang-format on
 
@@ -78,6 +139,10 @@ constexpr platform::TabStop kTabOrder[] = {
 
 std::span<const platform::ElementSpec> optionsDesign() {
     return kDesign;
+}
+
+std::span<const SpokenName> optionsSpokenNames() {
+    return kSpokenNames;
 }
 
 std::span<const platform::TabStop> optionsTabOrder() {

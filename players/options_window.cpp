@@ -4,6 +4,7 @@
 #include "platform/keys.h"
 #include "players/name_text.h"
 #include "players/options_layout.h"
+#include "players/play_limits.h"
 #include "players/settings_layout.h"
 #include "players/statistics_panel.h"
 
@@ -47,7 +48,8 @@ OptionsWindow::OptionsWindow(platform::Services services, platform::Window& main
     platform::buildElements(window(), optionsDesign());
     bindHandlers();
     setTabOrder(optionsTabOrder());
-    window().at("player1").setAccessibleName("Input Players Name");
+    for (const SpokenName& named : optionsSpokenNames())
+        window().at(named.name, named.index).setAccessibleName(named.spoken);
 }
 
 void OptionsWindow::bindHandlers() {
@@ -63,6 +65,9 @@ void OptionsWindow::bindHandlers() {
     indexed("sounds", &OptionsWindow::sounds_Click, this);
     indexed("wincounter", &OptionsWindow::wincounter_Click, this);
     indexed("quickstop", &OptionsWindow::quickstop_Click, this);
+    for (const LimitChoice& choice : limitChoices())
+        w.on(choice.key, EventKind::Click,
+             [this, &choice](platform::Event& e) { limit_Click(choice, e.index); });
     w.on("player1", EventKind::KeyPress, [this](platform::Event& e) { player1_KeyPress(e); });
     w.on("btnokplayer", EventKind::Click, [this](platform::Event&) { btnokplayer_Click(); });
     w.on("Btndeletedetails", EventKind::Click,

@@ -4,6 +4,7 @@
 
 #include "engine/cabinet.h"
 #include "platform/child_window.h"
+#include "players/play_limits.h"
 
 namespace quorvel::players {
 
@@ -11,7 +12,8 @@ namespace quorvel::players {
 inline constexpr const char* kMainCaptionPrefix = "Current Player       ";
 
 // The options window: the six player profiles with their statistics, and the current
-// player's settings (payout, reel speed, sound, win count-up, screen size).
+// player's settings (payout, reel speed, sound, win count-up, screen size, the reminder and
+// autoplay's stops).
 class OptionsWindow : public platform::ChildWindow {
 public:
     OptionsWindow(platform::Services services, platform::Window& mainScreen,
@@ -31,6 +33,8 @@ public:
     void sounds_Click(int index);
     void wincounter_Click(int index);
     void quickstop_Click(int index);
+    // A button of the reminder or of one of autoplay's stops.
+    void limit_Click(const LimitChoice& choice, int index);
     // Told after the player switches to another slot, so the main screen can follow.
     void onSlotSwitched(std::function<void()> switched) { switched_ = std::move(switched); }
     void cmdlargescreen_Click();

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/checked.h"
+#include "players/play_limits.h"
 
 namespace quorvel::players {
 namespace {
@@ -185,6 +186,7 @@ void save(const PlayerValues& player, platform::SettingsStore& store, bool withN
         if (isJackpotAmount(key)) writeKey(player, store, section, key, since);
     writeBooks(player, store, section, since);
     writeCabinetChoices(player, store, section, since);
+    writeLimits(player, store, section, since);
     writeHistory(player, store, section, since);
     if (section != "player" && !(since && since->playerslot == player.playerslot))
         store.write(kJackpotApplication, "player1", kLastSlotKey, player.playerslot);
@@ -220,6 +222,7 @@ void loadsettings(PlayerValues& player, const platform::SettingsStore& store,
         readKey(player, store, section, key);
     readBooks(player, store, section);
     readCabinetChoices(player, store, section);
+    readLimits(player, store, section);
     readHistory(player, store, section);
 }
 

@@ -1,3 +1,6 @@
+#include <array>
+#include <utility>
+
 #include "options_fixture.h"
 
 namespace quorvel {
@@ -165,6 +168,71 @@ TEST_F(OptionsTest, OptionsDoNothingWhileAFreeSpinTotalWaits) {
     EXPECT_EQ(p.windows.openWindows().size(), 1u);
     EXPECT_TRUE(w.enabled());
     EXPECT_TRUE(sounds().empty());
+}
+
+// The reminder and autoplay's stops through the window and the store: an unknown stored value
+// reads as none, a change applies at once, is dropped by a switch of player and kept by O.K.,
+// and each slot keeps its own.
+TEST_F(OptionsTest, TheReminderAndAutoplayStopsFollowTheSlotThroughWindowAndStore) {
+    put(1, "reminder", "30");
+    put(1, "autostopspins", "7");
+    put(1, "autostoploss", "abc");
+    put(1, "autostopwin", "50");
+    put(1, "autostopfeature", "1");
+    put(2, "currentplayer", "Flint");
+    put(2, "reminder", "4294967311");  // 15 once cut to 32 bits
+    put(2, "autostopspins", "250");
+    put(2, "autostoploss", "2500");
+    put(2, "autostopfeature", "-1");
+    start();
+    auto limits = [&] {
+        return std::array{player.reminder, player.autostopspins, player.autostopwin,
+                          player.autostopfeature};
+    };
+    using Limits = std::array<std::int16_t, 4>;
+    EXPECT_EQ(limits(), (Limits{30, 0, 50, 1}));
+    EXPECT_EQ(player.autostoploss, 0);
+    openOptions();
+    EXPECT_EQ(stored("autostopspins"), "0") << "opening saves the profile as it is read";
+    EXPECT_EQ(stored("autostoploss"), "0");
+    for (auto [group, button] : {std::pair{"reminder", 2},
+                                 {"autostopspins", 0},
+                                 {"autostoploss", 0},
+                                 {"autostopwin", 2},
+                                 {"autostopfeature", 0}})
+        EXPECT_TRUE(selected(group, button)) << group;
+    clickOpt("reminder", 1);
+    clickOpt("autostoploss", 5);
+    clickOpt("autostopfeature", 1);
+    EXPECT_EQ(limits(), (Limits{15, 0, 50, 0}));
+    EXPECT_EQ(player.autostoploss, 10000);
+    EXPECT_FALSE(selected("autostopfeature", 0));
+
+    clickOpt("machine", 2);
+    EXPECT_EQ(limits(), (Limits{0, 250, 0, 0}));
+    EXPECT_EQ(player.autostoploss, 2500);
+    EXPECT_TRUE(selected("reminder", 0));
+    EXPECT_TRUE(selected("autostoploss", 3));
+    EXPECT_FALSE(selected("autostoploss", 5));
+    clickOpt("machine", 1);
+    EXPECT_EQ(limits(), (Limits{30, 0, 50, 1})) << "the switch dropped the unsaved choices";
+    EXPECT_EQ(player.autostoploss, 0);
+    EXPECT_TRUE(selected("autostoploss", 0));
+
+    clickOpt("autostopspins", 2);
+    clickOpt("autostopwin", 3);
+    clickOpt("btnokplayer");
+    const std::pair<const char*, const char*> kept[] = {{"reminder", "30"},
+                                                        {"autostopspins", "25"},
+                                                        {"autostoploss", "0"},
+                                                        {"autostopwin", "100"},
+                                                        {"autostopfeature", "1"}};
+    for (auto [key, value] : kept)
+        EXPECT_EQ(stored(key), value) << key;
+    EXPECT_EQ(stored("autostoploss", "player2"), "2500") << "the other slot keeps its own";
+    openOptions();
+    EXPECT_TRUE(selected("autostopspins", 2));
+    EXPECT_TRUE(selected("autostopwin", 3));
 }
 
 }  // namespace

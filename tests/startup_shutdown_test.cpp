@@ -166,15 +166,16 @@ TEST_F(StartUp, TheExitEntrySavesTwiceWithTheSameValues) {
     const int writesBefore = p.store.writes();
     p.mouseMove(w, "btnopenmenu");
     click("xit");
-    EXPECT_EQ(p.store.writes() - writesBefore, 19 + 3 + 2 + 10 + 2)
-        << "19 keys, 3 totals, 2 cabinet choices, 10 games, the state of play, the last slot";
+    EXPECT_EQ(p.store.writes() - writesBefore, 19 + 3 + 2 + 5 + 10 + 2)
+        << "19 keys, 3 totals, 2 cabinet choices, 5 limits, 10 games, the state of play, the "
+           "last slot";
     EXPECT_EQ(sounds(), (Strings{"130", "130"}));
     EXPECT_EQ(stored("bank"), "700");
     EXPECT_EQ(p.display.changes().size(), 2u);
     EXPECT_TRUE(q.ended());
     p.closeRequest(w);  // a late close request finds the program over
     p.runFor(1000);
-    EXPECT_EQ(p.store.writes() - writesBefore, 19 + 3 + 2 + 10 + 2);
+    EXPECT_EQ(p.store.writes() - writesBefore, 19 + 3 + 2 + 5 + 10 + 2);
 }
 
 // Hand-edited totals past their range are refused, never added (a signed overflow before).

@@ -11,6 +11,8 @@
 #include <QTimer>
 
 #include "platform/qt/qt_platform.h"
+#include "platform/qt/scene_geometry.h"
+#include "platform/qt/scene_painter.h"
 #include "qt_test_support.h"
 #include "screen/quorvel.h"
 
@@ -47,6 +49,45 @@ struct OptionsOnQt : testing::Test {
     }
     SceneView& viewOf(const Window& window) { return *platform->windows.binding(window)->view(); }
 };
+
+bool within(const Element& element, const Element* container) {
+    for (const Element* up = element.parent(); up; up = up->parent())
+        if (up == container) return true;
+    return false;
+}
+
+// Measured with the fonts the window paints with: a caption clipped or run into its neighbour
+// is what a player would see.
+TEST_F(OptionsOnQt, TheReminderAndStopGroupsFitTheirCaptionsAndLieClearOfEverything) {
+    Window& options = openOptions();
+    const QRect client(0, 0, pixels(options.clientWidth()), pixels(options.clientHeight()));
+    int checked = 0;
+    for (const auto& owned : options.elements()) {
+        const Element& e = *owned;
+        const bool ours =
+            &e == &options.at("Framereminder") || &e == &options.at("Frameautostop") ||
+            within(e, &options.at("Framereminder")) || within(e, &options.at("Frameautostop"));
+        if (!ours) continue;
+        const QRect rect = sceneRect(e);
+        const std::string what = e.name() + "(" + std::to_string(e.index()) + ") " + e.caption();
+        EXPECT_TRUE(client.contains(rect)) << what;
+        const int text =
+            QFontMetrics(fontOf(e.font())).horizontalAdvance(QString::fromStdString(e.caption()));
+        // The painter's own margins: a round mark and a gap before an option's caption, a
+        // caption set into a frame's top edge.
+        const int room =
+            e.kind() == ElementKind::OptionButton ? rect.width() - 16 : rect.width() - 10 - 6;
+        EXPECT_LE(text, room) << what;
+        for (const auto& other : options.elements()) {
+            if (other.get() == &e || !other->shown() || within(e, other.get()) ||
+                within(*other, &e) || other->kind() == ElementKind::ImageList)
+                continue;
+            EXPECT_FALSE(rect.intersects(sceneRect(*other))) << what << " / " << other->name();
+        }
+        ++checked;
+    }
+    EXPECT_EQ(checked, 2 + 4 + 22);
+}
 
 // Typed into the real edit box with the keyboard, stored through the real INI store.
 TEST_F(OptionsOnQt, ANameTypedInTheBoxIsStoredAndReadsBack) {
