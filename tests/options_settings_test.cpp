@@ -1,7 +1,10 @@
 #include <array>
+#include <set>
 #include <utility>
 
 #include "options_fixture.h"
+#include "platform/accessible.h"
+#include "players/play_limits.h"
 
 namespace quorvel {
 namespace {
@@ -201,6 +204,13 @@ TEST_F(OptionsTest, TheReminderAndAutoplayStopsFollowTheSlotThroughWindowAndStor
                                  {"autostopwin", 2},
                                  {"autostopfeature", 0}})
         EXPECT_TRUE(selected(group, button)) << group;
+    // Heard one by one, "10" spins and "$10" of loss must not sound alike.
+    std::set<std::string> heard;
+    for (const players::LimitChoice& choice : players::limitChoices())
+        for (int button = 0; button < static_cast<int>(choice.values.size()); ++button)
+            EXPECT_TRUE(
+                heard.insert(platform::accessibleNameOf(options->at(choice.key, button))).second)
+                << choice.key << button;
     clickOpt("reminder", 1);
     clickOpt("autostoploss", 5);
     clickOpt("autostopfeature", 1);
