@@ -174,14 +174,15 @@ TEST_F(OptionsTest, OptionsDoNothingWhileAFreeSpinTotalWaits) {
 }
 
 // The reminder and autoplay's stops through the window and the store: an unknown stored value
-// reads as none, a change applies at once, is dropped by a switch of player and kept by O.K.,
-// and each slot keeps its own.
+// reads as none, a change applies at once, is dropped by a switch of player and kept by O.K.
+// and by clearing, and each slot keeps its own.
 TEST_F(OptionsTest, TheReminderAndAutoplayStopsFollowTheSlotThroughWindowAndStore) {
     put(1, "reminder", "30");
     put(1, "autostopspins", "7");
     put(1, "autostoploss", "abc");
     put(1, "autostopwin", "50");
     put(1, "autostopfeature", "1");
+    put(1, "games", "3");
     put(2, "currentplayer", "Flint");
     put(2, "reminder", "4294967311");  // 15 once cut to 32 bits
     put(2, "autostopspins", "250");
@@ -243,6 +244,13 @@ TEST_F(OptionsTest, TheReminderAndAutoplayStopsFollowTheSlotThroughWindowAndStor
     openOptions();
     EXPECT_TRUE(selected("autostopspins", 2));
     EXPECT_TRUE(selected("autostopwin", 3));
+    // Clearing the player's details keeps the choices, as it keeps the other options.
+    p.messages.answerNext(platform::Answer::Yes);
+    clickOpt("Btndeletedetails");
+    for (auto [key, value] : kept)
+        EXPECT_EQ(stored(key), value) << key;
+    EXPECT_EQ(player.autostopspins, 25);
+    EXPECT_EQ(player.games, 0);
 }
 
 }  // namespace
