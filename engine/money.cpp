@@ -1,6 +1,7 @@
 #include "engine/money.h"
 
 #include <array>
+#include <cstdio>
 #include <cstdlib>
 
 namespace quorvel::engine {
@@ -13,6 +14,14 @@ constexpr std::array<std::int16_t, kLineChoices> kLines{1, 5, 10, 15, 25};
 
 std::string creditForm(std::int32_t cents) {
     return std::to_string(cents);
+}
+
+std::string dollarsAndCents(std::int64_t cents) {
+    const long long magnitude = cents < 0 ? -static_cast<long long>(cents) : cents;
+    char text[48];
+    std::snprintf(text, sizeof text, "%s$%lld.%02lld", cents < 0 ? "\u2212" : "", magnitude / 100,
+                  magnitude % 100);
+    return text;
 }
 
 std::string dollars(std::int32_t cents) {

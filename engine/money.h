@@ -11,6 +11,8 @@ std::string creditForm(std::int32_t cents);
 std::string dollarForm(std::int32_t cents);
 // The dollars alone, shortest decimal ("12.5").
 std::string dollars(std::int32_t cents);
+// Dollars and cents, as sentences say them: "$103.00", "\u2212$15.50".
+std::string dollarsAndCents(std::int64_t cents);
 
 inline constexpr int kBetSteps = 6;
 // Bet per line in cents for a bet step 1..6; any other step gives 1.

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "engine/cabinet.h"
 #include "platform/settings_store.h"
@@ -16,6 +17,10 @@ class GameSaver {
 public:
     void save(const engine::PlayerValues& player, const engine::RunState& run,
               const engine::PlayState& play, platform::SettingsStore& store);
+    // A key of the game's own beside the profile (the session): written without making the
+    // next save a full one, and only when its value changes.
+    void writeAlongside(platform::SettingsStore& store, const std::string& section,
+                        const std::string& key, const std::string& value);
 
 private:
     struct Saved {

@@ -18,6 +18,9 @@ struct Pace {
     std::int16_t keycount = 0;
     std::int16_t autotoggle = 0;
     std::int16_t noticeshown = 0;
+    // Autoplay's stops: spins it may still start (-1: no limit) and the credit it began at.
+    std::int32_t autospinsleft = -1;
+    std::int32_t autostartcredit = 0;
     bool autoplayOn() const { return autoplaymode == kAutoplayOn; }
 };
 

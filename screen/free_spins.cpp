@@ -30,6 +30,7 @@ void Quorvel::freeSpinTrigger(const engine::SpinSettlement& settled) {
     slideBannerIn();
     services_.events.pump();
     if (fromNormalPlay) cue(cue::kFreeSpinsWon);
+    if (fromNormalPlay) featureStartsUnderAutoplay("free spins won");
     start(Timer::tmrfrees);
     for (platform::Element* button : {&e_.payline, &e_.coinsin, &e_.doublebutton, &e_.autoplayon})
         button->setEnabled(false);
@@ -149,6 +150,7 @@ void Quorvel::takewin_Click() {
     }
     saveCurrentSlot();
     celebrate(run.featurewin);
+    playRests();
 }
 
 }  // namespace quorvel::screen

@@ -182,6 +182,7 @@ void Quorvel::gambleLost() {
     giveButtonsBack();
     window_.setFocus(nullptr);
     window_.setKeyPreview(true);
+    playRests();
 }
 
 // Takes what is at risk into the credit.
@@ -199,6 +200,7 @@ void Quorvel::cancelbet_Click() {
     window_.setFocus(nullptr);
     window_.setKeyPreview(true);
     saveCurrentSlot();
+    playRests();
 }
 
 void Quorvel::giveButtonsBack() {

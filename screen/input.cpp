@@ -54,19 +54,27 @@ void Quorvel::autoplayon_MouseDown() {
         start(Timer::tmrautospin);
         run.autoplaymode = Pace::kAutoplayOn;
         showAutoplayKey();
+        armAutoplayStops();
         window_.announce("Autoplay on");
+        if (cabinet_.spinRefusal() == engine::Refusal::None) countAutoplaySpin();
         btnstartall_Click();
         return;
     }
     services_.events.pump();
-    run.autoplaymode = 0;
+    autoplayOff();
+    window_.announce("Autoplay off");
+}
+
+void Quorvel::autoplayOff() {
+    counters_.pace.autoplaymode = 0;
+    counters_.pace.autospinsleft = -1;
+    e_.lblautoplay.hide();
     showAutoplayKey();
     for (platform::Element* button :
          {&e_.btnspin, &e_.btnbet, &e_.payline, &e_.btnoptions, &e_.coinsin})
         button->setEnabled(true);
     stop(Timer::tmrautospin);
     window_.setKeyPreview(true);
-    window_.announce("Autoplay off");
 }
 
 // The one-time notice, once: at the press, or when the reels of the running spin are down.
@@ -101,6 +109,7 @@ void Quorvel::tmrautospin_Timer() {
     if (cabinet_.spinRefusal() == engine::Refusal::NotNow) return;
     if (run.autoplaymode < 1 || run.tickcount < run.autospinwait) return;
     counters_.pace.tickcount = 0;
+    if (!autoplayGoesOn()) return;
     btnstartall_Click();
 }
 

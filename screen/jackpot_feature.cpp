@@ -40,6 +40,7 @@ constexpr int kMorphFrames = 10;
 
 void Quorvel::jackpotFeatureStart() {
     if (cabinet_.beginJackpot() != engine::Refusal::None) return;
+    featureStartsUnderAutoplay("the jackpot board");
     startBoard();
 }
 
@@ -206,6 +207,7 @@ void Quorvel::payJackpot() {
     e_.panfreespin.show();
     if (counters_.pace.autoplaymode > 0) start(Timer::tmrautospin);
     services_.events.pump();
+    playRests();
 }
 
 // A ball whose stop was drawn shows its prize and pays it once; one still running round

@@ -32,6 +32,7 @@ MainElements::MainElements(platform::Window& w)
       lblmajor(w.at("lblmajor")),
       lblminor(w.at("lblminor")),
       spinsleft(w.at("spinsleft")),
+      lblautoplay(w.at("lblautoplay")),
       btnmute(w.at("btnmute")),
       volumebar(w.at("volumebar")),
       ctlfrees1(w.at("ctlfrees1")),

@@ -46,6 +46,7 @@ struct MainElements {
     platform::Element& lblmajor;
     platform::Element& lblminor;
     platform::Element& spinsleft;
+    platform::Element& lblautoplay;
     platform::Element& btnmute;
     platform::Element& volumebar;
     platform::Element& ctlfrees1;

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <type_traits>
 #include <vector>
 
 #include "engine/cabinet.h"
+#include "engine/session.h"
 #include "platform/child_window.h"
 #include "platform/services.h"
 #include "platform/sound_bank.h"
@@ -44,6 +46,8 @@ public:
     bool ended() const { return ended_; }
     // The run's books as the store last saw them: at shut-down they stop moving.
     const engine::Books& books() const { return ended_ ? booksAtEnd_ : cabinet_.books(); }
+    // The current player's session since the game started.
+    engine::Session& session();
     // How deep spins have ever been nested: 1 in a healthy run.
     int deepestSpin() const { return deepestSpin_; }
 
@@ -87,6 +91,15 @@ public:
     void showAutoplayKey();
     void autoplayon_MouseUp();
     void tmrautospin_Timer();
+    void autoplayOff();
+    // Autoplay's stops (spins, loss, a big win, a feature) and the reminder of time played.
+    void armAutoplayStops();
+    void showAutoplaySpinsLeft();
+    void countAutoplaySpin();
+    std::string autoplayStopReason();
+    bool autoplayGoesOn();
+    void featureStartsUnderAutoplay(const char* feature);
+    void stopAutoplay(const std::string& sentence);
     void Form_KeyPress(int& keyAscii);
 
     // Free spins.
@@ -222,6 +235,14 @@ private:
     void saveCurrentSlot();
     void writeProfile();
     void shutDown();
+    void beginSession();
+    void followSessionToSlot();
+    void storeSession(bool force);
+    void clearStoredSession();
+    void writeSessionText(const std::string& text);
+    std::int64_t reminderIntervalsPlayed();
+    void playRests();
+    bool remindIfDue();
     template <typename Window>
     void openChild(const std::function<void(Window&)>& prepare = {});
 
@@ -250,6 +271,10 @@ private:
     bool takewinBeforeView_ = false;
     bool muted_ = false;
     bool noticePending_ = false;
+    std::map<std::string, engine::Session> sessions_;
+    std::int64_t sessionStoredAt_ = 0;
+    std::int64_t remindedIntervals_ = 0;
+    std::int32_t lastAutoplayGameSeen_ = 0;
 };
 
 // Secondary windows replace the last one and keep the main screen disabled while open.

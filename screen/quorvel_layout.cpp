@@ -144,6 +144,8 @@ constexpr platform::ElementSpec kDesign[] = {
     {.name = "ctrlfreesleft1", .kind = FeatureControl, .left = 1906, .top = 7800, .width = 8535, .height = 1200, .visible = false, .picture = "ctrlfreesleft"},
     {.name = "freespinscompleted1", .kind = FeatureControl, .left = 1705, .top = 5100, .width = 8655, .height = 1095, .visible = false, .picture = "freespinscompleted"},
     // The count stands after the "=" in the banner's dark window, light on dark to read at a glance.
+    // Autoplay's own sentences over the help strip: the spins left, or why it stopped.
+    {.name = "lblautoplay", .kind = Label, .left = 2400, .top = 8380, .width = 7200, .height = 330, .visible = false, .fontPoints = 12, .fore = {70, 30, 10}, .hasBack = true, .back = {240, 226, 196}, .align = Align::Centre},
     {.name = "spinsleft", .kind = Label, .left = 8880, .top = 7950, .width = 1350, .height = 900, .visible = false, .fontPoints = 36, .fore = {255, 240, 150}, .hasBack = true, .back = {24, 10, 8}, .align = Align::Centre},
     // The player's volume on the help strip: a mute key and a bar of ten steps.
     {.name = "btnmute", .kind = PictureBox, .left = 10350, .top = 8625, .width = 270, .height = 270, .tooltip = "CLICK to turn the sound off or on (M)"},

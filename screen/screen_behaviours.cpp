@@ -67,7 +67,10 @@ void Quorvel::btnoptions_Click() {
     cue(cue::kButtonClick);
     e_.doublebutton.setEnabled(false);
     openChild<players::OptionsWindow>([this](players::OptionsWindow& options) {
-        options.onSlotSwitched([this] { showVolume(); });
+        options.onSlotSwitched([this] {
+            showVolume();
+            followSessionToSlot();
+        });
     });
 }
 

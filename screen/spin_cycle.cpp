@@ -62,6 +62,7 @@ void Quorvel::startSpin(bool fromSpinButton) {
     announceSpin();
     showSpinEnded(fromSpinButton);
     showAutoplayNotice();
+    playRests();
 }
 
 void Quorvel::showSpinStarting() {
@@ -72,6 +73,7 @@ void Quorvel::showSpinStarting() {
     for (Timer timer : {Timer::tmrlineflash, Timer::Timerscatters, Timer::Timer4})
         stop(timer);
     e_.doublebutton.setEnabled(false);
+    if (!counters_.pace.autoplayOn()) e_.lblautoplay.hide();
     if (run.freespinmode == 0) {
         e_.LABWIN.setCaption(kGoodLuck);
         e_.lblwin.setCaption(" ");

@@ -51,6 +51,7 @@ void Quorvel::Form_Load() {
     window_.setKeyPreview(true);
     services_.windows.open(window_);
     if (refused) tellRefusedPlay(cabinet_.player().bank - creditBefore);
+    beginSession();
     resumeInterruptedGame();
 }
 
@@ -78,6 +79,8 @@ void Quorvel::shutDown() {
     playAlways(cue::kExit);
     cabinet_.shutDown(services_.events.secondsSinceEpoch());
     writeProfile();
+    // A close ends the session; only a crash leaves it stored to go on.
+    clearStoredSession();
     players::restoreresolution(services_.display);
     for (Timer timer : {Timer::tmrlineflash, Timer::Timerscatters, Timer::Timer4,
                         Timer::tmrautospin, Timer::Timerwincounter})

@@ -49,6 +49,19 @@ Answer ScriptedMessageBoxes::askYesNo(const std::string& title, const std::strin
     return answer;
 }
 
+int ScriptedMessageBoxes::choose(const std::string& title, const std::string& text,
+                                 MessageIcon icon, const std::vector<std::string>& buttons,
+                                 int defaultButton) {
+    if (onShow) onShow();
+    shown_.push_back({title, text, icon, true, buttons});
+    if (choices_.empty()) return defaultButton;
+    const std::string chosen = choices_.front();
+    choices_.pop_front();
+    for (std::size_t i = 0; i < buttons.size(); ++i)
+        if (buttons[i] == chosen) return static_cast<int>(i);
+    return defaultButton;
+}
+
 std::optional<DisplayModeRecord> FakeDisplay::mode(int index) const {
     if (index < 0 || index >= static_cast<int>(modes_.size())) return std::nullopt;
     return modes_[index];

@@ -91,11 +91,16 @@ public:
         std::string text;
         MessageIcon icon;
         bool question;
+        std::vector<std::string> buttons{};  // a box with buttons of its own
     };
     void show(const std::string& title, const std::string& text, MessageIcon icon) override;
     Answer askYesNo(const std::string& title, const std::string& text, MessageIcon icon,
                     Answer defaultAnswer) override;
+    int choose(const std::string& title, const std::string& text, MessageIcon icon,
+               const std::vector<std::string>& buttons, int defaultButton) override;
     void answerNext(Answer answer) { answers_.push_back(answer); }
+    // The button the next box with buttons of its own is answered with, by its text.
+    void chooseNext(std::string button) { choices_.push_back(std::move(button)); }
     // Run as a box appears: a modal box takes the mouse, so a pending release is lost.
     std::function<void()> onShow;
     const std::vector<Shown>& shown() const { return shown_; }
@@ -104,6 +109,7 @@ public:
 private:
     std::vector<Shown> shown_;
     std::deque<Answer> answers_;
+    std::deque<std::string> choices_;
 };
 
 class FakeDisplay : public Display {

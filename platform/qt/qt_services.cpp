@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QNetworkInterface>
+#include <QPushButton>
 #include <QScreen>
 #include <QUrl>
 
@@ -49,6 +50,25 @@ Answer QtMessageBoxes::askYesNo(const std::string& title, const std::string& tex
     box.setDefaultButton(defaultAnswer == Answer::Yes ? QMessageBox::Yes : QMessageBox::No);
     theme::dress(box);
     return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+int QtMessageBoxes::choose(const std::string& title, const std::string& text, MessageIcon icon,
+                           const std::vector<std::string>& buttons, int defaultButton) {
+    host_.releaseCaptures();
+    QMessageBox box(iconFor(icon), q(title), boxText(text), QMessageBox::NoButton,
+                    host_.mainView());
+    std::vector<QAbstractButton*> added;
+    for (const std::string& button : buttons)
+        added.push_back(box.addButton(q(button), QMessageBox::AcceptRole));
+    if (defaultButton >= 0 && defaultButton < static_cast<int>(added.size())) {
+        box.setDefaultButton(static_cast<QPushButton*>(added[defaultButton]));
+        box.setEscapeButton(added[defaultButton]);
+    }
+    theme::dress(box);
+    box.exec();
+    for (std::size_t i = 0; i < added.size(); ++i)
+        if (box.clickedButton() == added[i]) return static_cast<int>(i);
+    return defaultButton;
 }
 
 ScreenSize QtDisplay::screenSize() const {

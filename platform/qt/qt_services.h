@@ -19,6 +19,8 @@ public:
     void show(const std::string& title, const std::string& text, MessageIcon icon) override;
     Answer askYesNo(const std::string& title, const std::string& text, MessageIcon icon,
                     Answer defaultAnswer) override;
+    int choose(const std::string& title, const std::string& text, MessageIcon icon,
+               const std::vector<std::string>& buttons, int defaultButton) override;
 
 private:
     QtWindowHost& host_;

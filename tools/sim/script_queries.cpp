@@ -102,15 +102,24 @@ void ScriptRunner::query(const Words& words) {
         for (; boxesSeen_ < shown.size(); ++boxesSeen_) {
             const auto& box = shown[boxesSeen_];
             const bool info = box.icon == platform::MessageIcon::Information;
+            std::string buttons = box.question ? "yesno" : "ok";
+            if (!box.buttons.empty()) {
+                buttons.clear();
+                for (const std::string& button : box.buttons)
+                    buttons += (buttons.empty() ? "" : "|") + button;
+            }
             boxes.push_back(json{{"text", box.text},
                                  {"title", box.title},
                                  {"icon", info ? "information" : "critical"},
-                                 {"buttons", box.question ? "yesno" : "ok"}});
+                                 {"buttons", buttons}});
         }
         print(json{{"boxes", boxes}});
     } else if (verb == "recall") {
         expectWords(words, 1);
         print(recallJson());
+    } else if (verb == "session") {
+        expectWords(words, 1);
+        print(sessionJson());
     } else if (verb == "phase") {
         expectWords(words, 1);
         print(json{{"phase", engine::phaseName(game_->cabinet().phase())}});
@@ -118,6 +127,19 @@ void ScriptRunner::query(const Words& words) {
         expectWords(words, 1);
         print(json{{"ms", p.clock.now()}});
     }
+}
+
+// The current player's session: its figures and the credit after each of its games.
+json ScriptRunner::sessionJson() {
+    engine::Session& session = game_->session();
+    const std::int64_t now = game_->services().events.steadyMs();
+    session.observe(game_->player(), now);
+    const engine::SessionFigures f = session.figures(game_->player(), now);
+    json points = json::array();
+    for (const engine::SessionPoint& point : session.points())
+        points.push_back(json::array({point.game, point.credit}));
+    return json{{"games", f.games}, {"seconds", f.seconds}, {"wagered", f.wagered}, {"won", f.won},
+                {"net", f.net},     {"biggest", f.biggest}, {"points", points}};
 }
 
 // The recalled games, newest first, as the player's profile keeps them.

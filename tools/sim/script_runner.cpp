@@ -144,6 +144,13 @@ void ScriptRunner::command(const Words& words, const std::string& line) {
             p.random.queue(unitValue(words[i]));
     } else if (verb == "stops") {
         queueStops(words);
+    } else if (verb == "choose") {
+        // The rest of the line is the button's text, which may hold blanks.
+        if (words.size() < 2) throw Failure{"choose takes a button's text"};
+        std::string button = words[1];
+        for (std::size_t i = 2; i < words.size(); ++i)
+            button += " " + words[i];
+        p.messages.chooseNext(button);
     } else if (verb == "answer") {
         expectWords(words, 2);
         if (words[1] == "yes")
@@ -171,7 +178,7 @@ void ScriptRunner::command(const Words& words, const std::string& line) {
         schedule(words);
     } else if (verb == "element" || verb == "value" || verb == "sounds" || verb == "stored" ||
                verb == "timers" || verb == "boxes" || verb == "time" || verb == "recall" ||
-               verb == "phase") {
+               verb == "phase" || verb == "session") {
         query(words);
     } else {
         throw Failure{"unknown command '" + verb + "'"};

@@ -53,6 +53,7 @@ private:
     nlohmann::json elementJson(const std::string& reference);
     nlohmann::json soundsJson();
     nlohmann::json recallJson();
+    nlohmann::json sessionJson();
     void print(const nlohmann::json& value);
 
     std::uint64_t seed_;

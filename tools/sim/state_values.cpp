@@ -98,6 +98,7 @@ const std::map<std::string, Reader>& readers() {
         SHOWN(pace, keycount),
         SHOWN(pace, autotoggle),
         SHOWN(pace, noticeshown),
+        {"autoplayspinsleft", [](Quorvel& q) { return json(q.counters().pace.autospinsleft); }},
         SHOWN(lineFlash, lineindex),
         SHOWN(lineFlash, animframe),
         SHOWN(lineFlash, lineticks),

@@ -1,0 +1,121 @@
+#include <cmath>
+#include <cstdio>
+#include <optional>
+#include <sstream>
+
+#include "engine/money.h"
+#include "players/settings_layout.h"
+#include "screen/quorvel.h"
+
+namespace quorvel::screen {
+namespace {
+
+constexpr const char* kSessionKey = "session";
+constexpr std::int64_t kSessionStoreEveryMs = 5'000;
+constexpr std::int64_t kMinuteMs = 60'000;
+
+std::string sessionText(const engine::SessionStart& s) {
+    std::ostringstream out;
+    out << s.bank << ' ' << s.wager << ' ' << s.invested << ' ' << s.games << ' ' << s.playedMs
+        << ' ' << s.biggest << ' ' << s.freeSpinFeatures << ' ' << s.boards;
+    return out.str();
+}
+
+// A stored session that does not read back whole is ignored: a new one begins.
+std::optional<engine::SessionStart> sessionFromText(const std::string& text) {
+    std::istringstream in(text);
+    engine::SessionStart s;
+    if (!(in >> s.bank >> s.wager >> s.invested >> s.games >> s.playedMs >> s.biggest >>
+          s.freeSpinFeatures >> s.boards))
+        return std::nullopt;
+    std::string rest;
+    if (in >> rest || s.playedMs < 0 || s.games < 0 || s.biggest < 0) return std::nullopt;
+    return s;
+}
+
+}  // namespace
+
+engine::Session& Quorvel::session() {
+    return sessions_[cabinet_.player().playerslot];
+}
+
+// A session stored and not cleared at a close was cut short by a crash: it goes on.
+void Quorvel::beginSession() {
+    const engine::PlayerValues& player = cabinet_.player();
+    const std::string section = players::slotSection(player.playerslot);
+    const std::int64_t now = services_.events.steadyMs();
+    engine::Session& current = session();
+    if (auto stored = sessionFromText(
+            services_.store.read(players::kPlayerApplication, section, kSessionKey)))
+        current.resume(*stored, now);
+    else
+        current.begin(player, now);
+    current.observe(player, now);
+    sessionStoredAt_ = now;
+    remindedIntervals_ = reminderIntervalsPlayed();
+}
+
+// The profile switched in the options: its own session goes on, or one begins.
+void Quorvel::followSessionToSlot() {
+    if (sessions_.count(cabinet_.player().playerslot) == 0) {
+        session().begin(cabinet_.player(), services_.events.steadyMs());
+        remindedIntervals_ = 0;
+    }
+}
+
+void Quorvel::storeSession(bool force) {
+    const std::int64_t now = services_.events.steadyMs();
+    if (!force && now - sessionStoredAt_ < kSessionStoreEveryMs) return;
+    sessionStoredAt_ = now;
+    writeSessionText(sessionText(session().stored(now)));
+}
+
+void Quorvel::clearStoredSession() {
+    writeSessionText("");
+}
+
+// The store keeps what it was last given; the same text is never written twice.
+void Quorvel::writeSessionText(const std::string& text) {
+    saver_.writeAlongside(services_.store, players::slotSection(cabinet_.player().playerslot),
+                          kSessionKey, text);
+}
+
+std::int64_t Quorvel::reminderIntervalsPlayed() {
+    const std::int16_t minutes = cabinet_.player().reminder;
+    if (minutes <= 0) return 0;
+    return session().playedMs(services_.events.steadyMs()) / (minutes * kMinuteMs);
+}
+
+// A spin settled with nothing in play: the session takes its point, and a reminder due
+// is shown now (autoplay shows it before its next spin instead).
+void Quorvel::playRests() {
+    if (ended_ || !cabinet_.atRest()) return;
+    session().observe(cabinet_.player(), services_.events.steadyMs());
+    storeSession(false);
+    if (!counters_.pace.autoplayOn()) remindIfDue();
+}
+
+// Answers whether play goes on.
+bool Quorvel::remindIfDue() {
+    const std::int16_t minutes = cabinet_.player().reminder;
+    const std::int64_t intervals = reminderIntervalsPlayed();
+    if (minutes <= 0 || intervals <= remindedIntervals_) return true;
+    remindedIntervals_ = intervals;
+    const engine::SessionFigures f =
+        session().figures(cabinet_.player(), services_.events.steadyMs());
+    const std::int64_t played = f.seconds / 60;
+    const std::string text =
+        "You have played " + std::to_string(played) + (played == 1 ? " minute: " : " minutes: ") +
+        std::to_string(f.games) + (f.games == 1 ? " game" : " games") + ", wagered " +
+        engine::dollarsAndCents(f.wagered) + ", won " + engine::dollarsAndCents(f.won) + ", net " +
+        engine::dollarsAndCents(f.net) + ".";
+    const int choice = services_.messages.choose(
+        "Slots_Quorvel", text, platform::MessageIcon::Information, {"Keep Playing", "Quit"}, 0);
+    if (choice == 1) {
+        xit_Click();
+        return false;
+    }
+    return true;
+}
+
+}  // namespace quorvel::screen
