@@ -155,15 +155,7 @@ TEST_F(Celebrations, AClickOrTheSpaceBarSkipsAndAutoplayKeepsItToThreeSeconds) {
 
 TEST(CelebrationsAlone, LeaveTheCreditTheBooksAndTheMeterAsAGameWithoutThem) {
     // Two cabinets play the same draws; in one every celebration is clicked away at once.
-    struct Game {
-        platform::headless::HeadlessPlatform p;
-        screen::Quorvel q{p.services()};
-        void press(const std::string& name) {
-            p.mouseDown(q.window(), name);
-            p.mouseUp(q.window(), name);
-            p.runFor(0);
-        }
-    };
+    using Game = LoneGame;
     Game left, cut;
     for (Game* game : {&left, &cut}) {
         game->p.store.write("quorvel", "player1", "bank", "5000");

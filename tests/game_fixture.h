@@ -24,6 +24,19 @@ using platform::headless::queueSpinDraws;
 
 // A started game on the headless platform: the player's input goes through the driver,
 // draws are queued, time is virtual.
+// A cabinet of its own, for tests that play several side by side or one per case.
+struct LoneGame {
+    platform::headless::HeadlessPlatform p;
+    screen::Quorvel q{p.services()};
+    void press(const std::string& name) {
+        p.mouseDown(q.window(), name);
+        p.mouseUp(q.window(), name);
+        p.runFor(0);
+    }
+    std::string caption(const std::string& name) { return q.window().at(name).caption(); }
+    bool shown(const std::string& name) { return q.window().at(name).visible(); }
+};
+
 struct GameTest : ::testing::Test {
     platform::headless::HeadlessPlatform p;
     screen::Quorvel q{p.services()};

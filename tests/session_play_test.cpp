@@ -9,17 +9,7 @@ using namespace quorvel::testing_support;
 
 namespace {
 
-struct Autoplayer {
-    platform::headless::HeadlessPlatform p;
-    screen::Quorvel q{p.services()};
-    void press(const std::string& name) {
-        p.mouseDown(q.window(), name);
-        p.mouseUp(q.window(), name);
-        p.runFor(0);
-    }
-    std::string caption(const std::string& name) { return q.window().at(name).caption(); }
-    bool shown(const std::string& name) { return q.window().at(name).visible(); }
-};
+using Autoplayer = LoneGame;
 
 struct Stop {
     const char* key;
