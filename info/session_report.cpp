@@ -14,8 +14,12 @@ using platform::ChartMark;
 using platform::ChartMarkKind;
 using platform::ChartPoint;
 
-// The band is meaningless past these bounds in the first few games, where it is widest.
-constexpr double kReturnCeiling = 400;  // percent
+// Twice the band's last half-width above the long run: the band's end stays inside the
+// chart however short the session, and the funnel it narrows through shows.
+double returnCeiling(double mean, double sd, const std::deque<engine::SessionPoint>& points) {
+    const double games = points.empty() ? 1 : std::max(1, points.back().game);
+    return mean + 400 * sd / std::sqrt(games);
+}
 
 std::string markTip(const engine::SessionPoint& point) {
     const std::string amount = engine::dollarForm(std::abs(point.markAmount));
@@ -55,6 +59,8 @@ std::string luckSentence(const engine::SessionFigures& figures, const ReturnOdds
     const int share = luckPercent(returned, odds, figures.games);
     const std::string length =
         std::to_string(figures.games) + (figures.games == 1 ? " game" : " games");
+    if (share >= 100) return "Luckier than almost every session of " + length + ".";
+    if (share <= 0) return "Less lucky than almost every session of " + length + ".";
     if (share >= 50)
         return "Luckier than about " + std::to_string(share) + " % of sessions of " + length + ".";
     return "Less lucky than about " + std::to_string(100 - share) + " % of sessions of " + length +
@@ -86,14 +92,16 @@ ChartData returnChart(const std::deque<engine::SessionPoint>& points, const Retu
     chart.meanName = "Long-run return";
     chart.bandName = "Two standard deviations";
     const double mean = odds.mean * 100;
+    const double ceiling = returnCeiling(mean, odds.sd, points);
+    chart.yMax = ceiling;
     for (const engine::SessionPoint& point : points) {
         if (point.wagered <= 0) continue;
         const double x = point.game;
-        chart.series.push_back({x, std::min(percentOf(point.won, point.wagered), kReturnCeiling)});
+        chart.series.push_back({x, std::min(percentOf(point.won, point.wagered), ceiling)});
         const double spread = 200 * odds.sd / std::sqrt(x);
         chart.mean.push_back({x, mean});
         chart.bandLow.push_back({x, std::max(0.0, mean - spread)});
-        chart.bandHigh.push_back({x, std::min(kReturnCeiling, mean + spread)});
+        chart.bandHigh.push_back({x, std::min(ceiling, mean + spread)});
     }
     return chart;
 }

@@ -32,6 +32,8 @@ struct ChartData {
     std::vector<ChartPoint> mean;
     std::string bandName;
     std::vector<ChartPoint> bandLow, bandHigh;
+    // The top of the value axis; 0 lets the toolkit fit it to the figures.
+    double yMax = 0;
     bool operator==(const ChartData&) const = default;
 };
 

@@ -103,10 +103,11 @@ TEST_F(SessionWindowTest, FiguresChartAndBandFollowTheBooksAndF3WaitsForRest) {
         const double n = double(i + 1);
         const double spread = 200 * v.sd / std::sqrt(n);
         EXPECT_NEAR(ret.mean[i].y, 100 * v.meanBets, 1e-9);
-        EXPECT_NEAR(ret.bandHigh[i].y, std::min(400.0, 100 * v.meanBets + spread), 1e-9);
+        EXPECT_NEAR(ret.bandHigh[i].y, std::min(ret.yMax, 100 * v.meanBets + spread), 1e-9);
         EXPECT_NEAR(ret.bandLow[i].y, std::max(0.0, 100 * v.meanBets - spread), 1e-9);
     }
-    EXPECT_NEAR(ret.series[3].y, std::min(400.0, 100.0 * double(net + wagered) / wagered), 1e-9);
+    EXPECT_NEAR(ret.series[3].y, std::min(ret.yMax, 100.0 * double(net + wagered) / wagered), 1e-9);
+    EXPECT_LT(ret.bandHigh.back().y, ret.yMax) << "the band's end shows below the chart's top";
     const std::string luck = shownText("lblluck");
     EXPECT_TRUE(luck.starts_with("Luckier than about ")) << luck;
     EXPECT_TRUE(luck.ends_with(" % of sessions of 4 games.")) << luck;
@@ -125,4 +126,6 @@ TEST(SessionLuck, SharesAreSymmetricMonotonicAndInFives) {
     }
     EXPECT_EQ(info::luckSentence({.games = 400, .wagered = 10'000, .won = 4'500}, odds),
               "Less lucky than about 95 % of sessions of 400 games.");
+    EXPECT_EQ(info::luckSentence({.games = 1, .wagered = 25, .won = 25'000}, odds),
+              "Luckier than almost every session of 1 game.");
 }

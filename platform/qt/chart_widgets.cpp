@@ -122,7 +122,10 @@ void attachAxes(QChart& chart, const ChartData& data, double scale) {
     if (!data.series.empty())
         x->setRange(std::min(data.series.front().x, data.series.back().x - 1),
                     data.series.back().x);
-    y->applyNiceNumbers();
+    if (data.yMax > 0)
+        y->setRange(0, data.yMax);
+    else
+        y->applyNiceNumbers();
 }
 
 void fill(QChart& chart, const ChartData& data, double scale) {
