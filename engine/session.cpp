@@ -48,31 +48,42 @@ void Session::observe(const PlayerValues& player, std::int64_t nowMs) {
     const std::int32_t played = player.games - start_.games;
     if (pointsBase_ < 0) pointsBase_ = played;
     std::int32_t last = points_.empty() ? pointsBase_ : points_.back().game;
-    if (played > last) {
-        settleLast(player);
-        while (last < played) {
-            points_.push_back(SessionPoint{++last, playedMs(nowMs), player.bank});
-            if (points_.size() > kMaxPoints) points_.pop_front();
-        }
+    // The newest point seen before may still have had its gamble or feature to come.
+    std::size_t unsettled = points_.empty() ? 0 : 1;
+    for (; last < played; ++unsettled) {
+        points_.push_back(SessionPoint{++last, playedMs(nowMs), player.bank});
+        if (points_.size() > kMaxPoints) points_.pop_front();
     }
-    settleLast(player);
+    settle(player, std::min(unsettled, points_.size()));
 }
 
-// The newest game's features and gamble may settle after its spin: its point follows them,
-// and its tallies are counted once.
-void Session::settleLast(const PlayerValues& player) {
+// At rest the records are the games, newest first: each point settles from its own game's
+// record, the credit it left included, however many games passed since the last look.
+void Session::settle(const PlayerValues& player, std::size_t count) {
     const auto& games = player.history.games();
-    if (points_.empty() || games.empty()) return;
-    SessionPoint& point = points_.back();
-    const GameRecord& newest = games.front();
-    point.credit = player.bank;
-    const std::int32_t paid = paidBy(newest);
-    point.mark = markOf(newest, point.markAmount);
-    if (newest.freeSpinsWon > 0 && !std::exchange(point.featureCounted, true))
+    count = std::min(count, games.size());
+    std::int64_t wagered = static_cast<std::int64_t>(player.wager) - start_.wager;
+    const std::int64_t net = static_cast<std::int64_t>(player.bank) - start_.bank -
+                             (static_cast<std::int64_t>(player.amountinvested) - start_.invested);
+    for (std::size_t i = 0; i < count; ++i) {
+        SessionPoint& point = points_[points_.size() - 1 - i];
+        const GameRecord& game = games[i];
+        point.credit = game.bankAfter;
+        point.wagered = wagered;
+        point.won = wagered + net - (player.bank - game.bankAfter);
+        wagered -= static_cast<std::int64_t>(game.lines) * game.bet;
+        tally(point, game);
+    }
+}
+
+// A point's tallies are counted once, however often it settles.
+void Session::tally(SessionPoint& point, const GameRecord& game) {
+    point.paid = paidBy(game);
+    point.mark = markOf(game, point.markAmount);
+    if (game.freeSpinsWon > 0 && !std::exchange(point.featureCounted, true))
         ++start_.freeSpinFeatures;
-    if (newest.jackpotPrize > 0 && !std::exchange(point.boardCounted, true)) ++start_.boards;
-    point.paid = paid;
-    start_.biggest = std::max(start_.biggest, paid);
+    if (game.jackpotPrize > 0 && !std::exchange(point.boardCounted, true)) ++start_.boards;
+    start_.biggest = std::max(start_.biggest, point.paid);
 }
 
 SessionFigures Session::figures(const PlayerValues& player, std::int64_t nowMs) const {

@@ -18,6 +18,9 @@ struct SessionPoint {
     std::int32_t paid = 0;  // the game's line win, feature total and board prize
     SessionMark mark = SessionMark::None;
     std::int32_t markAmount = 0;
+    // The session's totals at this game, for its running return.
+    std::int64_t wagered = 0;
+    std::int64_t won = 0;
     bool featureCounted = false;
     bool boardCounted = false;
 };
@@ -58,8 +61,8 @@ public:
     void begin(const PlayerValues& player, std::int64_t nowMs);
     // Continues a stored session; the chart's points start again from here.
     void resume(const SessionStart& start, std::int64_t nowMs);
-    // Called whenever play rests: adds the games played since, and settles the last one's
-    // credit and marks once its features and gamble are done.
+    // Called whenever play rests (every game recorded): adds the games played since, and
+    // settles them and the last one seen from their records once features and gamble are done.
     void observe(const PlayerValues& player, std::int64_t nowMs);
 
     SessionFigures figures(const PlayerValues& player, std::int64_t nowMs) const;
@@ -69,7 +72,8 @@ public:
     const std::deque<SessionPoint>& points() const { return points_; }
 
 private:
-    void settleLast(const PlayerValues& player);
+    void settle(const PlayerValues& player, std::size_t count);
+    void tally(SessionPoint& point, const GameRecord& game);
 
     SessionStart start_;
     std::int64_t since_ = 0;

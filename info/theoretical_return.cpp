@@ -3,17 +3,11 @@
 #include <cstdio>
 
 #include "engine/paylines.h"
+#include "info/return_odds.h"
 #include "math/par_sheet.h"
 
 namespace quorvel::info {
 namespace {
-
-// The same exact enumeration as the par sheet; its tally does not depend on the payout
-// setting, so one pass serves every opening of the window.
-const math::ParTally& fullLinesTally() {
-    static const math::ParTally tally = math::enumerateNormalSpin(engine::kLines);
-    return tally;
-}
 
 std::string settingName(int machinepay) {
     switch (machinepay) {
@@ -31,7 +25,8 @@ std::string settingName(int machinepay) {
 }  // namespace
 
 double theoreticalReturn(int machinepay) {
-    const math::ParSheet sheet = math::parSheet(fullLinesTally(), engine::kLines, machinepay);
+    const math::ParSheet sheet =
+        math::parSheet(spinTally(engine::kLines), engine::kLines, machinepay);
     return sheet.baseRtp + sheet.freespinRtp + sheet.jackpotMultipleRtp;
 }
 

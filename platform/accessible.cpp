@@ -13,7 +13,7 @@ constexpr int kRowBandTwips = 300;
 
 bool isPictureKind(ElementKind kind) {
     return kind == ElementKind::PictureBox || kind == ElementKind::Image ||
-           kind == ElementKind::FeatureControl;
+           kind == ElementKind::FeatureControl || kind == ElementKind::Chart;
 }
 
 bool hasExposedChild(const Element& element) {
@@ -44,6 +44,7 @@ bool isExposed(const Element& element) {
         case ElementKind::PictureBox:
         case ElementKind::Image:
         case ElementKind::FeatureControl:
+        case ElementKind::Chart:
             return !element.accessibleName().empty() ||
                    (!element.tooltip().empty() && element.window().takesInput(element));
         default:

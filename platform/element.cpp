@@ -123,4 +123,15 @@ void Element::setImages(int count, int widthPx, int heightPx) {
         changed(Aspect::Picture);
 }
 
+const ChartData& Element::chart() const {
+    static const ChartData kNone;
+    return chart_ ? *chart_ : kNone;
+}
+
+void Element::setChart(ChartData chart) {
+    if (chart_ && *chart_ == chart) return;
+    chart_ = std::make_unique<ChartData>(std::move(chart));
+    changed(Aspect::Chart);
+}
+
 }  // namespace quorvel::platform

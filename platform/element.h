@@ -1,8 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "platform/chart.h"
 
 namespace quorvel::platform {
 
@@ -18,6 +21,7 @@ enum class ElementKind {
     Panel,
     ImageList,
     FeatureControl,
+    Chart,
 };
 
 enum class Align { Left, Centre, Right };
@@ -34,6 +38,7 @@ enum class Aspect {
     Value,
     Line,
     Accessible,  // what assistive technology is told, never drawn
+    Chart,
 };
 
 struct Colour {
@@ -152,6 +157,10 @@ public:
     int imageHeight() const { return imageHeight_; }
     void setImages(int count, int widthPx, int heightPx);
 
+    // Charts: the figures drawn.
+    const ChartData& chart() const;
+    void setChart(ChartData chart);
+
 private:
     void changed(Aspect aspect);
 
@@ -181,6 +190,8 @@ private:
     int lineWidth_ = 1;
     bool value_ = false;
     int imageCount_ = 0, imageWidth_ = 0, imageHeight_ = 0;
+    // Only chart elements carry one; the others stay small.
+    std::unique_ptr<ChartData> chart_;
 };
 
 }  // namespace quorvel::platform

@@ -15,6 +15,7 @@ enum class EventKind { MouseDown, MouseUp, MouseMove, Click, KeyPress, KeyDown, 
 // Codes of keys that type no character, as KeyDown reports them.
 inline constexpr int kKeyEscape = 27;
 inline constexpr int kKeyF2 = 113;
+inline constexpr int kKeyF3 = 114;
 enum class MousePointer { Default, Arrow, Hourglass };
 
 struct Event {

@@ -32,6 +32,7 @@ constexpr SpokenName kSpokenNames[] = {
     {"viewpaylines", 0, "View Paylines"},
     {"xit", 0, "Exit"},
     {"gamehistory", 0, "Game History"},
+    {"mnusession", 0, "Session"},
     {"takewin", 0, "Collect"},
     {"Btnreturn2game", 0, "Return to Game"},
     {"pandouble", 0, "Gamble"},

@@ -1,4 +1,5 @@
 #include "info/recall_window.h"
+#include "info/session_window.h"
 #include "screen/quorvel.h"
 #include "screen/sound_cues.h"
 
@@ -12,8 +13,8 @@ bool Quorvel::recallAllowed() const {
 
 void Quorvel::Form_KeyDown(int keyCode) {
     if (volumeKey(keyCode)) return;
-    if (keyCode != platform::kKeyF2 || !recallAllowed()) return;
-    openChild<info::RecallWindow>();
+    if (keyCode == platform::kKeyF2 && recallAllowed()) openChild<info::RecallWindow>();
+    if (keyCode == platform::kKeyF3 && recallAllowed()) openSession();
 }
 
 void Quorvel::gamehistory_Click() {
@@ -21,6 +22,23 @@ void Quorvel::gamehistory_Click() {
     if (!recallAllowed()) return;
     cue(cue::kMenuEntry);
     openChild<info::RecallWindow>();
+}
+
+void Quorvel::mnusession_Click() {
+    e_.menupic.hide();
+    if (!recallAllowed()) return;
+    cue(cue::kMenuEntry);
+    openSession();
+}
+
+void Quorvel::openSession() {
+    observeSession();
+    openChild<info::SessionWindow>();
+}
+
+// Only at rest, when every game has its record; looking again changes nothing.
+void Quorvel::observeSession() {
+    session_.observe(cabinet_.player(), services_.events.steadyMs());
 }
 
 }  // namespace quorvel::screen

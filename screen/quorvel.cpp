@@ -88,6 +88,7 @@ void Quorvel::registerHandlers() {
     registerInput("btnoptions", EventKind::Click, &Quorvel::btnoptions_Click);
     registerInput("xit", EventKind::Click, &Quorvel::xit_Click);
     registerInput("gamehistory", EventKind::Click, &Quorvel::gamehistory_Click);
+    registerInput("mnusession", EventKind::Click, &Quorvel::mnusession_Click);
     registerInput("btnmute", EventKind::Click, &Quorvel::btnmute_Click);
     window_.on("volumebar", EventKind::MouseDown,
                [this](platform::Event& event) { volumebar_MouseDown(event.x); });
@@ -118,6 +119,7 @@ void Quorvel::showCredit() {
     const std::int32_t credit = cabinet_.player().bank;
     e_.panelbank.setCaption(engine::creditForm(credit));
     e_.Lblcredit.setCaption(engine::dollarForm(credit));
+    if (spinHandlers_ == 0 && cabinet_.atRest()) observeSession();
 }
 
 void Quorvel::showWin(std::int32_t cents) {

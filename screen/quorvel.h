@@ -34,6 +34,7 @@ public:
     platform::Window& window() { return window_; }
     engine::Cabinet& cabinet() { return cabinet_; }
     const engine::Cabinet& cabinet() const { return cabinet_; }
+    const engine::Session& session() const { return session_; }
     const engine::RunState& run() const { return cabinet_.run(); }
     const engine::PlayerValues& player() const { return cabinet_.player(); }
     AnimationCounters& counters() { return counters_; }
@@ -122,6 +123,8 @@ public:
     // The recall of the last games: F2, or Game History in the menu.
     void Form_KeyDown(int keyCode);
     void gamehistory_Click();
+    // The session so far: F3, or Session in the menu, at the same moments as the recall.
+    void mnusession_Click();
 
     // The player's volume: the mute key (and M) and the volume bar.
     void btnmute_Click();
@@ -193,6 +196,8 @@ private:
     void giveButtonsBack();
 
     bool recallAllowed() const;
+    void openSession();
+    void observeSession();
     // A big win's moment over the reels; it only shows.
     void celebrate(std::int32_t win);
 
@@ -250,6 +255,7 @@ private:
     platform::Window window_;
     MainElements e_;
     engine::Cabinet cabinet_;
+    engine::Session session_;
     AnimationCounters counters_;
     Celebration celebration_;
     platform::SoundBank sounds_;
@@ -284,7 +290,10 @@ inline void Quorvel::openChild(const std::function<void(Window&)>& prepare) {
     window_.setEnabled(false);
     std::unique_ptr<Window> child;
     if constexpr (std::is_constructible_v<Window, platform::Services, platform::Window&,
-                                          engine::Cabinet&>)
+                                          const engine::Cabinet&, const engine::Session&>)
+        child = std::make_unique<Window>(services_, window_, cabinet_, session_);
+    else if constexpr (std::is_constructible_v<Window, platform::Services, platform::Window&,
+                                               engine::Cabinet&>)
         child = std::make_unique<Window>(services_, window_, cabinet_);
     else if constexpr (std::is_constructible_v<Window, platform::Services, platform::Window&,
                                                const engine::PlayerValues&>)

@@ -101,12 +101,13 @@ constexpr platform::ElementSpec kDesign[] = {
     {.name = "btnopenmenu", .kind = PictureBox, .left = 10322, .top = 6980, .width = 1155, .height = 705, .picture = "btnopenmenu"},
     {.name = "btnstartall", .kind = CommandButton, .left = 105, .top = 7035, .width = 435, .height = 540, .visible = false, .caption = "Command1"},
     // The pop-up menu.
-    {.name = "menupic", .kind = PictureBox, .left = 10185, .top = 3720, .width = 1815, .height = 3255, .visible = false, .picture = "menupic"},
+    {.name = "menupic", .kind = PictureBox, .left = 10185, .top = 3720, .width = 1815, .height = 3855, .visible = false, .picture = "menupic"},
     {.name = "about", .kind = CommandButton, .parent = "menupic", .left = 120, .top = 120, .width = 1560, .height = 510, .picture = "about"},
     {.name = "mnuviewpaytable", .kind = CommandButton, .parent = "menupic", .left = 120, .top = 720, .width = 1560, .height = 510, .picture = "mnuviewpaytable"},
     {.name = "viewpaylines", .kind = CommandButton, .parent = "menupic", .left = 120, .top = 1320, .width = 1560, .height = 510, .picture = "viewpaylines"},
     {.name = "xit", .kind = CommandButton, .parent = "menupic", .left = 120, .top = 1920, .width = 1560, .height = 510, .picture = "xit"},
     {.name = "gamehistory", .kind = CommandButton, .parent = "menupic", .left = 120, .top = 2520, .width = 1560, .height = 510, .picture = "gamehistory"},
+    {.name = "mnusession", .kind = CommandButton, .parent = "menupic", .left = 120, .top = 3120, .width = 1560, .height = 510, .picture = "mnusession"},
     // The gamble panel.
     {.name = "pandouble", .kind = PictureBox, .left = 3360, .top = 630, .width = 4080, .height = 5880, .visible = false, .picture = "pandouble"},
     {.name = "risklab", .kind = Label, .parent = "pandouble", .left = 120, .top = 100, .width = 3840, .height = 450, .fontFamily = "Times New Roman", .fontPoints = 18, .fore = {255, 255, 0}, .align = Align::Centre},

@@ -113,6 +113,17 @@ struct GameTest : ::testing::Test {
                        const std::string& app = "quorvel") {
         return p.store.read(app, section, key);
     }
+    // A secondary window on screen, by name; nullptr when none is.
+    platform::Window* openWindow(const std::string& name) {
+        for (platform::Window* window : p.windows.openWindows())
+            if (window->name() == name) return window;
+        return nullptr;
+    }
+    // Keys without a character (F2, F3) reach the main screen as key-downs.
+    void keyDown(int code) {
+        p.keyDown(w, code);
+        p.runFor(0);
+    }
 };
 
 // Stops of draws the tests rely on (25 lines, 1 cent a line).

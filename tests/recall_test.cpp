@@ -8,15 +8,8 @@ namespace {
 
 struct Recall : GameTest {
     const std::deque<engine::GameRecord>& games() { return player.history.games(); }
-    void f2() {
-        p.keyDown(w, platform::kKeyF2);
-        p.runFor(0);
-    }
-    platform::Window* recallWindow() {
-        for (platform::Window* window : p.windows.openWindows())
-            if (window->name() == "quorvelrecall") return window;
-        return nullptr;
-    }
+    void f2() { keyDown(platform::kKeyF2); }
+    platform::Window* recallWindow() { return openWindow("quorvelrecall"); }
 };
 
 }  // namespace

@@ -76,6 +76,7 @@ void SceneView::indexElements() {
         rects_.push_back(clippedSceneRect(*element));
     }
     createTextBoxes();
+    charts_.create(window_, this, transform());
 }
 
 QRect& SceneView::rectOf(const Element& element) {
@@ -171,6 +172,8 @@ void SceneView::elementChanged(const Element& element, Aspect aspect) {
     else
         rectOf(element) = clippedSceneRect(element);
     if (QLineEdit* edit = textBox(element)) placeTextBox(element, *edit);
+    if (element.kind() == ElementKind::Chart)
+        charts_.update(element, transform(), aspect == Aspect::Chart);
     // A smoothed line spills a pixel past its rectangle; everything else stays inside.
     const int spill = element.kind() == ElementKind::Line ? 1 : 0;
     markDirty(before | rectOf(element), spill);
@@ -262,6 +265,7 @@ void SceneView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     for (auto& [element, edit] : textBoxes_)
         placeTextBox(*element, *edit);
+    charts_.placeAll(transform());
     update();
 }
 
@@ -314,6 +318,7 @@ void SceneView::keyPressEvent(QKeyEvent* event) {
         window_.keyDown(qtKey);
     if (code == 0) {
         if (event->key() == Qt::Key_F2) return window_.keyDown(kKeyF2);
+        if (event->key() == Qt::Key_F3) return window_.keyDown(kKeyF3);
         return QWidget::keyPressEvent(event);
     }
     window_.keyPress(code);

@@ -7,6 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/qt/chart_widgets.h"
 #include "platform/qt/moving_pictures.h"
 #include "platform/qt/pictures.h"
 #include "platform/qt/scene_geometry.h"
@@ -80,6 +81,7 @@ private:
     std::vector<QRect> rects_;
     std::unordered_map<const Element*, std::size_t> order_;
     std::map<const Element*, QLineEdit*> textBoxes_;
+    ChartWidgets charts_;
     QRegion dirty_;
     QRegion stale_;
     bool holdScheduled_ = false;

@@ -150,6 +150,7 @@ def play(ini):
         tried.add(min(win, 1))
         if tried == {0, 1}:
             break
+    read_session(app, window, game)
     print("1 passed, 0 failed")
 
 
@@ -183,6 +184,29 @@ def spin(window, credit, ini, game):
     if not set(symbols) <= SYMBOLS:
         fail("the reels name unknown symbols: %r" % (set(symbols) - SYMBOLS))
     return win
+
+
+# The menu's Session entry opens the session window; its summary sentence and figures are
+# read as a screen reader would, then Close gives the main screen back.
+def read_session(app, window, games):
+    press(by_name(window, pyatspi.ROLE_PUSH_BUTTON, "MENU"))
+    entry = wait_for("the menu's Session entry", lambda: next(
+        (n for n in descendants(window) if n.getRole() == pyatspi.ROLE_PUSH_BUTTON
+         and n.name == "Session" and showing(n)), None))
+    press(entry)
+    session = wait_for("the session window", lambda: next(
+        (w for w in app if w is not None and w.name == "Your Session"), None))
+    pattern = r"(Luckier|Less lucky) than about \d+ %% of sessions of %d games?\.$" % games
+    summary = wait_for("the session's summary", lambda: next(
+        (n for n in descendants(session) if n.getRole() == pyatspi.ROLE_LABEL
+         and re.match(pattern, n.name)), None))
+    print("Session: " + summary.name)
+    labels = [n.name for n in descendants(session) if n.getRole() == pyatspi.ROLE_LABEL]
+    if "Games: %d" % games not in labels:
+        fail("the session window counts no %d games: %r" % (games, labels))
+    press(by_name(session, pyatspi.ROLE_PUSH_BUTTON, "Close"))
+    wait_for("the session window closed", lambda: not any(
+        w is not None and w.name == "Your Session" for w in app))
 
 
 def recorded(ini, game):

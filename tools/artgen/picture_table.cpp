@@ -38,11 +38,11 @@ void addCabinet(std::vector<PictureJob>& jobs) {
                         }});
     addList(jobs, "mutepics", 2, {18, 18}, paintMuteKey);
     addList(jobs, "volumepics", 11, {76, 16}, paintVolumeBar);
-    jobs.push_back({"menupic", {121, 217}, [](P& p, const K& k) { paintMenu(p, k, {121, 217}); }});
+    jobs.push_back({"menupic", {121, 257}, [](P& p, const K& k) { paintMenu(p, k, {121, 257}); }});
     for (auto [name, text] :
          {std::pair{"about", "About"}, std::pair{"mnuviewpaytable", "Pay Table"},
           std::pair{"viewpaylines", "Paylines"}, std::pair{"xit", "Exit"},
-          std::pair{"gamehistory", "Game History"}})
+          std::pair{"gamehistory", "Game History"}, std::pair{"mnusession", "Session"}})
         jobs.push_back({name, {100, 30}, [text](P& p, const K& k) {
                             paintMenuEntry(p, k, text, {100, 30});
                         }});

@@ -108,6 +108,10 @@ public:
         celebrate(kBigWin, "17-big-win");
         celebrate(kMegaWin, "18-mega-win");
         celebrate(kEpicWin, "19-epic-win");
+        playSession(150, 240'000);
+        game_.window().keyDown(quorvel::platform::kKeyF3);
+        wait(600);
+        saveChild("20-session");
     }
 
 private:
@@ -147,6 +151,23 @@ private:
         const QString path = folder_ + "/1-quick-stop.png";
         view->screen()->grabWindow(view->winId()).save(path);
         std::printf("%s\n", path.toUtf8().constData());
+    }
+    // A stretch of autoplay on the seeded draws, for the session window to chart: features
+    // are collected as they end, and autoplay is started again wherever it stopped.
+    void playSession(int games, int limitMs) {
+        const int target = game_.player().games + games;
+        QElapsedTimer clock;
+        clock.start();
+        while (game_.player().games < target && clock.elapsed() < limitMs) {
+            if (game_.window().at("takewin").shown()) press("takewin");
+            if (game_.counters().pace.autoplaymode == 0 && game_.window().enabled() &&
+                game_.cabinet().atRest())
+                press("autoplayon");
+            wait(50);
+        }
+        if (game_.counters().pace.autoplaymode != 0) press("autoplayon");
+        waitFor([&] { return game_.cabinet().atRest() && game_.window().enabled(); }, 30'000);
+        wait(1500);
     }
     // Each celebration mid-count, then at rest on the whole win.
     void celebrate(const Stops& stops, const std::string& name) {
