@@ -88,8 +88,9 @@ void addBand(QChart& chart, const ChartData& data) {
     auto* high = lineSeries("", data.bandHigh, QPen(Qt::NoPen));
     auto* band = new QAreaSeries(high, low);
     band->setName(QString::fromStdString(data.bandName));
-    QColor fill = theme::colour("goldLight");
-    fill.setAlpha(110);
+    // Gold strong enough to read against the bone plot area.
+    QColor fill = theme::colour("gold");
+    fill.setAlpha(90);
     band->setBrush(fill);
     band->setPen(QPen(theme::colour("goldDark"), 1));
     chart.addSeries(band);
