@@ -59,7 +59,7 @@ void Quorvel::featureStartsUnderAutoplay(const char* feature) {
 // reached ends autoplay, and a reminder due pauses it until the player answers.
 bool Quorvel::autoplayGoesOn() {
     if (cabinet_.atRest()) {
-        session().observe(cabinet_.player(), services_.events.steadyMs());
+        observeSession();
         storeSession(false);
         if (const std::string reason = autoplayStopReason(); !reason.empty()) {
             stopAutoplay(reason);

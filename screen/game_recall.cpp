@@ -36,9 +36,12 @@ void Quorvel::openSession() {
     openChild<info::SessionWindow>();
 }
 
-// Only at rest, when every game has its record; looking again changes nothing.
+// Only at rest, when every game has its record, and once the session has begun; looking
+// again changes nothing.
 void Quorvel::observeSession() {
-    session_.observe(cabinet_.player(), services_.events.steadyMs());
+    const auto current = sessions_.find(cabinet_.player().playerslot);
+    if (current != sessions_.end())
+        current->second.observe(cabinet_.player(), services_.events.steadyMs());
 }
 
 }  // namespace quorvel::screen

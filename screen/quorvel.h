@@ -34,7 +34,6 @@ public:
     platform::Window& window() { return window_; }
     engine::Cabinet& cabinet() { return cabinet_; }
     const engine::Cabinet& cabinet() const { return cabinet_; }
-    const engine::Session& session() const { return session_; }
     const engine::RunState& run() const { return cabinet_.run(); }
     const engine::PlayerValues& player() const { return cabinet_.player(); }
     AnimationCounters& counters() { return counters_; }
@@ -255,7 +254,6 @@ private:
     platform::Window window_;
     MainElements e_;
     engine::Cabinet cabinet_;
-    engine::Session session_;
     AnimationCounters counters_;
     Celebration celebration_;
     platform::SoundBank sounds_;
@@ -291,7 +289,7 @@ inline void Quorvel::openChild(const std::function<void(Window&)>& prepare) {
     std::unique_ptr<Window> child;
     if constexpr (std::is_constructible_v<Window, platform::Services, platform::Window&,
                                           const engine::Cabinet&, const engine::Session&>)
-        child = std::make_unique<Window>(services_, window_, cabinet_, session_);
+        child = std::make_unique<Window>(services_, window_, cabinet_, session());
     else if constexpr (std::is_constructible_v<Window, platform::Services, platform::Window&,
                                                engine::Cabinet&>)
         child = std::make_unique<Window>(services_, window_, cabinet_);

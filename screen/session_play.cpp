@@ -90,7 +90,7 @@ std::int64_t Quorvel::reminderIntervalsPlayed() {
 // is shown now (autoplay shows it before its next spin instead).
 void Quorvel::playRests() {
     if (ended_ || !cabinet_.atRest()) return;
-    session().observe(cabinet_.player(), services_.events.steadyMs());
+    observeSession();
     storeSession(false);
     if (!counters_.pace.autoplayOn()) remindIfDue();
 }
@@ -109,12 +109,14 @@ bool Quorvel::remindIfDue() {
         std::to_string(f.games) + (f.games == 1 ? " game" : " games") + ", wagered " +
         engine::dollarsAndCents(f.wagered) + ", won " + engine::dollarsAndCents(f.won) + ", net " +
         engine::dollarsAndCents(f.net) + ".";
-    const int choice = services_.messages.choose(
-        "Slots_Quorvel", text, platform::MessageIcon::Information, {"Keep Playing", "Quit"}, 0);
-    if (choice == 1) {
+    const int choice =
+        services_.messages.choose("Slots_Quorvel", text, platform::MessageIcon::Information,
+                                  {"Keep Playing", "Session", "Quit"}, 0);
+    if (choice == 2) {
         xit_Click();
         return false;
     }
+    if (choice == 1) openSession();
     return true;
 }
 

@@ -27,7 +27,6 @@ void Quorvel::Form_Load() {
     if (!inPlay && cabinet_.collectOwedAtStart()) writeProfile();
     const engine::PlayerValues& player = cabinet_.player();
     window_.setCaption(players::kMainCaptionPrefix + player.currentplayer);
-    session_.begin(player, services_.events.steadyMs());
     showCredit();
     // The meters start from the player's own figures, never the design's sample amounts.
     showWin(0);

@@ -102,7 +102,7 @@ TEST(Reminders, AReminderWaitsForRestTellsTheSessionAndKeepPlayingResumesAutopla
     EXPECT_EQ(cents(2), f.wagered);
     EXPECT_EQ(cents(4), f.won);
     EXPECT_EQ((m[6].length() ? -1 : 1) * cents(7), f.net);
-    EXPECT_EQ(box.buttons, (std::vector<std::string>{"Keep Playing", "Quit"}));
+    EXPECT_EQ(box.buttons, (std::vector<std::string>{"Keep Playing", "Session", "Quit"}));
     const int gamesAtBox = a.q.player().games;
     ASSERT_TRUE(a.p.runUntil([&] { return a.q.player().games > gamesAtBox + 5; }, 60'000))
         << "Keep Playing (the default) lets autoplay go on";
