@@ -37,15 +37,19 @@ void Session::begin(const PlayerValues& player, std::int64_t nowMs) {
     pointsBase_ = 0;
 }
 
-void Session::resume(const SessionStart& start, std::int64_t nowMs) {
+void Session::resume(const SessionStart& start, std::deque<SessionPoint> points,
+                     std::int64_t nowMs) {
     start_ = start;
     since_ = nowMs;
-    points_.clear();
-    pointsBase_ = -1;  // set from the profile at the first observation
+    points_ = std::move(points);
+    // Without points the chart starts where the profile stands at the first observation.
+    pointsBase_ = points_.empty() ? -1 : points_.front().game - 1;
 }
 
 void Session::observe(const PlayerValues& player, std::int64_t nowMs) {
     const std::int32_t played = player.games - start_.games;
+    // Points ahead of the profile belong to no game it played: the chart starts here.
+    if (!points_.empty() && points_.back().game > played) points_.clear(), pointsBase_ = -1;
     if (pointsBase_ < 0) pointsBase_ = played;
     std::int32_t last = points_.empty() ? pointsBase_ : points_.back().game;
     // The newest point seen before may still have had its gamble or feature to come.

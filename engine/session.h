@@ -59,8 +59,8 @@ public:
     static constexpr std::size_t kMaxPoints = 10'000;
 
     void begin(const PlayerValues& player, std::int64_t nowMs);
-    // Continues a stored session; the chart's points start again from here.
-    void resume(const SessionStart& start, std::int64_t nowMs);
+    // Continues a stored session and its chart from the points stored with it.
+    void resume(const SessionStart& start, std::deque<SessionPoint> points, std::int64_t nowMs);
     // Called whenever play rests (every game recorded): adds the games played since, and
     // settles them and the last one seen from their records once features and gamble are done.
     void observe(const PlayerValues& player, std::int64_t nowMs);

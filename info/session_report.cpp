@@ -22,7 +22,7 @@ double returnCeiling(double mean, double sd, const std::deque<engine::SessionPoi
 }
 
 std::string markTip(const engine::SessionPoint& point) {
-    const std::string amount = engine::dollarForm(std::abs(point.markAmount));
+    const std::string amount = engine::dollarsAndCents(std::abs(point.markAmount));
     switch (point.mark) {
         case engine::SessionMark::FreeSpins:
             return "Game " + std::to_string(point.game) + ": free spins won " + amount;

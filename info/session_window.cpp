@@ -46,10 +46,9 @@ std::string timeText(std::int64_t seconds) {
     return text;
 }
 
+// Always with its cents, as the reminder's sentence says it.
 std::string money(std::int64_t cents) {
-    const std::string form =
-        engine::dollarForm(static_cast<std::int32_t>(cents < 0 ? -cents : cents));
-    return cents < 0 ? "- " + form : form;
+    return engine::dollarsAndCents(cents);
 }
 
 }  // namespace

@@ -31,11 +31,12 @@ void GameSaver::save(const engine::PlayerValues& player, const engine::RunState&
     revision_ = store.revision();
 }
 
-void GameSaver::writeAlongside(platform::SettingsStore& store, const std::string& section,
-                               const std::string& key, const std::string& value) {
-    if (store.read(kPlayerApplication, section, key) == value) return;
+void GameSaver::writeAlongside(platform::SettingsStore& store, const std::string& application,
+                               const std::string& section, const std::string& key,
+                               const std::string& value) {
+    if (store.read(application, section, key) == value) return;
     const bool fresh = holds(store);
-    store.write(kPlayerApplication, section, key, value);
+    store.write(application, section, key, value);
     if (fresh) revision_ = store.revision();
 }
 

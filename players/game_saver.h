@@ -19,8 +19,9 @@ public:
               const engine::PlayState& play, platform::SettingsStore& store);
     // A key of the game's own beside the profile (the session): written without making the
     // next save a full one, and only when its value changes.
-    void writeAlongside(platform::SettingsStore& store, const std::string& section,
-                        const std::string& key, const std::string& value);
+    void writeAlongside(platform::SettingsStore& store, const std::string& application,
+                        const std::string& section, const std::string& key,
+                        const std::string& value);
 
 private:
     struct Saved {

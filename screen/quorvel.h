@@ -243,7 +243,7 @@ private:
     void followSessionToSlot();
     void storeSession(bool force);
     void clearStoredSession();
-    void writeSessionText(const std::string& text);
+    void writeSessionText(const std::string& start, const std::string& points);
     std::int64_t reminderIntervalsPlayed();
     void playRests();
     bool remindIfDue();

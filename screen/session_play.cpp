@@ -1,9 +1,9 @@
 #include <cmath>
 #include <cstdio>
 #include <optional>
-#include <sstream>
 
 #include "engine/money.h"
+#include "engine/session_text.h"
 #include "players/settings_layout.h"
 #include "screen/quorvel.h"
 
@@ -11,27 +11,15 @@ namespace quorvel::screen {
 namespace {
 
 constexpr const char* kSessionKey = "session";
+// The chart's points are many: they keep a file of their own, out of the profile's.
+constexpr const char* kSessionPointsKey = "points";
+
+std::string pointsApplication(const std::string& slot) {
+    return "session" + slot;
+}
+
 constexpr std::int64_t kSessionStoreEveryMs = 5'000;
 constexpr std::int64_t kMinuteMs = 60'000;
-
-std::string sessionText(const engine::SessionStart& s) {
-    std::ostringstream out;
-    out << s.bank << ' ' << s.wager << ' ' << s.invested << ' ' << s.games << ' ' << s.playedMs
-        << ' ' << s.biggest << ' ' << s.freeSpinFeatures << ' ' << s.boards;
-    return out.str();
-}
-
-// A stored session that does not read back whole is ignored: a new one begins.
-std::optional<engine::SessionStart> sessionFromText(const std::string& text) {
-    std::istringstream in(text);
-    engine::SessionStart s;
-    if (!(in >> s.bank >> s.wager >> s.invested >> s.games >> s.playedMs >> s.biggest >>
-          s.freeSpinFeatures >> s.boards))
-        return std::nullopt;
-    std::string rest;
-    if (in >> rest || s.playedMs < 0 || s.games < 0 || s.biggest < 0) return std::nullopt;
-    return s;
-}
 
 }  // namespace
 
@@ -45,9 +33,11 @@ void Quorvel::beginSession() {
     const std::string section = players::slotSection(player.playerslot);
     const std::int64_t now = services_.events.steadyMs();
     engine::Session& current = session();
-    if (auto stored = sessionFromText(
+    auto points = engine::sessionPointsFromText(
+        services_.store.read(pointsApplication(player.playerslot), kSessionKey, kSessionPointsKey));
+    if (auto stored = engine::sessionStartFromText(
             services_.store.read(players::kPlayerApplication, section, kSessionKey)))
-        current.resume(*stored, now);
+        current.resume(*stored, points.value_or(std::deque<engine::SessionPoint>{}), now);
     else
         current.begin(player, now);
     current.observe(player, now);
@@ -67,17 +57,21 @@ void Quorvel::storeSession(bool force) {
     const std::int64_t now = services_.events.steadyMs();
     if (!force && now - sessionStoredAt_ < kSessionStoreEveryMs) return;
     sessionStoredAt_ = now;
-    writeSessionText(sessionText(session().stored(now)));
+    writeSessionText(engine::sessionStartText(session().stored(now)),
+                     engine::sessionPointsText(session().points()));
 }
 
 void Quorvel::clearStoredSession() {
-    writeSessionText("");
+    writeSessionText("", "");
 }
 
 // The store keeps what it was last given; the same text is never written twice.
-void Quorvel::writeSessionText(const std::string& text) {
-    saver_.writeAlongside(services_.store, players::slotSection(cabinet_.player().playerslot),
-                          kSessionKey, text);
+void Quorvel::writeSessionText(const std::string& start, const std::string& points) {
+    const std::string& slot = cabinet_.player().playerslot;
+    saver_.writeAlongside(services_.store, pointsApplication(slot), kSessionKey, kSessionPointsKey,
+                          points);
+    saver_.writeAlongside(services_.store, players::kPlayerApplication, players::slotSection(slot),
+                          kSessionKey, start);
 }
 
 std::int64_t Quorvel::reminderIntervalsPlayed() {

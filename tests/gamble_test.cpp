@@ -147,12 +147,7 @@ TEST_F(Gamble, TakenAtOnceLeavesTheBooksAsTheyWere) {
 
 TEST_F(Gamble, AfterFreeSpinsTheStakeIsTheCollectedTotalOnce) {
     startWithCredit(1000);
-    queueSpin(kThreeChestStops);
-    for (int i = 0; i < 10; ++i)
-        queueSpin(kLosingStops);
-    spinButton();
-    ASSERT_TRUE(p.runUntil([&] { return shown("takewin"); }, 120'000));
-    click("takewin");
+    playLosingFreeSpinsAndCollect();
     ASSERT_EQ(player.bank, 1100);
     open();
     EXPECT_EQ(run.atrisk, 125);

@@ -25,6 +25,22 @@ using platform::headless::queueSpinDraws;
 // A started game on the headless platform: the player's input goes through the driver,
 // draws are queued, time is virtual.
 // A cabinet of its own, for tests that play several side by side or one per case.
+// Stops of draws the tests rely on (25 lines, 1 cent a line).
+inline constexpr std::array<int, 5> kLosingStops{1, 4, 3, 1, 1};
+// Pays 10: lines 19 and 20 each three of a kind through the wilds in cells 3 and 6.
+inline constexpr std::array<int, 5> kTenCentStops{1, 3, 19, 1, 1};
+// Pays 1000 over seventeen lines.
+inline constexpr std::array<int, 5> kThousandStops{1, 1, 12, 8, 1};
+// Two chests and nothing else: pays the total bet back, 25.
+inline constexpr std::array<int, 5> kTwoChestStops{1, 4, 3, 5, 7};
+
+// Chests and nothing else: three pay 125, four 250, five 500.
+inline constexpr std::array<int, 5> kThreeChestStops{1, 4, 15, 5, 7};
+inline constexpr std::array<int, 5> kFourChestStops{1, 7, 14, 5, 7};
+inline constexpr std::array<int, 5> kFiveChestStops{10, 7, 1, 5, 7};
+// A jolly roger on top of reels 1, 2 and 3; with the mystery tile counting, the feature.
+inline constexpr std::array<int, 5> kJackpotStops{8, 16, 6, 1, 1};
+
 struct LoneGame {
     platform::headless::HeadlessPlatform p;
     screen::Quorvel q{p.services()};
@@ -85,6 +101,15 @@ struct GameTest : ::testing::Test {
         p.key(w, character);
         p.runFor(0);
     }
+    // Three chests win ten free spins, all losing, played out and collected.
+    void playLosingFreeSpinsAndCollect() {
+        queueSpin(kThreeChestStops);
+        for (int i = 0; i < 10; ++i)
+            queueSpin(kLosingStops);
+        spinButton();
+        ASSERT_TRUE(p.runUntil([&] { return shown("takewin"); }, 120'000));
+        click("takewin");
+    }
     void spinButton() {
         down("btnspin");
         up("btnspin");
@@ -125,21 +150,5 @@ struct GameTest : ::testing::Test {
         p.runFor(0);
     }
 };
-
-// Stops of draws the tests rely on (25 lines, 1 cent a line).
-inline constexpr std::array<int, 5> kLosingStops{1, 4, 3, 1, 1};
-// Pays 10: lines 19 and 20 each three of a kind through the wilds in cells 3 and 6.
-inline constexpr std::array<int, 5> kTenCentStops{1, 3, 19, 1, 1};
-// Pays 1000 over seventeen lines.
-inline constexpr std::array<int, 5> kThousandStops{1, 1, 12, 8, 1};
-// Two chests and nothing else: pays the total bet back, 25.
-inline constexpr std::array<int, 5> kTwoChestStops{1, 4, 3, 5, 7};
-
-// Chests and nothing else: three pay 125, four 250, five 500.
-inline constexpr std::array<int, 5> kThreeChestStops{1, 4, 15, 5, 7};
-inline constexpr std::array<int, 5> kFourChestStops{1, 7, 14, 5, 7};
-inline constexpr std::array<int, 5> kFiveChestStops{10, 7, 1, 5, 7};
-// A jolly roger on top of reels 1, 2 and 3; with the mystery tile counting, the feature.
-inline constexpr std::array<int, 5> kJackpotStops{8, 16, 6, 1, 1};
 
 }  // namespace quorvel::testing_support

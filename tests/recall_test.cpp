@@ -42,12 +42,7 @@ TEST_F(Recall, EachSettledGameIsNotedWithItsDrawAndMoney) {
 
 TEST_F(Recall, FeaturesAreNotedOnTheGameThatStartedThem) {
     startWithCredit(1000);
-    queueSpin(kThreeChestStops);
-    for (int i = 0; i < 10; ++i)
-        queueSpin(kLosingStops);
-    spinButton();
-    ASSERT_TRUE(p.runUntil([&] { return shown("takewin"); }, 120'000));
-    click("takewin");
+    playLosingFreeSpinsAndCollect();
     ASSERT_EQ(games().size(), 1u) << "free spins are part of the game that won them";
     EXPECT_EQ(games().front().freeSpinsWon, 10);
     EXPECT_EQ(games().front().freeSpinTotal, 125);

@@ -2,6 +2,7 @@
 // in virtual time.
 #include <regex>
 
+#include "engine/session_text.h"
 #include "game_fixture.h"
 
 using namespace quorvel;
@@ -115,4 +116,48 @@ TEST(Reminders, AReminderWaitsForRestTellsTheSessionAndKeepPlayingResumesAutopla
     a.p.messages.chooseNext("Quit");
     ASSERT_TRUE(a.p.runUntil([&] { return a.q.ended(); }, 16 * 60'000));
     EXPECT_EQ(a.p.store.read("quorvel", "player1", "session"), "") << "a close ends the session";
+}
+
+// A crash cuts the session short; the next start goes on with its clock, figures and chart,
+// however much of the stored chart survived.
+TEST(Sessions, ACrashedSessionGoesOnWithItsClockFiguresAndChart) {
+    Autoplayer a;
+    a.p.store.write("quorvel", "player1", "bank", "100000");
+    a.p.store.write("quorvel", "player1", "amountinvested", "100000");
+    a.p.store.write("quorvel", "notice", "autoplay", "-1");
+    a.q.Form_Load();
+    a.press("autoplayon");
+    a.p.runFor(5 * 60'000);
+    const auto stored = [&] { return a.p.store.read("session1", "session", "points"); };
+    ASSERT_TRUE(a.p.runUntil([&] { return a.q.cabinet().atRest() && !stored().empty(); }, 60'000));
+    const auto crashed = a.p.store;  // the store as the crash left it
+    const auto storedPoints = engine::sessionPointsFromText(stored());
+    ASSERT_TRUE(storedPoints && storedPoints->size() > 40);
+
+    for (const std::string damage : {"", "7 x", "5000 5 100 0 0 0 25 0"}) {
+        SCOPED_TRACE("points stored as \"" + damage + "\"");
+        Autoplayer b;
+        b.p.store = crashed;
+        if (damage != "") b.p.store.write("session1", "session", "points", damage);
+        b.q.Form_Load();
+        const auto& points = b.q.session().points();
+        const auto f = b.q.session().figures(b.q.player(), b.p.clock.steadyMs());
+        EXPECT_EQ(f.games, b.q.player().games);
+        EXPECT_GE(f.seconds, storedPoints->back().ms / 1000) << "the clock goes on";
+        EXPECT_EQ(f.won - f.wagered, b.q.player().bank - 100000);
+        if (damage == "") {
+            ASSERT_EQ(points.size(), static_cast<std::size_t>(f.games)) << "every game charted";
+            EXPECT_EQ(points.front().game, 1);
+            EXPECT_EQ(points.back().credit, b.q.player().bank);
+            for (std::size_t i = 0; i < storedPoints->size(); ++i)
+                EXPECT_EQ(points[i].won, (*storedPoints)[i].won) << "game " << i + 1;
+        } else {
+            ASSERT_EQ(points.size(), 0u) << "a damaged chart starts afresh";
+        }
+        b.press("btnspin");
+        b.p.runFor(10'000);
+        ASSERT_FALSE(b.q.session().points().empty());
+        EXPECT_EQ(b.q.session().points().back().game, b.q.player().games);
+        EXPECT_EQ(b.q.cabinet().unexplained(), 0);
+    }
 }

@@ -18,11 +18,6 @@ struct SessionWindowTest : GameTest {
     std::string shownText(const char* name) { return sessionWindow()->at(name).caption(); }
 };
 
-std::string money(std::int64_t cents) {
-    const std::string form = engine::dollarForm(static_cast<std::int32_t>(std::llabs(cents)));
-    return cents < 0 ? "- " + form : form;
-}
-
 }  // namespace
 
 TEST_F(SessionWindowTest, FiguresChartAndBandFollowTheBooksAndF3WaitsForRest) {
@@ -51,12 +46,7 @@ TEST_F(SessionWindowTest, FiguresChartAndBandFollowTheBooksAndF3WaitsForRest) {
     click("betblack");
     click("cancelbet");
 
-    queueSpin(kThreeChestStops);
-    for (int i = 0; i < 10; ++i)
-        queueSpin(kLosingStops);
-    spinButton();
-    ASSERT_TRUE(p.runUntil([&] { return shown("takewin"); }, 120'000));
-    click("takewin");
+    playLosingFreeSpinsAndCollect();
     queueSpin(kLosingStops);
     spinButton();
 
@@ -75,11 +65,11 @@ TEST_F(SessionWindowTest, FiguresChartAndBandFollowTheBooksAndF3WaitsForRest) {
     EXPECT_EQ(net, player.bank - 1000);
     const std::int64_t wagered = 4 * 25;
     EXPECT_EQ(shownText("lblgames"), "Games: 4");
-    EXPECT_EQ(shownText("lblwagered"), "Wagered: " + money(wagered));
-    EXPECT_EQ(shownText("lblnet"), "Net: " + money(net));
-    EXPECT_EQ(shownText("lblwon"), "Won: " + money(net + wagered));
+    EXPECT_EQ(shownText("lblwagered"), "Wagered: " + engine::dollarsAndCents(wagered));
+    EXPECT_EQ(shownText("lblnet"), "Net: " + engine::dollarsAndCents(net));
+    EXPECT_EQ(shownText("lblwon"), "Won: " + engine::dollarsAndCents(net + wagered));
     EXPECT_EQ(shownText("lblbiggest"),
-              "Biggest win: " + money(games[1].win + games[1].freeSpinTotal));
+              "Biggest win: " + engine::dollarsAndCents(games[1].win + games[1].freeSpinTotal));
     EXPECT_EQ(shownText("lblfeatures"), "Features won: free spins 1, boards 0");
 
     const platform::ChartData& credit = sessionWindow()->at("chtcredit").chart();
@@ -90,10 +80,10 @@ TEST_F(SessionWindowTest, FiguresChartAndBandFollowTheBooksAndF3WaitsForRest) {
     }
     ASSERT_EQ(credit.marks.size(), 2u);
     EXPECT_EQ(credit.marks[0].kind, platform::ChartMarkKind::Gamble);
-    EXPECT_EQ(credit.marks[0].tooltip, "Game 2: gamble won " + engine::dollarForm(20));
+    EXPECT_EQ(credit.marks[0].tooltip, "Game 2: gamble won $0.20");
     EXPECT_EQ(credit.marks[1].kind, platform::ChartMarkKind::FreeSpins);
     EXPECT_EQ(credit.marks[1].tooltip,
-              "Game 3: free spins won " + engine::dollarForm(games[1].freeSpinTotal));
+              "Game 3: free spins won " + engine::dollarsAndCents(games[1].freeSpinTotal));
 
     // The band is the long run's two standard deviations of a mean over so many games.
     const math::Volatility v = math::volatility(info::spinTally(25), 25, player.machinepay);

@@ -9,6 +9,7 @@
 #include <QToolTip>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "platform/qt/cabinet_theme.h"
@@ -89,9 +90,9 @@ void addBand(QChart& chart, const ChartData& data) {
     auto* band = new QAreaSeries(high, low);
     band->setName(QString::fromStdString(data.bandName));
     // Gold strong enough to read against the bone plot area.
-    QColor fill = theme::colour("gold");
-    fill.setAlpha(90);
-    band->setBrush(fill);
+    // Veiled by the series' opacity, not the brush's, so the legend's swatch shows it whole.
+    band->setBrush(theme::colour("gold"));
+    band->setOpacity(0.45);
     band->setPen(QPen(theme::colour("goldDark"), 1));
     chart.addSeries(band);
 }
@@ -109,6 +110,20 @@ QValueAxis* axis(const std::string& title, const QFont& font) {
     return axis;
 }
 
+// Ticks on round numbers from zero: a 1-2-5 step giving about five intervals.
+void roundTicks(QValueAxis& axis, double range) {
+    if (range <= 0) return;
+    double step = std::pow(10.0, std::floor(std::log10(range / 5)));
+    for (double factor : {1.0, 2.0, 5.0, 10.0})
+        if (step * factor >= range / 5) {
+            step *= factor;
+            break;
+        }
+    axis.setTickType(QValueAxis::TicksDynamic);
+    axis.setTickAnchor(0);
+    axis.setTickInterval(step);
+}
+
 void attachAxes(QChart& chart, const ChartData& data, double scale) {
     QFont font("Comic Sans MS");
     font.setPointSizeF(7.5 * scale);
@@ -120,13 +135,17 @@ void attachAxes(QChart& chart, const ChartData& data, double scale) {
         series->attachAxis(x);
         series->attachAxis(y);
     }
-    if (!data.series.empty())
-        x->setRange(std::min(data.series.front().x, data.series.back().x - 1),
-                    data.series.back().x);
-    if (data.yMax > 0)
+    if (!data.series.empty()) {
+        const double first = std::min(data.series.front().x, data.series.back().x - 1);
+        x->setRange(first, data.series.back().x);
+        roundTicks(*x, data.series.back().x - first);
+    }
+    if (data.yMax > 0) {
         y->setRange(0, data.yMax);
-    else
+        roundTicks(*y, data.yMax);
+    } else {
         y->applyNiceNumbers();
+    }
 }
 
 void fill(QChart& chart, const ChartData& data, double scale) {

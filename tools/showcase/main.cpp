@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/headless/headless_platform.h"
 #include "platform/headless/recorders.h"
 #include "platform/headless/scripted_random.h"
 #include "platform/headless/spin_draws.h"
@@ -108,10 +109,15 @@ public:
         celebrate(kBigWin, "17-big-win");
         celebrate(kMegaWin, "18-mega-win");
         celebrate(kEpicWin, "19-epic-win");
-        playSession(150, 240'000);
-        game_.window().keyDown(quorvel::platform::kKeyF3);
+        playSession(40, 90'000);
+        showSession("20-session");
+    }
+
+    // The session window over a session the game resumed from the store.
+    void runResumed() {
+        game_.Form_Load();
         wait(600);
-        saveChild("20-session");
+        showSession("21-session-resumed");
     }
 
 private:
@@ -151,6 +157,11 @@ private:
         const QString path = folder_ + "/1-quick-stop.png";
         view->screen()->grabWindow(view->winId()).save(path);
         std::printf("%s\n", path.toUtf8().constData());
+    }
+    void showSession(const char* name) {
+        game_.window().keyDown(quorvel::platform::kKeyF3);
+        wait(600);
+        saveChild(name);
     }
     // A stretch of autoplay on the seeded draws, for the session window to chart: features
     // are collected as they end, and autoplay is started again wherever it stopped.
@@ -226,6 +237,28 @@ private:
     quorvel::screen::Quorvel game_;
 };
 
+// Some hundreds of games of autoplay on seeded draws, played by the real handlers in virtual
+// time, stopped at rest as a crash would leave the store: the next start resumes the session.
+quorvel::platform::headless::MemoryStore sessionPlayedAhead(
+    const quorvel::platform::headless::MemoryStore& start, int games) {
+    quorvel::platform::headless::HeadlessPlatform p(7);
+    p.store = start;
+    p.store.write("quorvel", "notice", "autoplay", "-1");
+    quorvel::screen::Quorvel game(p.services());
+    game.Form_Load();
+    auto& window = game.window();
+    while (game.player().games < games) {
+        if (window.at("takewin").shown()) p.press(window, "takewin");
+        if (game.counters().pace.autoplaymode == 0 && window.enabled() && game.cabinet().atRest())
+            p.press(window, "autoplayon");
+        p.runFor(1000);
+    }
+    p.press(window, "autoplayon");
+    p.runUntil([&] { return game.cabinet().atRest() && window.enabled(); }, 60'000);
+    p.runFor(6000);
+    return p.store;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -250,6 +283,14 @@ int main(int argc, char** argv) {
                                          services.resources, store,           services.messages,
                                          services.display,   services.links,  random,
                                          services.windows};
-    Showcase(platform, showcase, random, folder).run();
+    quorvel::platform::headless::MemoryStore played = sessionPlayedAhead(store, 400);
+    // "--resumed" shows the resumed session alone, for a quick look at the session window.
+    if (argc < 3 || QString::fromLocal8Bit(argv[2]) != "--resumed")
+        Showcase(platform, showcase, random, folder).run();
+    quorvel::platform::Services resumed{services.timers,    services.events, services.sound,
+                                        services.resources, played,          services.messages,
+                                        services.display,   services.links,  random,
+                                        services.windows};
+    Showcase(platform, resumed, random, folder).runResumed();
     return 0;
 }
