@@ -7,6 +7,7 @@
 #include "platform/message_boxes.h"
 #include "platform/settings_store.h"
 #include "platform/sound.h"
+#include "platform/text_catalogue.h"
 #include "platform/timers.h"
 #include "platform/window_host.h"
 
@@ -24,6 +25,7 @@ struct Services {
     Links& links;
     engine::RandomSource& random;
     WindowHost& windows;
+    TextCatalogue& text;
 };
 
 }  // namespace quorvel::platform

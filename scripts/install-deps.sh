@@ -6,7 +6,7 @@ set -euo pipefail
 set_name=${1:-test}
 game=(
     g++ make cmake pkg-config
-    qt6-base-dev qt6-svg-dev qt6-charts-dev libgl-dev libxcb1-dev
+    qt6-base-dev qt6-svg-dev qt6-charts-dev qt6-tools-dev qt6-l10n-tools libgl-dev libxcb1-dev
     libsdl2-mixer-dev
     libcli11-dev nlohmann-json3-dev
     fonts-comic-neue fonts-liberation2

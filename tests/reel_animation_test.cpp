@@ -32,7 +32,7 @@ struct ReelAnimation : ::testing::Test {
     platform::headless::HeadlessPlatform p;
     Recorder rec{p.clock};
     platform::Services services{p.clock,    rec,       p.sound, p.resources, p.store,
-                                p.messages, p.display, p.links, p.random,    p.windows};
+                                p.messages, p.display, p.links, p.random,    p.windows, *p.text};
     screen::Quorvel q{services};
     const engine::RunState& run = q.run();
     void arrange(const testing_support::CabinetEdit& edit) {

@@ -50,6 +50,9 @@ public:
     FakeLinks links;
     ScriptedRandom random;
     HeadlessWindowHost windows;
+    // The source texts unless a test or the simulator gives a catalogue of languages.
+    SourceCatalogue sourceText;
+    TextCatalogue* text = &sourceText;
 
     void runFor(std::int64_t ms) { clock.runFor(ms); }
     bool runUntil(const std::function<bool()>& condition, std::int64_t limitMs) {

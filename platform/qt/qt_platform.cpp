@@ -59,7 +59,7 @@ QtPlatform::QtPlatform(std::string assetDirectory, std::string organisation)
 
 Services QtPlatform::services() {
     return Services{timers,   events,  sound, resources, store,
-                    messages, display, links, random,    windows};
+                    messages, display, links, random,    windows, text};
 }
 
 }  // namespace quorvel::platform::qt

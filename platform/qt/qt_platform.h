@@ -2,6 +2,7 @@
 
 #include <string>
 #include <vector>
+#include "platform/catalogue/qt_catalogue.h"
 
 #include "platform/event_loop.h"
 #include "platform/qt/asset_pictures.h"
@@ -58,6 +59,7 @@ public:
     QtDisplay display{windows};
     QtLinks links;
     SystemRandom random;
+    QtCatalogue text;
 
 private:
     std::vector<std::string> heldReports_;

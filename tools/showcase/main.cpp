@@ -282,7 +282,7 @@ int main(int argc, char** argv) {
     quorvel::platform::Services showcase{services.timers,    services.events, services.sound,
                                          services.resources, store,           services.messages,
                                          services.display,   services.links,  random,
-                                         services.windows};
+                                         services.windows, services.text};
     quorvel::platform::headless::MemoryStore played = sessionPlayedAhead(store, 400);
     // "--resumed" shows the resumed session alone, for a quick look at the session window.
     if (argc < 3 || QString::fromLocal8Bit(argv[2]) != "--resumed")
@@ -290,7 +290,7 @@ int main(int argc, char** argv) {
     quorvel::platform::Services resumed{services.timers,    services.events, services.sound,
                                         services.resources, played,          services.messages,
                                         services.display,   services.links,  random,
-                                        services.windows};
+                                        services.windows, services.text};
     Showcase(platform, resumed, random, folder).runResumed();
     return 0;
 }

@@ -93,9 +93,10 @@ void ScriptRunner::makeGame() {
         disk_ = std::make_unique<platform::qt::QtSettingsStore>(
             platform::qt::QtSettingsStore::Folder{storeFolder_});
     }
+    platform_->text = &catalogue_;
     platform::Services s = platform_->services();
     platform::Services withStore{s.timers,   s.events,  s.sound, s.resources, store(),
-                                 s.messages, s.display, s.links, s.random,    s.windows};
+                                 s.messages, s.display, s.links, s.random,    s.windows, s.text};
     game_ = std::make_unique<screen::Quorvel>(withStore);
 }
 

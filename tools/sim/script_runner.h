@@ -7,6 +7,7 @@
 #include <set>
 #include <string>
 #include <vector>
+#include "platform/catalogue/qt_catalogue.h"
 
 #include "platform/headless/headless_platform.h"
 #include "platform/qt/qt_settings_store.h"
@@ -59,6 +60,8 @@ private:
     std::uint64_t seed_;
     std::ostream& out_;
     std::unique_ptr<platform::headless::HeadlessPlatform> platform_;
+    // Scripts answer in English unless their store names a language.
+    platform::qt::QtCatalogue catalogue_{"en"};
     std::string storeFolder_;
     std::unique_ptr<platform::qt::QtSettingsStore> disk_;
     std::unique_ptr<screen::Quorvel> game_;

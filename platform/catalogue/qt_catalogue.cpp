@@ -1,0 +1,48 @@
+#include "platform/catalogue/qt_catalogue.h"
+
+#include <QLocale>
+#include <cstdlib>
+
+#include "platform/languages.h"
+
+namespace quorvel::platform::qt {
+namespace {
+
+std::string_view environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+}  // namespace
+
+QtCatalogue::QtCatalogue()
+    : QtCatalogue(systemLanguage(environment("LANGUAGE"), environment("LC_MESSAGES"),
+                                 environment("LANG"))) {}
+
+QtCatalogue::QtCatalogue(std::string systemLanguage) : system_(std::move(systemLanguage)) {
+    setLanguage("auto");
+}
+
+void QtCatalogue::setLanguage(const std::string& code) {
+    const std::string choice = storedLanguageChoice(code);
+    language_ = choice == "auto" ? system_ : choice;
+    translator_.reset();
+    if (language_ == "en") return;
+    auto translator = std::make_unique<QTranslator>();
+    // Compiled in as resources; a language without its file stays in English.
+    if (translator->load(QString::fromStdString(":/translations/quorvel_" + language_ + ".qm")))
+        translator_ = std::move(translator);
+    else
+        language_ = "en";
+}
+
+std::string QtCatalogue::translate(const char* context, const char* source, const char* comment,
+                                   int n) const {
+    QString text;
+    if (translator_) text = translator_->translate(context, source, comment, n);
+    if (text.isEmpty()) text = QString::fromUtf8(source);
+    if (n >= 0) text.replace(QStringLiteral("%n"), QString::number(n));
+    return text.toStdString();
+}
+
+}  // namespace quorvel::platform::qt

@@ -1,0 +1,54 @@
+#include "platform/languages.h"
+
+#include <algorithm>
+
+#include "platform/text_catalogue.h"
+
+namespace quorvel::platform {
+namespace {
+
+bool offered(std::string_view code) {
+    return std::any_of(kLanguages.begin(), kLanguages.end(),
+                       [code](const Language& l) { return code == l.code; });
+}
+
+// "de_AT.UTF-8@euro" -> "de"; "C" and "POSIX" name no language.
+std::string_view languagePart(std::string_view locale) {
+    return locale.substr(0, locale.find_first_of("_.@"));
+}
+
+}  // namespace
+
+std::string storedLanguageChoice(std::string_view stored) {
+    return offered(stored) ? std::string(stored) : "auto";
+}
+
+std::string systemLanguage(std::string_view language, std::string_view lcMessages,
+                           std::string_view lang) {
+    // LANGUAGE counts only with a locale set, as in gettext; its first match wins.
+    const std::string_view locale = !lcMessages.empty() ? lcMessages : lang;
+    if (!locale.empty() && locale != "C" && locale != "POSIX") {
+        while (!language.empty()) {
+            const auto colon = language.find(':');
+            if (offered(languagePart(language.substr(0, colon))))
+                return std::string(languagePart(language.substr(0, colon)));
+            language = colon == std::string_view::npos ? "" : language.substr(colon + 1);
+        }
+    }
+    const std::string_view part = languagePart(locale);
+    return offered(part) ? std::string(part) : "en";
+}
+
+std::string SourceCatalogue::translate(const char*, const char* source, const char*, int n) const {
+    return n >= 0 ? withCount(source, n) : std::string(source);
+}
+
+std::string withCount(std::string text, int n) {
+    const std::string count = std::to_string(n);
+    for (auto at = text.find("%n"); at != std::string::npos;
+         at = text.find("%n", at + count.size()))
+        text.replace(at, 2, count);
+    return text;
+}
+
+}  // namespace quorvel::platform

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+
+// Names a text for the translators where it is only stored (a layout's caption); it is
+// translated where it is shown.
+#define QV_TRANSLATE_NOOP(context, source) source
+
+namespace quorvel::platform {
+
+// The game's texts in the player's language. Contexts are the windows' names (and "artwork"
+// for painted texts); a text the catalogue lacks is shown as written.
+class TextCatalogue {
+public:
+    virtual ~TextCatalogue() = default;
+    // A count (n >= 0) picks the language's plural form and fills in "%n".
+    virtual std::string translate(const char* context, const char* source,
+                                  const char* comment = nullptr, int n = -1) const = 0;
+    // "en", "de", "fr" or "es".
+    virtual std::string language() const = 0;
+    // An unknown code, or "auto", chooses the system's language.
+    virtual void setLanguage(const std::string& code) = 0;
+};
+
+// English only: the source texts, whatever language is asked for.
+class SourceCatalogue : public TextCatalogue {
+public:
+    std::string translate(const char* context, const char* source, const char* comment = nullptr,
+                          int n = -1) const override;
+    std::string language() const override { return "en"; }
+    void setLanguage(const std::string&) override {}
+};
+
+// "%n" in a text replaced by the count.
+std::string withCount(std::string text, int n);
+
+}  // namespace quorvel::platform
