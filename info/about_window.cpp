@@ -22,7 +22,7 @@ constexpr const char* kUsualTitle = "Slots_Quorvel";
 AboutWindow::AboutWindow(platform::Services services, platform::Window& mainScreen)
     : ChildWindow(services, mainScreen, "aboutquorvel", kAboutClientWidth, kAboutClientHeight,
                   std::string("About ") + kApplicationTitle) {
-    platform::buildElements(window(), aboutDesign());
+    platform::buildElements(window(), aboutDesign(), services_.text);
     const auto bind = [this](const char* name, void (AboutWindow::*handler)()) {
         window().on(name, platform::EventKind::Click,
                     [this, handler](platform::Event&) { (this->*handler)(); });

@@ -24,7 +24,7 @@ constexpr platform::TabStop kTabOrder[] = {{"btnunloadpays", 0}};
 PayTableWindow::PayTableWindow(platform::Services services, platform::Window& mainScreen,
                                const engine::PlayerValues& player)
     : ChildWindow(services, mainScreen, "quorvelpays", 7770, 7785, "QUORVEL PAYTABLE") {
-    platform::buildElements(window(), kDesign);
+    platform::buildElements(window(), kDesign, services_.text);
     window().at("lblreturn").setCaption(returnStatement(player.machinepay));
     window().on("btnunloadpays", platform::EventKind::Click,
                 [this](platform::Event&) { btnunloadpays_Click(); });

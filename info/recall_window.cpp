@@ -57,7 +57,7 @@ RecallWindow::RecallWindow(platform::Services services, platform::Window& mainSc
                   "Game Recall"),
       history_(player.history) {
     platform::Window& w = window();
-    platform::buildElements(w, recallDesign());
+    platform::buildElements(w, recallDesign(), services_.text);
     w.on("game", EventKind::Click, [this](platform::Event& e) { game_Click(e.index); });
     w.on("btnclose", EventKind::Click, [this](platform::Event&) { btnclose_Click(); });
     w.on("", EventKind::KeyPress, [this](platform::Event& e) {

@@ -57,7 +57,7 @@ SessionWindow::SessionWindow(platform::Services services, platform::Window& main
                              const engine::Cabinet& cabinet, const engine::Session& session)
     : ChildWindow(services, mainScreen, "quorvelsession", kSessionClientWidth, kSessionClientHeight,
                   "Your Session") {
-    platform::buildElements(window(), kDesign);
+    platform::buildElements(window(), kDesign, services_.text);
     const engine::PlayerValues& player = cabinet.player();
     const ReturnOdds odds = returnOdds(cabinet.run().lines, player.machinepay);
     const engine::SessionFigures figures = session.figures(player, services_.events.steadyMs());

@@ -2,7 +2,16 @@
 
 namespace quorvel::platform {
 
-void buildElements(Window& window, std::span<const ElementSpec> design) {
+namespace {
+
+std::string shown(const Window& window, const char* source, const TextCatalogue& text) {
+    return *source ? text.translate(window.name().c_str(), source) : std::string();
+}
+
+}  // namespace
+
+void buildElements(Window& window, std::span<const ElementSpec> design,
+                   const TextCatalogue& text) {
     for (const ElementSpec& row : design) {
         Element& element = window.add(row.name, row.index, row.kind);
         if (*row.parent) element.setParent(&window.at(row.parent, row.parentIndex));
@@ -10,8 +19,8 @@ void buildElements(Window& window, std::span<const ElementSpec> design) {
         element.resize(row.width, row.height);
         element.setVisible(row.visible);
         element.setEnabled(row.enabled);
-        element.setCaption(row.caption);
-        element.setTooltip(row.tooltip);
+        element.setCaption(shown(window, row.caption, text));
+        element.setTooltip(shown(window, row.tooltip, text));
         if (*row.picture) element.setPicture(Picture{row.picture, 0});
         element.setFont(Font{row.fontFamily, row.fontPoints, row.bold, row.italic});
         element.setForeColour(row.fore);
@@ -24,6 +33,15 @@ void buildElements(Window& window, std::span<const ElementSpec> design) {
         element.setLineWidth(row.lineWidth);
         if (row.kind == ElementKind::ImageList)
             element.setImages(row.images, row.imageWidth, row.imageHeight);
+    }
+}
+
+void retranslateElements(Window& window, std::span<const ElementSpec> design,
+                         const TextCatalogue& text) {
+    for (const ElementSpec& row : design) {
+        Element& element = window.at(row.name, row.index);
+        if (*row.caption) element.setCaption(shown(window, row.caption, text));
+        if (*row.tooltip) element.setTooltip(shown(window, row.tooltip, text));
     }
 }
 

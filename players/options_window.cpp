@@ -45,7 +45,7 @@ OptionsWindow::OptionsWindow(platform::Services services, platform::Window& main
                   kOptionsCaption),
       cabinet_(cabinet),
       player_(cabinet.player()) {
-    platform::buildElements(window(), optionsDesign());
+    platform::buildElements(window(), optionsDesign(), services_.text);
     bindHandlers();
     setTabOrder(optionsTabOrder());
     for (const SpokenName& named : optionsSpokenNames())

@@ -33,7 +33,7 @@ constexpr TimerHandler kTimerHandlers[] = {
 Quorvel::Quorvel(platform::Services services)
     : services_(services),
       window_("quorvel", kMainClientWidth, kMainClientHeight),
-      e_(buildMainScreen(window_)),
+      e_(buildMainScreen(window_, services_.text)),
       celebration_(services_, window_, [this](const char* name) { cue(name); }) {
     registerTimers();
     registerHandlers();

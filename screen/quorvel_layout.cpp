@@ -179,7 +179,8 @@ static_assert(std::size(kTimers) == static_cast<std::size_t>(Timer::tmrlineflash
 std::span<const platform::ElementSpec> mainScreenDesign() {
     return kDesign;
 }
-platform::Window& buildMainScreen(platform::Window& window) {
+platform::Window& buildMainScreen(platform::Window& window,
+                                  const platform::TextCatalogue& text) {
     window.setCaption(kMainDesignCaption);
     window.setBackground(platform::Picture{"background", 0});
     // The celebration lies over the reels and their paylines, under all that opens over them.
@@ -188,9 +189,9 @@ platform::Window& buildMainScreen(platform::Window& window) {
         return std::string_view(row.name) == "panelbank";
     });
     const auto split = static_cast<std::size_t>(meters - design.begin());
-    platform::buildElements(window, design.first(split));
-    platform::buildElements(window, celebrationDesign());
-    platform::buildElements(window, design.subspan(split));
+    platform::buildElements(window, design.first(split), text);
+    platform::buildElements(window, celebrationDesign(), text);
+    platform::buildElements(window, design.subspan(split), text);
     return window;
 }
 
