@@ -51,4 +51,15 @@ std::string withCount(std::string text, int n) {
     return text;
 }
 
+std::string fillIn(std::string text, std::initializer_list<std::string> values) {
+    int number = 1;
+    for (const std::string& value : values) {
+        const std::string marker = "%" + std::to_string(number++);
+        for (auto at = text.find(marker); at != std::string::npos;
+             at = text.find(marker, at + value.size()))
+            text.replace(at, marker.size(), value);
+    }
+    return text;
+}
+
 }  // namespace quorvel::platform

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
 
 // Names a text for the translators where it is only stored (a layout's caption); it is
@@ -33,5 +34,7 @@ public:
 
 // "%n" in a text replaced by the count.
 std::string withCount(std::string text, int n);
+// "%1", "%2", ... replaced by the values in turn, so a translation may place them anywhere.
+std::string fillIn(std::string text, std::initializer_list<std::string> values);
 
 }  // namespace quorvel::platform
