@@ -51,15 +51,19 @@ std::string withCount(std::string text, int n) {
     return text;
 }
 
+// Built afresh rather than replaced in place: one pass, and a value holding "%2" stays as it is.
 std::string fillIn(std::string text, std::initializer_list<std::string> values) {
-    int number = 1;
-    for (const std::string& value : values) {
-        const std::string marker = "%" + std::to_string(number++);
-        for (auto at = text.find(marker); at != std::string::npos;
-             at = text.find(marker, at + value.size()))
-            text.replace(at, marker.size(), value);
+    std::string out;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const auto number = at + 1 < text.size() ? text[at + 1] - '1' : -1;
+        if (text[at] == '%' && number >= 0 && number < static_cast<int>(values.size())) {
+            out += *(values.begin() + number);
+            ++at;
+        } else {
+            out += text[at];
+        }
     }
-    return text;
+    return out;
 }
 
 }  // namespace quorvel::platform
