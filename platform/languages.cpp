@@ -39,8 +39,14 @@ std::string systemLanguage(std::string_view language, std::string_view lcMessage
     return offered(part) ? std::string(part) : "en";
 }
 
-std::string SourceCatalogue::translate(const char*, const char* source, const char*, int n) const {
-    return n >= 0 ? withCount(source, n) : std::string(source);
+std::string SourceCatalogue::translate(const char*, const char* source, const char* comment,
+                                       int n) const {
+    return englishText(source, comment, n);
+}
+
+std::string englishText(const char* source, const char* comment, int n) {
+    if (n < 0) return source;
+    return withCount(n == 1 && comment && *comment ? comment : source, n);
 }
 
 std::string withCount(std::string text, int n) {

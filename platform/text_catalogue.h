@@ -14,7 +14,8 @@ namespace quorvel::platform {
 class TextCatalogue {
 public:
     virtual ~TextCatalogue() = default;
-    // A count (n >= 0) picks the language's plural form and fills in "%n".
+    // A count (n >= 0) picks the language's plural form and fills in "%n"; the comment is then
+    // the English singular ("%n spin left" beside "%n spins left"), which English shows for one.
     virtual std::string translate(const char* context, const char* source,
                                   const char* comment = nullptr, int n = -1) const = 0;
     // "en", "de", "fr" or "es".
@@ -32,6 +33,8 @@ public:
     void setLanguage(const std::string&) override {}
 };
 
+// The source text itself, its singular for a count of one.
+std::string englishText(const char* source, const char* comment, int n);
 // "%n" in a text replaced by the count.
 std::string withCount(std::string text, int n);
 // "%1", "%2", ... replaced by the values in turn, so a translation may place them anywhere.

@@ -17,50 +17,71 @@ struct SpokenName {
 // The names a screen reader gives the painted controls and meters: the captions painted on
 // the keys and boxes, so what is heard matches what is seen.
 constexpr SpokenName kSpokenNames[] = {
-    {"reelwindow", 0, "Reels"},
-    {"coinsin", 0, "Insert Credit"},
-    {"payline", 0, "Select Lines"},
-    {"btnbet", 0, "Bet Per Line"},
-    {"btnspin", 0, "SPIN"},
-    {"doublebutton", 0, "GAMBLE"},
-    {"autoplayon", 0, "AUTO On/Off"},
-    {"btnoptions", 0, "OPTIONS"},
-    {"btnopenmenu", 0, "MENU"},
-    {"menupic", 0, "Menu"},
-    {"about", 0, "About"},
-    {"mnuviewpaytable", 0, "View Pay Table"},
-    {"viewpaylines", 0, "View Paylines"},
-    {"xit", 0, "Exit"},
-    {"gamehistory", 0, "Game History"},
-    {"mnusession", 0, "Session"},
-    {"takewin", 0, "Collect"},
-    {"Btnreturn2game", 0, "Return to Game"},
-    {"pandouble", 0, "Gamble"},
-    {"piccardholder", 0, "Card"},
-    {"cancelbet", 0, "Take Win"},
-    {"panelbank", 0, "Credit"},
-    {"Lblcredit", 0, "Credit in dollars"},
-    {"lbllines", 0, "Lines"},
-    {"lblbet", 0, "Bet"},
-    {"lbllast", 0, "Total Bet"},
-    {"lbltotallast", 0, "Total Bet in dollars"},
-    {"LABWIN", 0, "Winner Paid"},
-    {"lblwin", 0, "Winner Paid in dollars"},
-    {"lblgrand", 0, "Grand Jackpot"},
-    {"lblmajor", 0, "Major Jackpot"},
-    {"lblminor", 0, "Minor Jackpot"},
-    {"spinsleft", 0, "Free Spins Left"},
+    {"reelwindow", 0, QV_TRANSLATE_NOOP("quorvel", "Reels")},
+    {"coinsin", 0, QV_TRANSLATE_NOOP("quorvel", "Insert Credit")},
+    {"payline", 0, QV_TRANSLATE_NOOP("quorvel", "Select Lines")},
+    {"btnbet", 0, QV_TRANSLATE_NOOP("quorvel", "Bet Per Line")},
+    {"btnspin", 0, QV_TRANSLATE_NOOP("quorvel", "SPIN")},
+    {"doublebutton", 0, QV_TRANSLATE_NOOP("quorvel", "GAMBLE")},
+    {"autoplayon", 0, QV_TRANSLATE_NOOP("quorvel", "AUTO On/Off")},
+    {"btnoptions", 0, QV_TRANSLATE_NOOP("quorvel", "OPTIONS")},
+    {"btnopenmenu", 0, QV_TRANSLATE_NOOP("quorvel", "MENU")},
+    {"menupic", 0, QV_TRANSLATE_NOOP("quorvel", "Menu")},
+    {"about", 0, QV_TRANSLATE_NOOP("quorvel", "About")},
+    {"mnuviewpaytable", 0, QV_TRANSLATE_NOOP("quorvel", "View Pay Table")},
+    {"viewpaylines", 0, QV_TRANSLATE_NOOP("quorvel", "View Paylines")},
+    {"xit", 0, QV_TRANSLATE_NOOP("quorvel", "Exit")},
+    {"gamehistory", 0, QV_TRANSLATE_NOOP("quorvel", "Game History")},
+    {"mnusession", 0, QV_TRANSLATE_NOOP("quorvel", "Session")},
+    {"takewin", 0, QV_TRANSLATE_NOOP("quorvel", "Collect")},
+    {"Btnreturn2game", 0, QV_TRANSLATE_NOOP("quorvel", "Return to Game")},
+    {"pandouble", 0, QV_TRANSLATE_NOOP("quorvel", "Gamble")},
+    {"piccardholder", 0, QV_TRANSLATE_NOOP("quorvel", "Card")},
+    {"cancelbet", 0, QV_TRANSLATE_NOOP("quorvel", "Take Win")},
+    {"panelbank", 0, QV_TRANSLATE_NOOP("quorvel", "Credit")},
+    {"Lblcredit", 0, QV_TRANSLATE_NOOP("quorvel", "Credit in dollars")},
+    {"lbllines", 0, QV_TRANSLATE_NOOP("quorvel", "Lines")},
+    {"lblbet", 0, QV_TRANSLATE_NOOP("quorvel", "Bet")},
+    {"lbllast", 0, QV_TRANSLATE_NOOP("quorvel", "Total Bet")},
+    {"lbltotallast", 0, QV_TRANSLATE_NOOP("quorvel", "Total Bet in dollars")},
+    {"LABWIN", 0, QV_TRANSLATE_NOOP("quorvel", "Winner Paid")},
+    {"lblwin", 0, QV_TRANSLATE_NOOP("quorvel", "Winner Paid in dollars")},
+    {"lblgrand", 0, QV_TRANSLATE_NOOP("quorvel", "Grand Jackpot")},
+    {"lblmajor", 0, QV_TRANSLATE_NOOP("quorvel", "Major Jackpot")},
+    {"lblminor", 0, QV_TRANSLATE_NOOP("quorvel", "Minor Jackpot")},
+    {"spinsleft", 0, QV_TRANSLATE_NOOP("quorvel", "Free Spins Left")},
 };
 
-constexpr const char* kRowNames[] = {"", "Top row", "Middle row", "Bottom row"};
-constexpr const char* kSuitNames[] = {"", "Hearts", "Clubs", "Diamonds", "Spades"};
+constexpr const char* kRowNames[] = {"", QV_TRANSLATE_NOOP("quorvel", "Top row"),
+                                     QV_TRANSLATE_NOOP("quorvel", "Middle row"),
+                                     QV_TRANSLATE_NOOP("quorvel", "Bottom row")};
+constexpr const char* kSuitNames[] = {
+    "", QV_TRANSLATE_NOOP("quorvel", "Ace of Hearts"), QV_TRANSLATE_NOOP("quorvel", "Ace of Clubs"),
+    QV_TRANSLATE_NOOP("quorvel", "Ace of Diamonds"), QV_TRANSLATE_NOOP("quorvel", "Ace of Spades")};
+constexpr const char* kPastCards[] = {"", QV_TRANSLATE_NOOP("quorvel", "Past card: Hearts"),
+                                      QV_TRANSLATE_NOOP("quorvel", "Past card: Clubs"),
+                                      QV_TRANSLATE_NOOP("quorvel", "Past card: Diamonds"),
+                                      QV_TRANSLATE_NOOP("quorvel", "Past card: Spades")};
+// The symbols as the reels' description names them (the engine's own names, in English).
+[[maybe_unused]] constexpr const char* kSymbolWords[] = {
+    QV_TRANSLATE_NOOP("symbols", "captain"), QV_TRANSLATE_NOOP("symbols", "ship"),
+    QV_TRANSLATE_NOOP("symbols", "skull"),   QV_TRANSLATE_NOOP("symbols", "flag"),
+    QV_TRANSLATE_NOOP("symbols", "cutlass"), QV_TRANSLATE_NOOP("symbols", "coin"),
+    QV_TRANSLATE_NOOP("symbols", "parrot"),  QV_TRANSLATE_NOOP("symbols", "pistol"),
+    QV_TRANSLATE_NOOP("symbols", "cannon"),  QV_TRANSLATE_NOOP("symbols", "map"),
+    QV_TRANSLATE_NOOP("symbols", "wild"),    QV_TRANSLATE_NOOP("symbols", "jollyroger"),
+    QV_TRANSLATE_NOOP("symbols", "chest")};
 
 }  // namespace
 
 void Quorvel::exposeToAssistiveTechnology() {
-    for (const SpokenName& spoken : kSpokenNames)
-        window_.at(spoken.element, spoken.index).setAccessibleName(spoken.name);
+    nameElements();
     window_.setNavigator([this](int key) { return platform::navigate(window_, key); });
+}
+
+void Quorvel::nameElements() {
+    for (const SpokenName& spoken : kSpokenNames)
+        window_.at(spoken.element, spoken.index).setAccessibleName(said(spoken.name));
 }
 
 // "Top row: captain, ship, ...; Middle row: ...": the fifteen symbols the reels rest on.
@@ -68,10 +89,12 @@ void Quorvel::describeReels() {
     const engine::RunState& run = cabinet_.run();
     std::string description;
     for (int row = 1; row <= engine::kRows; ++row) {
-        description += std::string(row > 1 ? ". " : "") + kRowNames[row] + ":";
+        description += std::string(row > 1 ? ". " : "") + said(kRowNames[row]) + ":";
         for (int reel = 1; reel <= engine::kReels; ++reel)
-            description += std::string(reel > 1 ? ", " : " ") +
-                           std::string(engine::symbolName(run.window[reel][row]));
+            description +=
+                std::string(reel > 1 ? ", " : " ") +
+                services_.text.translate(
+                    "symbols", std::string(engine::symbolName(run.window[reel][row])).c_str());
     }
     e_.reelwindow.setDescription(description + ".");
 }
@@ -79,22 +102,26 @@ void Quorvel::describeReels() {
 void Quorvel::announceSpin() {
     const engine::RunState& run = cabinet_.run();
     describeReels();
-    std::string said = run.spinwin > 0 ? "Win " + engine::creditForm(run.spinwin) : "No Win";
-    if (enabled(Timer::tmrbell)) said += ", jackpot feature";
-    if (run.scattercount > 2) said += ", free spins";
-    if (e_.takewin.shown()) said += ", free spins completed, Collect";
-    window_.announce(said);
+    std::string text = run.spinwin > 0 ? platform::fillIn(translate("quorvel", "Win %1"),
+                                                          {engine::creditForm(run.spinwin)})
+                                       : translate("quorvel", "No Win");
+    if (enabled(Timer::tmrbell)) text += translate("quorvel", ", jackpot feature");
+    if (run.scattercount > 2) text += translate("quorvel", ", free spins");
+    if (e_.takewin.shown()) text += translate("quorvel", ", free spins completed, Collect");
+    window_.announce(text);
 }
 
 void Quorvel::announceCredit(const std::string& lead) {
-    window_.announce(lead + "Credit " + engine::creditForm(cabinet_.player().bank));
+    window_.announce(lead + platform::fillIn(translate("quorvel", "Credit %1"),
+                                             {engine::creditForm(cabinet_.player().bank)}));
 }
 
 void Quorvel::announceStake() {
     const engine::RunState& run = cabinet_.run();
-    window_.announce("Lines " + std::to_string(run.lines) + ", bet per line " +
-                     std::to_string(run.bet) + ", total bet " +
-                     engine::creditForm(cabinet_.totalBet()));
+    window_.announce(
+        platform::fillIn(translate("quorvel", "Lines %1, bet per line %2, total bet %3"),
+                         {std::to_string(run.lines), std::to_string(run.bet),
+                          engine::creditForm(cabinet_.totalBet())}));
 }
 
 void Quorvel::announceShown(const platform::Element& box) {
@@ -102,7 +129,8 @@ void Quorvel::announceShown(const platform::Element& box) {
 }
 
 void Quorvel::announceGambleOpen() {
-    window_.announce("Gamble, At Risk " + engine::creditForm(cabinet_.run().atrisk));
+    window_.announce(platform::fillIn(translate("quorvel", "Gamble, At Risk %1"),
+                                      {engine::creditForm(cabinet_.run().atrisk)}));
 }
 
 // The history strip's cards are named by the suit their small picture shows.
@@ -110,17 +138,18 @@ void Quorvel::nameHistoryCards() {
     for (int place = 1; place < static_cast<int>(e_.historypic.size()); ++place) {
         platform::Element& past = *e_.historypic[place];
         const int suit = past.picture().index - presentation::smallSuitPicture(0);
-        if (suit >= 1 && suit <= engine::kSuits)
-            past.setAccessibleName(std::string("Past card: ") + kSuitNames[suit]);
+        if (suit >= 1 && suit <= engine::kSuits) past.setAccessibleName(said(kPastCards[suit]));
     }
 }
 
 void Quorvel::announceCard(bool won, int suit) {
-    const std::string card = std::string("Ace of ") + kSuitNames[suit];
+    const std::string card = said(kSuitNames[suit]);
     e_.piccardholder.setDescription(card);
     nameHistoryCards();
-    const std::string atRisk = "At Risk " + engine::creditForm(cabinet_.run().atrisk);
-    window_.announce(won ? card + ", win, " + atRisk : card + ", No Win");
+    const std::string atRisk = engine::creditForm(cabinet_.run().atrisk);
+    window_.announce(
+        won ? platform::fillIn(translate("quorvel", "%1, win, At Risk %2"), {card, atRisk})
+            : platform::fillIn(translate("quorvel", "%1, No Win"), {card}));
 }
 
 }  // namespace quorvel::screen

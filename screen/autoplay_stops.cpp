@@ -17,8 +17,8 @@ void Quorvel::armAutoplayStops() {
 void Quorvel::showAutoplaySpinsLeft() {
     const std::int32_t left = counters_.pace.autospinsleft;
     if (left < 0 || !counters_.pace.autoplayOn()) return;
-    e_.lblautoplay.setCaption("Autoplay: " + std::to_string(left) +
-                              (left == 1 ? " spin left" : " spins left"));
+    e_.lblautoplay.setCaption(services_.text.translate("quorvel", "Autoplay: %n spins left",
+                                                       "Autoplay: %n spin left", left));
     e_.lblautoplay.show();
 }
 
@@ -34,25 +34,27 @@ std::string Quorvel::autoplayStopReason() {
     const engine::PlayerValues& player = cabinet_.player();
     const Pace& pace = counters_.pace;
     if (pace.autospinsleft == 0)
-        return "Autoplay stopped after " + std::to_string(player.autostopspins) + " spins.";
+        return services_.text.translate("quorvel", "Autoplay stopped after %n spins.",
+                                        "Autoplay stopped after %n spin.", player.autostopspins);
     if (player.autostoploss > 0 &&
         static_cast<std::int64_t>(pace.autostartcredit) - player.bank >= player.autostoploss)
-        return "Autoplay stopped: the credit fell by " +
-               engine::dollarsAndCents(player.autostoploss) + ".";
+        return platform::fillIn(translate("quorvel", "Autoplay stopped: the credit fell by %1."),
+                                {engine::dollarsAndCents(player.autostoploss)});
     const auto& points = session().points();
     const std::int64_t winLimit =
         static_cast<std::int64_t>(player.autostopwin) * cabinet_.totalBet();
     if (winLimit > 0 && !points.empty() && points.back().game > lastAutoplayGameSeen_ &&
         points.back().paid >= winLimit)
-        return "Autoplay stopped on a win of " + engine::dollarsAndCents(points.back().paid) + ".";
+        return platform::fillIn(translate("quorvel", "Autoplay stopped on a win of %1."),
+                                {engine::dollarsAndCents(points.back().paid)});
     return {};
 }
 
 // A feature starting stops autoplay when the player asked for that; its free spins still
 // play, and their total waits for Take Win.
-void Quorvel::featureStartsUnderAutoplay(const char* feature) {
+void Quorvel::featureStartsUnderAutoplay(const std::string& sentence) {
     if (!counters_.pace.autoplayOn() || cabinet_.player().autostopfeature == 0) return;
-    stopAutoplay(std::string("Autoplay stopped: ") + feature + ".");
+    stopAutoplay(sentence);
 }
 
 // Before autoplay's next spin, with play at rest: the session takes its point, a stop

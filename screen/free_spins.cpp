@@ -30,7 +30,8 @@ void Quorvel::freeSpinTrigger(const engine::SpinSettlement& settled) {
     slideBannerIn();
     services_.events.pump();
     if (fromNormalPlay) cue(cue::kFreeSpinsWon);
-    if (fromNormalPlay) featureStartsUnderAutoplay("free spins won");
+    if (fromNormalPlay)
+        featureStartsUnderAutoplay(translate("quorvel", "Autoplay stopped: free spins won."));
     start(Timer::tmrfrees);
     for (platform::Element* button : {&e_.payline, &e_.coinsin, &e_.doublebutton, &e_.autoplayon})
         button->setEnabled(false);
@@ -130,7 +131,8 @@ void Quorvel::takewin_Click() {
     counters_.countUp.countstep = counters_.pace.tickcount = 0;
     showWin(run.featurewin);
     showCredit();
-    announceCredit("Collected " + engine::creditForm(run.featurewin) + ", ");
+    announceCredit(platform::fillIn(translate("quorvel", "Collected %1, "),
+                                    {engine::creditForm(run.featurewin)}));
     e_.spinsleft.hide();
     giveButtonsBack();
     e_.freespinscompleted1.hide();

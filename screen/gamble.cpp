@@ -12,9 +12,10 @@ namespace quorvel::screen {
 namespace {
 
 constexpr int kRevealFrameMs = 50;
-constexpr const char* kWinTooLarge =
+constexpr const char* kWinTooLarge = QV_TRANSLATE_NOOP(
+    "quorvel",
     "This guess cannot be played: what it could win would not fit your credit or your "
-    "statistics. Take the win instead.";
+    "statistics. Take the win instead.");
 constexpr int kLossPauseMs = 3000;
 constexpr int kHistoryTop = 3960;
 constexpr std::array<int, 5> kHistoryLefts{360, 960, 1560, 2160, 2760};
@@ -61,15 +62,18 @@ void Quorvel::showGamblePanel() {
 
 void Quorvel::showStakeTexts() {
     const std::int32_t atrisk = cabinet_.run().atrisk;
-    e_.risklab.setCaption("At Risk  " + engine::creditForm(atrisk));
+    e_.risklab.setCaption(
+        platform::fillIn(translate("quorvel", "At Risk  %1"), {engine::creditForm(atrisk)}));
     using engine::Cabinet;
     std::int32_t doubled = 0, quadrupled = 0;
     if (engine::assignChecked(doubled,
                               1LL * Cabinet::gambleMultiplier(engine::GambleBet::Red) * atrisk))
-        e_.lblblackred.setCaption("Black/Red Win = " + engine::creditForm(doubled));
+        e_.lblblackred.setCaption(platform::fillIn(translate("quorvel", "Black/Red Win = %1"),
+                                                   {engine::creditForm(doubled)}));
     if (engine::assignChecked(quadrupled,
                               1LL * Cabinet::gambleMultiplier(engine::GambleBet::Suit) * atrisk))
-        e_.lblsuit.setCaption("Suit Win = " + engine::creditForm(quadrupled));
+        e_.lblsuit.setCaption(platform::fillIn(translate("quorvel", "Suit Win = %1"),
+                                               {engine::creditForm(quadrupled)}));
 }
 
 void Quorvel::betred_Click() {
@@ -91,10 +95,12 @@ void Quorvel::gambleDraw(engine::GambleBet bet, int suit) {
     cue(cue::kButtonClick);
     cue(cue::kButtonClick);
     e_.gamblewin.hide();
-    e_.risklab.setCaption("At Risk  " + engine::creditForm(cabinet_.run().atrisk));
+    e_.risklab.setCaption(platform::fillIn(translate("quorvel", "At Risk  %1"),
+                                           {engine::creditForm(cabinet_.run().atrisk)}));
     const engine::Move<int> guessed = cabinet_.guess(bet, suit, services_.random);
     if (guessed.refusal == engine::Refusal::BooksFull)
-        services_.messages.show("Slots_Quorvel", kWinTooLarge, platform::MessageIcon::Information);
+        services_.messages.show("Slots_Quorvel", said(kWinTooLarge),
+                                platform::MessageIcon::Information);
     if (!guessed.ok()) return;
     const int drawn = guessed.outcome;
     saveCurrentSlot();
@@ -168,7 +174,7 @@ void Quorvel::gambleLost() {
     slideResult(e_.gamblelose);
     e_.lblblackred.hide();
     e_.lblsuit.hide();
-    e_.risklab.setCaption("    No Win  ");
+    e_.risklab.setCaption("    " + translate("quorvel", "No Win") + "  ");
     for (platform::Element* button : {&e_.betred, &e_.betblack, &e_.cancelbet})
         button->setEnabled(false);
     saveCurrentSlot();
@@ -176,7 +182,7 @@ void Quorvel::gambleLost() {
     services_.events.sleep(kLossPauseMs);
     e_.pandouble.hide();
     showCredit();
-    e_.LABWIN.setCaption("         No Win");
+    e_.LABWIN.setCaption("         " + translate("quorvel", "No Win"));
     e_.lblwin.setCaption(" ");
     e_.doublebutton.setEnabled(false);
     giveButtonsBack();

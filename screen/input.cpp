@@ -13,12 +13,13 @@ constexpr int kSpace = 32;
 constexpr const char* kNoticeSection = "notice";
 constexpr const char* kNoticeKey = "autoplay";
 constexpr const char* kAutoplayNotice =
-    " ..............PLEASE READ.................\r"
-    " When you use this function all other Functions are\r"
-    "   unavailable to you until you turn the Autoplay OFF \r"
-    " To turn Autoplay OFF Click on the Auto On/Off button.\r"
-    "  \r"
-    "  This message will not appear again";
+    QV_TRANSLATE_NOOP("quorvel",
+                      " ..............PLEASE READ.................\r"
+                      " When you use this function all other Functions are\r"
+                      "   unavailable to you until you turn the Autoplay OFF \r"
+                      " To turn Autoplay OFF Click on the Auto On/Off button.\r"
+                      "  \r"
+                      "  This message will not appear again");
 
 }  // namespace
 
@@ -55,14 +56,14 @@ void Quorvel::autoplayon_MouseDown() {
         run.autoplaymode = Pace::kAutoplayOn;
         showAutoplayKey();
         armAutoplayStops();
-        window_.announce("Autoplay on");
+        window_.announce(translate("quorvel", "Autoplay on"));
         if (cabinet_.spinRefusal() == engine::Refusal::None) countAutoplaySpin();
         btnstartall_Click();
         return;
     }
     services_.events.pump();
     autoplayOff();
-    window_.announce("Autoplay off");
+    window_.announce(translate("quorvel", "Autoplay off"));
 }
 
 void Quorvel::autoplayOff() {
@@ -87,7 +88,7 @@ void Quorvel::showAutoplayNotice() {
     if (auto value = players::parseStoredInteger(stored))
         engine::assignChecked(run.noticeshown, *value);
     if (run.noticeshown == 0)
-        services_.messages.show("Slots_Quorvel", kAutoplayNotice,
+        services_.messages.show("Slots_Quorvel", said(kAutoplayNotice),
                                 platform::MessageIcon::Information);
     run.noticeshown = -1;
     services_.store.write(players::kPlayerApplication, kNoticeSection, kNoticeKey, "-1");

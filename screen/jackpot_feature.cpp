@@ -40,7 +40,7 @@ constexpr int kMorphFrames = 10;
 
 void Quorvel::jackpotFeatureStart() {
     if (cabinet_.beginJackpot() != engine::Refusal::None) return;
-    featureStartsUnderAutoplay("the jackpot board");
+    featureStartsUnderAutoplay(translate("quorvel", "Autoplay stopped: the jackpot board."));
     startBoard();
 }
 
@@ -170,8 +170,9 @@ void Quorvel::showPrize() {
         return;
     }
     platform::Element& label = e_.lbljackpotwon;
-    label.setCaption("BET X " + std::to_string(engine::boardMultiple(prize)) + "  = " +
-                     engine::creditForm(cabinet_.run().jackpotprize));
+    label.setCaption(platform::fillIn(translate("quorvel", "BET X %1  = %2"),
+                                      {std::to_string(engine::boardMultiple(prize)),
+                                       engine::creditForm(cabinet_.run().jackpotprize)}));
     label.show();
 }
 
@@ -202,7 +203,8 @@ void Quorvel::payJackpot() {
     const std::int32_t prize = cabinet_.run().jackpotprize;
     creditJackpotPrize();
     showCredit();
-    announceCredit("Jackpot " + engine::creditForm(prize) + ", ");
+    announceCredit(
+        platform::fillIn(translate("quorvel", "Jackpot %1, "), {engine::creditForm(prize)}));
     counters_.ball.showticks = 0;
     e_.panfreespin.show();
     if (counters_.pace.autoplaymode > 0) start(Timer::tmrautospin);

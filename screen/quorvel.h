@@ -98,7 +98,7 @@ public:
     void countAutoplaySpin();
     std::string autoplayStopReason();
     bool autoplayGoesOn();
-    void featureStartsUnderAutoplay(const char* feature);
+    void featureStartsUnderAutoplay(const std::string& sentence);
     void stopAutoplay(const std::string& sentence);
     void Form_KeyPress(int& keyAscii);
 
@@ -202,6 +202,12 @@ private:
 
     // What a screen reader is told: the names, the symbols on the reels, what just happened.
     void exposeToAssistiveTechnology();
+    void nameElements();
+    // A text of the main screen in the language in force; said() for one marked where stored.
+    std::string translate(const char* context, const char* source) const {
+        return services_.text.translate(context, source);
+    }
+    std::string said(const char* marked) const { return translate("quorvel", marked); }
     void describeReels();
     void announceSpin();
     void announceCredit(const std::string& lead = "");

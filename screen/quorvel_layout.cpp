@@ -90,14 +90,14 @@ constexpr platform::ElementSpec kDesign[] = {
     {.name = "lblmajor", .kind = Label, .left = 6405, .top = 6600, .width = 1410, .height = 315, .fontFamily = "Arial", .fontPoints = 12, .fore = {128, 0, 0}},
     {.name = "lblminor", .kind = Label, .left = 9789, .top = 6600, .width = 1020, .height = 315, .fontFamily = "Arial", .fontPoints = 12, .fore = {0, 0, 0}},
     // The button bar and its six picture keys.
-    {.name = "panfreespin", .kind = PictureBox, .left = 0, .top = 7800, .width = 12060, .height = 1290, .tooltip = "For ease  use SPACE BAR to spin reels", .picture = "panfreespin"},
-    {.name = "coinsin", .kind = PictureBox, .parent = "panfreespin", .left = 750, .top = 20, .width = 1635, .height = 810, .enabled = true, .tooltip = "CLICK to insert $50.00 of credit", .picture = "coinsin"},
-    {.name = "payline", .kind = PictureBox, .parent = "panfreespin", .left = 2520, .top = 20, .width = 1545, .height = 810, .enabled = true, .tooltip = "CLICK to select LINES 1 to 25", .picture = "payline"},
-    {.name = "btnbet", .kind = PictureBox, .parent = "panfreespin", .left = 4220, .top = 20, .width = 1590, .height = 810, .enabled = true, .tooltip = "CLICK to choose how many coins to bet per LINE", .picture = "btnbet"},
+    {.name = "panfreespin", .kind = PictureBox, .left = 0, .top = 7800, .width = 12060, .height = 1290, .tooltip = QV_TRANSLATE_NOOP("quorvel", "For ease  use SPACE BAR to spin reels"), .picture = "panfreespin"},
+    {.name = "coinsin", .kind = PictureBox, .parent = "panfreespin", .left = 750, .top = 20, .width = 1635, .height = 810, .enabled = true, .tooltip = QV_TRANSLATE_NOOP("quorvel", "CLICK to insert $50.00 of credit"), .picture = "coinsin"},
+    {.name = "payline", .kind = PictureBox, .parent = "panfreespin", .left = 2520, .top = 20, .width = 1545, .height = 810, .enabled = true, .tooltip = QV_TRANSLATE_NOOP("quorvel", "CLICK to select LINES 1 to 25"), .picture = "payline"},
+    {.name = "btnbet", .kind = PictureBox, .parent = "panfreespin", .left = 4220, .top = 20, .width = 1590, .height = 810, .enabled = true, .tooltip = QV_TRANSLATE_NOOP("quorvel", "CLICK to choose how many coins to bet per LINE"), .picture = "btnbet"},
     {.name = "btnspin", .kind = PictureBox, .parent = "panfreespin", .left = 5910, .top = 20, .width = 1590, .height = 810, .enabled = true, .tooltip = "", .picture = "btnspin"},
     {.name = "doublebutton", .kind = PictureBox, .parent = "panfreespin", .left = 7455, .top = 20, .width = 1560, .height = 810, .enabled = false, .tooltip = "", .picture = "doublebutton"},
-    {.name = "autoplayon", .kind = PictureBox, .parent = "panfreespin", .left = 9200, .top = 20, .width = 1740, .height = 810, .enabled = true, .tooltip = "CLICK to turn AUTOPLAY ON or OFF", .picture = "autoplayon"},
-    {.name = "btnoptions", .kind = PictureBox, .left = 9135, .top = 6990, .width = 1155, .height = 705, .tooltip = "Options, CLICK to VIEW", .picture = "btnoptions"},
+    {.name = "autoplayon", .kind = PictureBox, .parent = "panfreespin", .left = 9200, .top = 20, .width = 1740, .height = 810, .enabled = true, .tooltip = QV_TRANSLATE_NOOP("quorvel", "CLICK to turn AUTOPLAY ON or OFF"), .picture = "autoplayon"},
+    {.name = "btnoptions", .kind = PictureBox, .left = 9135, .top = 6990, .width = 1155, .height = 705, .tooltip = QV_TRANSLATE_NOOP("quorvel", "Options, CLICK to VIEW"), .picture = "btnoptions"},
     {.name = "btnopenmenu", .kind = PictureBox, .left = 10322, .top = 6980, .width = 1155, .height = 705, .picture = "btnopenmenu"},
     {.name = "btnstartall", .kind = CommandButton, .left = 105, .top = 7035, .width = 435, .height = 540, .visible = false, .caption = "Command1"},
     // The pop-up menu.
@@ -112,21 +112,21 @@ constexpr platform::ElementSpec kDesign[] = {
     {.name = "pandouble", .kind = PictureBox, .left = 3360, .top = 630, .width = 4080, .height = 5880, .visible = false, .picture = "pandouble"},
     {.name = "risklab", .kind = Label, .parent = "pandouble", .left = 120, .top = 100, .width = 3840, .height = 450, .fontFamily = "Times New Roman", .fontPoints = 18, .fore = {255, 255, 0}, .align = Align::Centre},
     {.name = "piccardholder", .kind = Image, .parent = "pandouble", .left = 1260, .top = 600, .width = 1560, .height = 2355, .picture = "cardback", .border = true, .stretch = true},
-    {.name = "suitbet", .index = 1, .kind = PictureBox, .parent = "pandouble", .left = 240, .top = 700, .width = 810, .height = 810, .tooltip = "Bet on Hearts", .stretch = true},
-    {.name = "suitbet", .index = 2, .kind = PictureBox, .parent = "pandouble", .left = 240, .top = 1700, .width = 810, .height = 810, .tooltip = "Bet on Clubs", .stretch = true},
-    {.name = "suitbet", .index = 3, .kind = PictureBox, .parent = "pandouble", .left = 3030, .top = 700, .width = 810, .height = 810, .tooltip = "Bet on Diamonds", .stretch = true},
-    {.name = "suitbet", .index = 4, .kind = PictureBox, .parent = "pandouble", .left = 3030, .top = 1700, .width = 810, .height = 810, .tooltip = "Bet on Spades", .stretch = true},
+    {.name = "suitbet", .index = 1, .kind = PictureBox, .parent = "pandouble", .left = 240, .top = 700, .width = 810, .height = 810, .tooltip = QV_TRANSLATE_NOOP("quorvel", "Bet on Hearts"), .stretch = true},
+    {.name = "suitbet", .index = 2, .kind = PictureBox, .parent = "pandouble", .left = 240, .top = 1700, .width = 810, .height = 810, .tooltip = QV_TRANSLATE_NOOP("quorvel", "Bet on Clubs"), .stretch = true},
+    {.name = "suitbet", .index = 3, .kind = PictureBox, .parent = "pandouble", .left = 3030, .top = 700, .width = 810, .height = 810, .tooltip = QV_TRANSLATE_NOOP("quorvel", "Bet on Diamonds"), .stretch = true},
+    {.name = "suitbet", .index = 4, .kind = PictureBox, .parent = "pandouble", .left = 3030, .top = 1700, .width = 810, .height = 810, .tooltip = QV_TRANSLATE_NOOP("quorvel", "Bet on Spades"), .stretch = true},
     {.name = "lblblackred", .kind = Label, .parent = "pandouble", .left = 120, .top = 3000, .width = 3840, .height = 300, .fontPoints = 12, .fore = {255, 255, 255}, .align = Align::Centre},
     {.name = "lblsuit", .kind = Label, .parent = "pandouble", .left = 120, .top = 3300, .width = 3840, .height = 300, .visible = false, .fontPoints = 12, .fore = {255, 255, 255}, .align = Align::Centre},
-    {.name = "Lblpasthistory", .kind = Label, .parent = "pandouble", .left = 120, .top = 3600, .width = 3840, .height = 360, .caption = "past history", .fontPoints = 15.75, .fore = {255, 255, 255}, .align = Align::Centre},
+    {.name = "Lblpasthistory", .kind = Label, .parent = "pandouble", .left = 120, .top = 3600, .width = 3840, .height = 360, .caption = QV_TRANSLATE_NOOP("quorvel", "past history"), .fontPoints = 15.75, .fore = {255, 255, 255}, .align = Align::Centre},
     {.name = "historypic", .index = 1, .kind = CommandButton, .parent = "pandouble", .left = 360, .top = 3960, .width = 495, .height = 495, .visible = false, .stretch = true},
     {.name = "historypic", .index = 2, .kind = CommandButton, .parent = "pandouble", .left = 960, .top = 3960, .width = 495, .height = 495, .visible = false, .stretch = true},
     {.name = "historypic", .index = 3, .kind = CommandButton, .parent = "pandouble", .left = 1560, .top = 3960, .width = 495, .height = 495, .visible = false, .stretch = true},
     {.name = "historypic", .index = 4, .kind = CommandButton, .parent = "pandouble", .left = 2160, .top = 3960, .width = 495, .height = 495, .visible = false, .stretch = true},
     {.name = "historypic", .index = 5, .kind = CommandButton, .parent = "pandouble", .left = 2760, .top = 3960, .width = 495, .height = 495, .visible = false, .stretch = true},
-    {.name = "betred", .kind = CommandButton, .parent = "pandouble", .left = 240, .top = 5310, .width = 1020, .height = 450, .tooltip = "Bet on Red", .picture = "betred"},
-    {.name = "cancelbet", .kind = CommandButton, .parent = "pandouble", .left = 1260, .top = 5310, .width = 1560, .height = 450, .tooltip = "Chicken out and take win", .picture = "cancelbet"},
-    {.name = "betblack", .kind = CommandButton, .parent = "pandouble", .left = 2820, .top = 5310, .width = 1020, .height = 450, .tooltip = "Bet on Black", .picture = "betblack"},
+    {.name = "betred", .kind = CommandButton, .parent = "pandouble", .left = 240, .top = 5310, .width = 1020, .height = 450, .tooltip = QV_TRANSLATE_NOOP("quorvel", "Bet on Red"), .picture = "betred"},
+    {.name = "cancelbet", .kind = CommandButton, .parent = "pandouble", .left = 1260, .top = 5310, .width = 1560, .height = 450, .tooltip = QV_TRANSLATE_NOOP("quorvel", "Chicken out and take win"), .picture = "cancelbet"},
+    {.name = "betblack", .kind = CommandButton, .parent = "pandouble", .left = 2820, .top = 5310, .width = 1020, .height = 450, .tooltip = QV_TRANSLATE_NOOP("quorvel", "Bet on Black"), .picture = "betblack"},
     {.name = "gamblewin", .kind = Image, .parent = "pandouble", .left = 700, .top = 10, .width = 2250, .height = 450, .visible = false, .picture = "gamblewin"},
     {.name = "gamblelose", .kind = Image, .parent = "pandouble", .left = 700, .top = 10, .width = 2250, .height = 450, .visible = false, .picture = "gamblelose"},
     // The jackpot board.
@@ -137,7 +137,7 @@ constexpr platform::ElementSpec kDesign[] = {
     {.name = "jackpotball21", .kind = FeatureControl, .parent = "jackpotframe", .width = 1800, .height = 1800, .picture = "jackpotball2"},
     {.name = "jackpotball31", .kind = FeatureControl, .parent = "jackpotframe", .width = 1800, .height = 1800, .picture = "jackpotball3"},
     // Panels and banners that wait for their feature.
-    {.name = "pannomoney", .kind = Panel, .left = 1440, .top = 2880, .width = 9405, .height = 2220, .visible = false, .caption = "Not enough credit for this bet !, reduce your bet or click the \"Insert Credit Button \" for more credit.", .fontPoints = 13.5, .fore = {255, 0, 0}, .hasBack = true, .back = {255, 255, 192}, .align = Align::Centre, .border = true},
+    {.name = "pannomoney", .kind = Panel, .left = 1440, .top = 2880, .width = 9405, .height = 2220, .visible = false, .caption = QV_TRANSLATE_NOOP("quorvel", "Not enough credit for this bet !, reduce your bet or click the \"Insert Credit Button \" for more credit."), .fontPoints = 13.5, .fore = {255, 0, 0}, .hasBack = true, .back = {255, 255, 192}, .align = Align::Centre, .border = true},
     {.name = "takewin", .kind = CommandButton, .left = 4725, .top = 7980, .width = 1710, .height = 510, .visible = false, .picture = "takewin"},
     {.name = "Btnreturn2game", .kind = CommandButton, .left = 369, .top = 7850, .width = 11235, .height = 870, .visible = false, .picture = "Btnreturn2game"},
     {.name = "ctlfrees1", .kind = FeatureControl, .left = 1600, .top = 7840, .width = 7095, .height = 975, .visible = false, .picture = "ctlfrees"},
@@ -149,8 +149,8 @@ constexpr platform::ElementSpec kDesign[] = {
     {.name = "lblautoplay", .kind = Label, .left = 2400, .top = 8380, .width = 7200, .height = 330, .visible = false, .fontPoints = 12, .fore = {70, 30, 10}, .hasBack = true, .back = {240, 226, 196}, .align = Align::Centre},
     {.name = "spinsleft", .kind = Label, .left = 8880, .top = 7950, .width = 1350, .height = 900, .visible = false, .fontPoints = 36, .fore = {255, 240, 150}, .hasBack = true, .back = {24, 10, 8}, .align = Align::Centre},
     // The player's volume on the help strip: a mute key and a bar of ten steps.
-    {.name = "btnmute", .kind = PictureBox, .left = 10350, .top = 8625, .width = 270, .height = 270, .tooltip = "CLICK to turn the sound off or on (M)"},
-    {.name = "volumebar", .kind = PictureBox, .left = 10710, .top = 8640, .width = 1140, .height = 240, .tooltip = "CLICK to set the volume"},
+    {.name = "btnmute", .kind = PictureBox, .left = 10350, .top = 8625, .width = 270, .height = 270, .tooltip = QV_TRANSLATE_NOOP("quorvel", "CLICK to turn the sound off or on (M)")},
+    {.name = "volumebar", .kind = PictureBox, .left = 10710, .top = 8640, .width = 1140, .height = 240, .tooltip = QV_TRANSLATE_NOOP("quorvel", "CLICK to set the volume")},
     // Image lists: indexed frames, not drawn themselves.
     {.name = "ImageList1", .kind = ImageList, .visible = false, .images = 13, .imageWidth = 125, .imageHeight = 125},
     {.name = "ImageList2", .kind = ImageList, .visible = false, .images = 19, .imageWidth = 125, .imageHeight = 125},
@@ -179,8 +179,7 @@ static_assert(std::size(kTimers) == static_cast<std::size_t>(Timer::tmrlineflash
 std::span<const platform::ElementSpec> mainScreenDesign() {
     return kDesign;
 }
-platform::Window& buildMainScreen(platform::Window& window,
-                                  const platform::TextCatalogue& text) {
+platform::Window& buildMainScreen(platform::Window& window, const platform::TextCatalogue& text) {
     window.setCaption(kMainDesignCaption);
     window.setBackground(platform::Picture{"background", 0});
     // The celebration lies over the reels and their paylines, under all that opens over them.

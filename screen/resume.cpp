@@ -8,14 +8,15 @@
 namespace quorvel::screen {
 namespace {
 
-constexpr const char* kRestored = "Your interrupted game has been restored.";
+constexpr const char* kRestored =
+    QV_TRANSLATE_NOOP("quorvel", "Your interrupted game has been restored.");
 
 }  // namespace
 
 void Quorvel::resumeInterruptedGame() {
     const engine::Phase phase = cabinet_.phase();
     if (phase == engine::Phase::Idle) return;
-    services_.messages.show("Slots_Quorvel", kRestored, platform::MessageIcon::Information);
+    services_.messages.show("Slots_Quorvel", said(kRestored), platform::MessageIcon::Information);
     const engine::RunState& run = cabinet_.run();
     for (int reel = 1; reel <= engine::kReels; ++reel)
         if (run.stop[reel] >= 1) e_.reel[reel]->move(0, presentation::restOffset(run.stop[reel]));

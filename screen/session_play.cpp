@@ -98,14 +98,19 @@ bool Quorvel::remindIfDue() {
     const engine::SessionFigures f =
         session().figures(cabinet_.player(), services_.events.steadyMs());
     const std::int64_t played = f.seconds / 60;
-    const std::string text =
-        "You have played " + std::to_string(played) + (played == 1 ? " minute: " : " minutes: ") +
-        std::to_string(f.games) + (f.games == 1 ? " game" : " games") + ", wagered " +
-        engine::dollarsAndCents(f.wagered) + ", won " + engine::dollarsAndCents(f.won) + ", net " +
-        engine::dollarsAndCents(f.net) + ".";
+    const auto count = [this](const char* many, const char* one, std::int64_t n) {
+        return services_.text.translate("quorvel", many, one, static_cast<int>(n));
+    };
+    const std::string text = platform::fillIn(
+        translate("quorvel", "You have played %1: %2, wagered %3, won %4, net %5."),
+        {count("%n minutes", "%n minute", played), count("%n games", "%n game", f.games),
+         engine::dollarsAndCents(f.wagered), engine::dollarsAndCents(f.won),
+         engine::dollarsAndCents(f.net)});
     const int choice =
         services_.messages.choose("Slots_Quorvel", text, platform::MessageIcon::Information,
-                                  {"Keep Playing", "Session", "Quit"}, 0);
+                                  {translate("quorvel", "Keep Playing"),
+                                   translate("quorvel", "Session"), translate("quorvel", "Quit")},
+                                  0);
     if (choice == 2) {
         xit_Click();
         return false;

@@ -6,12 +6,14 @@
 
 namespace quorvel::screen {
 
-inline constexpr const char* kGoodLuck = "               Good Luck";
-inline constexpr const char* kNoWin = "         No Win";
+// The win meter's words sit right of its centre, as its picture expects.
+inline constexpr const char* kGoodLuckPadding = "               ";
+inline constexpr const char* kNoWinPadding = "         ";
 inline constexpr int kAutoSpinWaitTicks = 15;
-inline constexpr const char* kBooksFull =
+inline constexpr const char* kBooksFull = QV_TRANSLATE_NOOP(
+    "quorvel",
     "This spin cannot be played: its largest win would not fit your credit or your "
-    "statistics. Clear the statistics in the options to play on.";
+    "statistics. Clear the statistics in the options to play on.");
 
 void Quorvel::btnspin_MouseDown() {
     if (cabinet_.spinRefusal() == engine::Refusal::NotNow) return;
@@ -75,7 +77,7 @@ void Quorvel::showSpinStarting() {
     e_.doublebutton.setEnabled(false);
     if (!counters_.pace.autoplayOn()) e_.lblautoplay.hide();
     if (run.freespinmode == 0) {
-        e_.LABWIN.setCaption(kGoodLuck);
+        e_.LABWIN.setCaption(kGoodLuckPadding + translate("quorvel", "Good Luck"));
         e_.lblwin.setCaption(" ");
         e_.lbllast.setCaption(engine::creditForm(cabinet_.totalBet()));
         showCredit();
@@ -111,7 +113,7 @@ void Quorvel::booksFull() {
     counters_.pace.autoplaymode = 0;
     showAutoplayKey();
     stop(Timer::tmrautospin);
-    services_.messages.show("Slots_Quorvel", kBooksFull, platform::MessageIcon::Information);
+    services_.messages.show("Slots_Quorvel", said(kBooksFull), platform::MessageIcon::Information);
 }
 
 void Quorvel::dispatchResult() {
@@ -157,7 +159,7 @@ void Quorvel::settleNormalSpin() {
         start(Timer::Timerwincounter);
         if (!enabled(Timer::tmrbell)) celebrate(run.spinwin);
     } else {
-        e_.LABWIN.setCaption(kNoWin);
+        e_.LABWIN.setCaption(kNoWinPadding + translate("quorvel", "No Win"));
         e_.lblwin.setCaption("");
     }
     if (cabinet_.gambleOffered() && counters_.pace.autoplaymode == 0)

@@ -66,12 +66,15 @@ void Quorvel::setRefusedPlayAside() {
 }
 
 void Quorvel::tellRefusedPlay(std::int32_t returned) {
-    std::string text =
+    std::string text = translate(
+        "quorvel",
         "Your interrupted game could not be restored: its stored record was damaged, so play "
-        "starts afresh.";
+        "starts afresh.");
     if (returned > 0)
-        text += " The money it had in play, " + engine::dollarForm(returned) +
-                ", has been returned to your credit.";
+        text += platform::fillIn(
+            translate("quorvel",
+                      " The money it had in play, %1, has been returned to your credit."),
+            {engine::dollarForm(returned)});
     services_.messages.show("Slots_Quorvel", text, platform::MessageIcon::Information);
 }
 

@@ -20,9 +20,11 @@ void Quorvel::showVolume() {
     services_.sound.setVolume(muted_ ? 0 : volume);
     e_.btnmute.setPicture("mutepics", muted_ ? 2 : 1);
     e_.volumebar.setPicture("volumepics", volume * kVolumeSteps / engine::kFullVolume + 1);
-    e_.btnmute.setAccessibleName(muted_ ? "Unmute" : "Mute");
-    e_.volumebar.setAccessibleName("Volume " + std::to_string(volume) +
-                                   " percent, plus and minus keys change it");
+    e_.btnmute.setAccessibleName(muted_ ? translate("quorvel", "Unmute")
+                                        : translate("quorvel", "Mute"));
+    e_.volumebar.setAccessibleName(
+        platform::fillIn(translate("quorvel", "Volume %1 percent, plus and minus keys change it"),
+                         {std::to_string(volume)}));
 }
 
 void Quorvel::setVolume(int percent) {

@@ -40,7 +40,7 @@ std::string QtCatalogue::translate(const char* context, const char* source, cons
                                    int n) const {
     QString text;
     if (translator_) text = translator_->translate(context, source, comment, n);
-    if (text.isEmpty()) text = QString::fromUtf8(source);
+    if (text.isEmpty()) return englishText(source, comment, n);
     if (n >= 0) text.replace(QStringLiteral("%n"), QString::number(n));
     return text.toStdString();
 }
