@@ -97,13 +97,12 @@ bool Quorvel::remindIfDue() {
     remindedIntervals_ = intervals;
     const engine::SessionFigures f =
         session().figures(cabinet_.player(), services_.events.steadyMs());
-    const std::int64_t played = f.seconds / 60;
-    const auto count = [this](const char* many, const char* one, std::int64_t n) {
-        return services_.text.translate("quorvel", many, one, static_cast<int>(n));
-    };
+    const int played = static_cast<int>(f.seconds / 60);
+    const platform::TextCatalogue& catalogue = services_.text;
     const std::string text = platform::fillIn(
         translate("quorvel", "You have played %1: %2, wagered %3, won %4, net %5."),
-        {count("%n minutes", "%n minute", played), count("%n games", "%n game", f.games),
+        {catalogue.translate("quorvel", "%n minutes", "%n minute", played),
+         catalogue.translate("quorvel", "%n games", "%n game", f.games),
          engine::dollarsAndCents(f.wagered), engine::dollarsAndCents(f.won),
          engine::dollarsAndCents(f.net)});
     const int choice =

@@ -5,458 +5,474 @@
     <name>quorvel</name>
     <message>
         <source>Reels</source>
-        <translation type="unfinished"></translation>
+        <translation>Walzen</translation>
     </message>
     <message>
         <source>Insert Credit</source>
-        <translation type="unfinished"></translation>
+        <translation>Guthaben einzahlen</translation>
     </message>
     <message>
         <source>Select Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Linien wählen</translation>
     </message>
     <message>
         <source>Bet Per Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Einsatz pro Linie</translation>
     </message>
     <message>
         <source>SPIN</source>
-        <translation type="unfinished"></translation>
+        <translation>DREHEN</translation>
     </message>
     <message>
         <source>GAMBLE</source>
-        <translation type="unfinished"></translation>
+        <translation>RISIKO</translation>
     </message>
     <message>
         <source>AUTO On/Off</source>
-        <translation type="unfinished"></translation>
+        <translation>AUTO Ein/Aus</translation>
     </message>
     <message>
         <source>OPTIONS</source>
-        <translation type="unfinished"></translation>
+        <translation>OPTIONEN</translation>
     </message>
     <message>
         <source>MENU</source>
-        <translation type="unfinished"></translation>
+        <translation>MENÜ</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menü</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über das Spiel</translation>
     </message>
     <message>
         <source>View Pay Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewinntabelle ansehen</translation>
     </message>
     <message>
         <source>View Paylines</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewinnlinien ansehen</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Game History</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielverlauf</translation>
     </message>
     <message>
         <source>Session</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitzung</translation>
     </message>
     <message>
         <source>Collect</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstreichen</translation>
     </message>
     <message>
         <source>Return to Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück zum Spiel</translation>
     </message>
     <message>
         <source>Gamble</source>
-        <translation type="unfinished"></translation>
+        <translation>Risikospiel</translation>
     </message>
     <message>
         <source>Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte</translation>
     </message>
     <message>
         <source>Take Win</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewinn nehmen</translation>
     </message>
     <message>
         <source>Credit</source>
-        <translation type="unfinished"></translation>
+        <translation>Guthaben</translation>
     </message>
     <message>
         <source>Credit in dollars</source>
-        <translation type="unfinished"></translation>
+        <translation>Guthaben in Dollar</translation>
     </message>
     <message>
         <source>Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Linien</translation>
     </message>
     <message>
         <source>Bet</source>
-        <translation type="unfinished"></translation>
+        <translation>Einsatz</translation>
     </message>
     <message>
         <source>Total Bet</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamteinsatz</translation>
     </message>
     <message>
         <source>Total Bet in dollars</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamteinsatz in Dollar</translation>
     </message>
     <message>
         <source>Winner Paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgezahlt</translation>
     </message>
     <message>
         <source>Winner Paid in dollars</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgezahlt in Dollar</translation>
     </message>
     <message>
         <source>Grand Jackpot</source>
-        <translation type="unfinished"></translation>
+        <translation>Grand-Jackpot</translation>
     </message>
     <message>
         <source>Major Jackpot</source>
-        <translation type="unfinished"></translation>
+        <translation>Major-Jackpot</translation>
     </message>
     <message>
         <source>Minor Jackpot</source>
-        <translation type="unfinished"></translation>
+        <translation>Minor-Jackpot</translation>
     </message>
     <message>
         <source>Free Spins Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Freispiele übrig</translation>
     </message>
     <message>
         <source>Top row</source>
-        <translation type="unfinished"></translation>
+        <translation>Obere Reihe</translation>
     </message>
     <message>
         <source>Middle row</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittlere Reihe</translation>
     </message>
     <message>
         <source>Bottom row</source>
-        <translation type="unfinished"></translation>
+        <translation>Untere Reihe</translation>
     </message>
     <message>
         <source>Ace of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Herz-Ass</translation>
     </message>
     <message>
         <source>Ace of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreuz-Ass</translation>
     </message>
     <message>
         <source>Ace of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Karo-Ass</translation>
     </message>
     <message>
         <source>Ace of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Pik-Ass</translation>
     </message>
     <message>
         <source>Past card: Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Frühere Karte: Herz</translation>
     </message>
     <message>
         <source>Past card: Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Frühere Karte: Kreuz</translation>
     </message>
     <message>
         <source>Past card: Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Frühere Karte: Karo</translation>
     </message>
     <message>
         <source>Past card: Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Frühere Karte: Pik</translation>
     </message>
     <message>
         <source>Win %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewinn %1</translation>
     </message>
     <message>
         <source>No Win</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Gewinn</translation>
     </message>
     <message>
         <source>, jackpot feature</source>
-        <translation type="unfinished"></translation>
+        <translation>, Jackpot-Runde</translation>
     </message>
     <message>
         <source>, free spins</source>
-        <translation type="unfinished"></translation>
+        <translation>, Freispiele</translation>
     </message>
     <message>
         <source>, free spins completed, Collect</source>
-        <translation type="unfinished"></translation>
+        <translation>, Freispiele beendet, Einstreichen</translation>
     </message>
     <message>
         <source>Credit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Guthaben %1</translation>
     </message>
     <message>
         <source>Lines %1, bet per line %2, total bet %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Linien, Einsatz pro Linie %2, Gesamteinsatz %3</translation>
     </message>
     <message>
         <source>Gamble, At Risk %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Risikospiel, im Risiko %1</translation>
     </message>
     <message>
         <source>%1, win, At Risk %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, gewonnen, im Risiko %2</translation>
     </message>
     <message>
         <source>%1, No Win</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, kein Gewinn</translation>
     </message>
     <message numerus="yes">
         <source>Autoplay: %n spins left</source>
         <comment>Autoplay: %n spin left</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Autoplay: noch %n Drehung</numerusform>
+            <numerusform>Autoplay: noch %n Drehungen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Autoplay stopped after %n spins.</source>
         <comment>Autoplay stopped after %n spin.</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Autoplay nach %n Drehung angehalten.</numerusform>
+            <numerusform>Autoplay nach %n Drehungen angehalten.</numerusform>
         </translation>
     </message>
     <message>
         <source>Autoplay stopped: the credit fell by %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoplay angehalten: Das Guthaben sank um %1.</translation>
     </message>
     <message>
         <source>Autoplay stopped on a win of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoplay angehalten bei einem Gewinn von %1.</translation>
     </message>
     <message>
         <source>Autoplay stopped: free spins won.</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoplay angehalten: Freispiele gewonnen.</translation>
     </message>
     <message>
         <source>Collected %1, </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 eingestrichen, </translation>
     </message>
     <message>
         <source>This guess cannot be played: what it could win would not fit your credit or your statistics. Take the win instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Tipp könnt Ihr nicht spielen: Sein möglicher Gewinn passt nicht mehr in Euer Guthaben oder Eure Statistik. Nehmt stattdessen den Gewinn.</translation>
     </message>
     <message>
         <source>At Risk  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Risiko  %1</translation>
     </message>
     <message>
         <source>Black/Red Win = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarz/Rot = %1</translation>
     </message>
     <message>
         <source>Suit Win = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe = %1</translation>
     </message>
     <message>
         <source> ..............PLEASE READ.................<byte value="xd"/> When you use this function all other Functions are<byte value="xd"/>   unavailable to you until you turn the Autoplay OFF <byte value="xd"/> To turn Autoplay OFF Click on the Auto On/Off button.<byte value="xd"/>  <byte value="xd"/>  This message will not appear again</source>
-        <translation type="unfinished"></translation>
+        <translation> ..............BITTE LESEN.................<byte value="xd"/> Solange Autoplay läuft, sind alle anderen Knöpfe<byte value="xd"/>   gesperrt, bis Ihr Autoplay wieder AUSSCHALTET.<byte value="xd"/> Zum Ausschalten klickt auf den Knopf AUTO Ein/Aus.<byte value="xd"/>  <byte value="xd"/>  Diese Nachricht erscheint nicht wieder</translation>
     </message>
     <message>
         <source>Autoplay on</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoplay ein</translation>
     </message>
     <message>
         <source>Autoplay off</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoplay aus</translation>
     </message>
     <message>
         <source>Autoplay stopped: the jackpot board.</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoplay angehalten: die Jackpot-Tafel.</translation>
     </message>
     <message>
         <source>BET X %1  = %2</source>
-        <translation type="unfinished"></translation>
+        <translation>EINSATZ X %1  = %2</translation>
     </message>
     <message>
         <source>Jackpot %1, </source>
-        <translation type="unfinished"></translation>
+        <translation>Jackpot %1, </translation>
     </message>
     <message>
         <source>For ease  use SPACE BAR to spin reels</source>
-        <translation type="unfinished"></translation>
+        <translation>Bequemer: Mit der LEERTASTE drehen die Walzen</translation>
     </message>
     <message>
         <source>CLICK to insert $50.00 of credit</source>
-        <translation type="unfinished"></translation>
+        <translation>KLICKEN, um $50.00 Guthaben einzuzahlen</translation>
     </message>
     <message>
         <source>CLICK to select LINES 1 to 25</source>
-        <translation type="unfinished"></translation>
+        <translation>KLICKEN, um LINIEN 1 bis 25 zu wählen</translation>
     </message>
     <message>
         <source>CLICK to choose how many coins to bet per LINE</source>
-        <translation type="unfinished"></translation>
+        <translation>KLICKEN, um die Münzen pro LINIE zu wählen</translation>
     </message>
     <message>
         <source>CLICK to turn AUTOPLAY ON or OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>KLICKEN, um AUTOPLAY EIN- oder AUSZUSCHALTEN</translation>
     </message>
     <message>
         <source>Options, CLICK to VIEW</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen, zum ÖFFNEN KLICKEN</translation>
     </message>
     <message>
         <source>Bet on Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Herz setzen</translation>
     </message>
     <message>
         <source>Bet on Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Kreuz setzen</translation>
     </message>
     <message>
         <source>Bet on Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Karo setzen</translation>
     </message>
     <message>
         <source>Bet on Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Pik setzen</translation>
     </message>
     <message>
         <source>past history</source>
-        <translation type="unfinished"></translation>
+        <translation>letzte Karten</translation>
     </message>
     <message>
         <source>Bet on Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Rot setzen</translation>
     </message>
     <message>
         <source>Chicken out and take win</source>
-        <translation type="unfinished"></translation>
+        <translation>Kneifen und den Gewinn nehmen</translation>
     </message>
     <message>
         <source>Bet on Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Schwarz setzen</translation>
     </message>
     <message>
         <source>Not enough credit for this bet !, reduce your bet or click the &quot;Insert Credit Button &quot; for more credit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu wenig Guthaben für diesen Einsatz! Senkt den Einsatz oder klickt auf „Guthaben einzahlen“.</translation>
     </message>
     <message>
         <source>CLICK to turn the sound off or on (M)</source>
-        <translation type="unfinished"></translation>
+        <translation>KLICKEN, um den Ton aus- oder einzuschalten (M)</translation>
     </message>
     <message>
         <source>CLICK to set the volume</source>
-        <translation type="unfinished"></translation>
+        <translation>KLICKEN, um die Lautstärke einzustellen</translation>
     </message>
     <message>
         <source>Your interrupted game has been restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Euer unterbrochenes Spiel wurde wiederhergestellt.</translation>
     </message>
     <message>
         <source>You have played %1: %2, wagered %3, won %4, net %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr spielt seit %1: %2, eingesetzt %3, gewonnen %4, unterm Strich %5.</translation>
     </message>
     <message>
         <source>Keep Playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiterspielen</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>This spin cannot be played: its largest win would not fit your credit or your statistics. Clear the statistics in the options to play on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Drehung geht nicht: Ihr höchster Gewinn passt nicht in Euer Guthaben oder Eure Statistik. Löscht die Statistik in den Optionen, um weiterzuspielen.</translation>
     </message>
     <message>
         <source>Good Luck</source>
-        <translation type="unfinished"></translation>
+        <translation>Viel Glück</translation>
     </message>
     <message>
         <source>Your interrupted game could not be restored: its stored record was damaged, so play starts afresh.</source>
-        <translation type="unfinished"></translation>
+        <translation>Euer unterbrochenes Spiel ließ sich nicht wiederherstellen: Seine Aufzeichnung war beschädigt, also beginnt das Spiel neu.</translation>
     </message>
     <message>
         <source> The money it had in play, %1, has been returned to your credit.</source>
-        <translation type="unfinished"></translation>
+        <translation> Das Geld, das im Spiel war, %1, wurde Eurem Guthaben gutgeschrieben.</translation>
     </message>
     <message>
         <source>Unmute</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton an</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton aus</translation>
     </message>
     <message>
         <source>Volume %1 percent, plus and minus keys change it</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautstärke %1 Prozent, Plus- und Minustaste ändern sie</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n games</source>
+        <comment>%n game</comment>
+        <translation>
+            <numerusform>%n Spiel</numerusform>
+            <numerusform>%n Spiele</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <comment>%n minute</comment>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>symbols</name>
     <message>
         <source>captain</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapitän</translation>
     </message>
     <message>
         <source>ship</source>
-        <translation type="unfinished"></translation>
+        <translation>Schiff</translation>
     </message>
     <message>
         <source>skull</source>
-        <translation type="unfinished"></translation>
+        <translation>Totenkopf</translation>
     </message>
     <message>
         <source>flag</source>
-        <translation type="unfinished"></translation>
+        <translation>Flagge</translation>
     </message>
     <message>
         <source>cutlass</source>
-        <translation type="unfinished"></translation>
+        <translation>Entermesser</translation>
     </message>
     <message>
         <source>coin</source>
-        <translation type="unfinished"></translation>
+        <translation>Münze</translation>
     </message>
     <message>
         <source>parrot</source>
-        <translation type="unfinished"></translation>
+        <translation>Papagei</translation>
     </message>
     <message>
         <source>pistol</source>
-        <translation type="unfinished"></translation>
+        <translation>Pistole</translation>
     </message>
     <message>
         <source>cannon</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanone</translation>
     </message>
     <message>
         <source>map</source>
-        <translation type="unfinished"></translation>
+        <translation>Schatzkarte</translation>
     </message>
     <message>
         <source>wild</source>
-        <translation type="unfinished"></translation>
+        <translation>Joker</translation>
     </message>
     <message>
         <source>jollyroger</source>
-        <translation type="unfinished"></translation>
+        <translation>Jolly Roger</translation>
     </message>
     <message>
         <source>chest</source>
-        <translation type="unfinished"></translation>
+        <translation>Schatztruhe</translation>
     </message>
 </context>
 </TS>
