@@ -253,7 +253,7 @@
     </message>
     <message>
         <source>This guess cannot be played: what it could win would not fit your credit or your statistics. Take the win instead.</source>
-        <translation>Diesen Tipp könnt Ihr nicht spielen: Sein möglicher Gewinn passt nicht mehr in Euer Guthaben oder Eure Statistik. Nehmt stattdessen den Gewinn.</translation>
+        <translation>Diesen Tipp kannst du nicht spielen: Sein möglicher Gewinn passt nicht mehr in dein Guthaben oder deine Statistik. Nimm stattdessen den Gewinn.</translation>
     </message>
     <message>
         <source>At Risk  %1</source>
@@ -269,7 +269,7 @@
     </message>
     <message>
         <source> ..............PLEASE READ.................<byte value="xd"/> When you use this function all other Functions are<byte value="xd"/>   unavailable to you until you turn the Autoplay OFF <byte value="xd"/> To turn Autoplay OFF Click on the Auto On/Off button.<byte value="xd"/>  <byte value="xd"/>  This message will not appear again</source>
-        <translation> ..............BITTE LESEN.................<byte value="xd"/> Solange Autoplay läuft, sind alle anderen Knöpfe<byte value="xd"/>   gesperrt, bis Ihr Autoplay wieder AUSSCHALTET.<byte value="xd"/> Zum Ausschalten klickt auf den Knopf AUTO Ein/Aus.<byte value="xd"/>  <byte value="xd"/>  Diese Nachricht erscheint nicht wieder</translation>
+        <translation> ..............BITTE LESEN.................<byte value="xd"/> Solange Autoplay läuft, sind alle anderen Knöpfe<byte value="xd"/>   gesperrt, bis du Autoplay wieder AUSSCHALTEST.<byte value="xd"/> Zum Ausschalten klicke auf den Knopf AUTO Ein/Aus.<byte value="xd"/>  <byte value="xd"/>  Diese Nachricht erscheint nicht wieder</translation>
     </message>
     <message>
         <source>Autoplay on</source>
@@ -349,7 +349,7 @@
     </message>
     <message>
         <source>Not enough credit for this bet !, reduce your bet or click the &quot;Insert Credit Button &quot; for more credit.</source>
-        <translation>Zu wenig Guthaben für diesen Einsatz! Senkt den Einsatz oder klickt auf „Guthaben einzahlen“.</translation>
+        <translation>Zu wenig Guthaben für diesen Einsatz! Senke den Einsatz oder klicke auf „Guthaben einzahlen“.</translation>
     </message>
     <message>
         <source>CLICK to turn the sound off or on (M)</source>
@@ -361,11 +361,11 @@
     </message>
     <message>
         <source>Your interrupted game has been restored.</source>
-        <translation>Euer unterbrochenes Spiel wurde wiederhergestellt.</translation>
+        <translation>Dein unterbrochenes Spiel wurde wiederhergestellt.</translation>
     </message>
     <message>
         <source>You have played %1: %2, wagered %3, won %4, net %5.</source>
-        <translation>Ihr spielt seit %1: %2, eingesetzt %3, gewonnen %4, unterm Strich %5.</translation>
+        <translation>Du spielst seit %1: %2, eingesetzt %3, gewonnen %4, unterm Strich %5.</translation>
     </message>
     <message>
         <source>Keep Playing</source>
@@ -377,7 +377,7 @@
     </message>
     <message>
         <source>This spin cannot be played: its largest win would not fit your credit or your statistics. Clear the statistics in the options to play on.</source>
-        <translation>Diese Drehung geht nicht: Ihr höchster Gewinn passt nicht in Euer Guthaben oder Eure Statistik. Löscht die Statistik in den Optionen, um weiterzuspielen.</translation>
+        <translation>Diese Drehung geht nicht: Ihr höchster Gewinn passt nicht in dein Guthaben oder deine Statistik. Lösche die Statistik in den Optionen, um weiterzuspielen.</translation>
     </message>
     <message>
         <source>Good Luck</source>
@@ -385,11 +385,11 @@
     </message>
     <message>
         <source>Your interrupted game could not be restored: its stored record was damaged, so play starts afresh.</source>
-        <translation>Euer unterbrochenes Spiel ließ sich nicht wiederherstellen: Seine Aufzeichnung war beschädigt, also beginnt das Spiel neu.</translation>
+        <translation>Dein unterbrochenes Spiel ließ sich nicht wiederherstellen: Seine Aufzeichnung war beschädigt, also beginnt das Spiel neu.</translation>
     </message>
     <message>
         <source> The money it had in play, %1, has been returned to your credit.</source>
-        <translation> Das Geld, das im Spiel war, %1, wurde Eurem Guthaben gutgeschrieben.</translation>
+        <translation> Das Geld, das im Spiel war, %1, wurde deinem Guthaben gutgeschrieben.</translation>
     </message>
     <message>
         <source>Unmute</source>

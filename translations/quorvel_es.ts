@@ -253,7 +253,7 @@
     </message>
     <message>
         <source>This guess cannot be played: what it could win would not fit your credit or your statistics. Take the win instead.</source>
-        <translation>Esta apuesta no se puede jugar: lo que podría ganar no cabría en su crédito ni en sus estadísticas. Cobre el premio.</translation>
+        <translation>Esta apuesta no se puede jugar: lo que podría ganar no cabría en tu crédito ni en tus estadísticas. Cobra el premio.</translation>
     </message>
     <message>
         <source>At Risk  %1</source>
@@ -269,7 +269,7 @@
     </message>
     <message>
         <source> ..............PLEASE READ.................<byte value="xd"/> When you use this function all other Functions are<byte value="xd"/>   unavailable to you until you turn the Autoplay OFF <byte value="xd"/> To turn Autoplay OFF Click on the Auto On/Off button.<byte value="xd"/>  <byte value="xd"/>  This message will not appear again</source>
-        <translation> ..............LEA ESTO.................<byte value="xd"/> Mientras el autojuego esté activo, todas las demás funciones<byte value="xd"/>   quedan bloqueadas hasta que lo DESACTIVE.<byte value="xd"/> Para desactivarlo, pulse el botón AUTO Sí/No.<byte value="xd"/>  <byte value="xd"/>  Este mensaje no volverá a aparecer</translation>
+        <translation> ..............LEA ESTO.................<byte value="xd"/> Mientras el autojuego esté activo, todas las demás funciones<byte value="xd"/>   quedan bloqueadas hasta que lo DESACTIVES.<byte value="xd"/> Para desactivarlo, pulsa el botón AUTO Sí/No.<byte value="xd"/>  <byte value="xd"/>  Este mensaje no volverá a aparecer</translation>
     </message>
     <message>
         <source>Autoplay on</source>
@@ -349,7 +349,7 @@
     </message>
     <message>
         <source>Not enough credit for this bet !, reduce your bet or click the &quot;Insert Credit Button &quot; for more credit.</source>
-        <translation>¡No hay crédito para esta apuesta! Baje la apuesta o pulse «Añadir crédito».</translation>
+        <translation>¡No hay crédito para esta apuesta! Baja la apuesta o pulsa «Añadir crédito».</translation>
     </message>
     <message>
         <source>CLICK to turn the sound off or on (M)</source>
@@ -361,7 +361,7 @@
     </message>
     <message>
         <source>Your interrupted game has been restored.</source>
-        <translation>Su partida interrumpida se ha restaurado.</translation>
+        <translation>Tu partida interrumpida se ha restaurado.</translation>
     </message>
     <message>
         <source>You have played %1: %2, wagered %3, won %4, net %5.</source>
@@ -377,7 +377,7 @@
     </message>
     <message>
         <source>This spin cannot be played: its largest win would not fit your credit or your statistics. Clear the statistics in the options to play on.</source>
-        <translation>Esta tirada no se puede jugar: su mayor premio no cabría en su crédito ni en sus estadísticas. Borre las estadísticas en las opciones para seguir.</translation>
+        <translation>Esta tirada no se puede jugar: su mayor premio no cabría en tu crédito ni en tus estadísticas. Borra las estadísticas en las opciones para seguir.</translation>
     </message>
     <message>
         <source>Good Luck</source>
@@ -385,11 +385,11 @@
     </message>
     <message>
         <source>Your interrupted game could not be restored: its stored record was damaged, so play starts afresh.</source>
-        <translation>No se pudo restaurar su partida interrumpida: su registro estaba dañado, así que el juego empieza de nuevo.</translation>
+        <translation>No se pudo restaurar tu partida interrumpida: su registro estaba dañado, así que el juego empieza de nuevo.</translation>
     </message>
     <message>
         <source> The money it had in play, %1, has been returned to your credit.</source>
-        <translation> El dinero que estaba en juego, %1, se ha devuelto a su crédito.</translation>
+        <translation> El dinero que estaba en juego, %1, se ha devuelto a tu crédito.</translation>
     </message>
     <message>
         <source>Unmute</source>

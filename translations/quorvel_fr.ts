@@ -253,7 +253,7 @@
     </message>
     <message>
         <source>This guess cannot be played: what it could win would not fit your credit or your statistics. Take the win instead.</source>
-        <translation>Ce pari ne peut être joué : ce qu’il pourrait gagner ne tiendrait pas dans votre crédit ou vos statistiques. Prenez plutôt le gain.</translation>
+        <translation>Ce pari ne peut être joué : ce qu’il pourrait gagner ne tiendrait pas dans ton crédit ou tes statistiques. Prends plutôt le gain.</translation>
     </message>
     <message>
         <source>At Risk  %1</source>
@@ -269,7 +269,7 @@
     </message>
     <message>
         <source> ..............PLEASE READ.................<byte value="xd"/> When you use this function all other Functions are<byte value="xd"/>   unavailable to you until you turn the Autoplay OFF <byte value="xd"/> To turn Autoplay OFF Click on the Auto On/Off button.<byte value="xd"/>  <byte value="xd"/>  This message will not appear again</source>
-        <translation> ..............À LIRE.................<byte value="xd"/> Pendant le jeu automatique, toutes les autres commandes<byte value="xd"/>   restent bloquées jusqu’à ce que vous l’ARRÊTIEZ.<byte value="xd"/> Pour l’arrêter, cliquez sur le bouton AUTO Marche/Arrêt.<byte value="xd"/>  <byte value="xd"/>  Ce message ne s’affichera plus</translation>
+        <translation> ..............À LIRE.................<byte value="xd"/> Pendant le jeu automatique, toutes les autres commandes<byte value="xd"/>   restent bloquées jusqu’à ce que tu l’ARRÊTES.<byte value="xd"/> Pour l’arrêter, clique sur le bouton AUTO Marche/Arrêt.<byte value="xd"/>  <byte value="xd"/>  Ce message ne s’affichera plus</translation>
     </message>
     <message>
         <source>Autoplay on</source>
@@ -349,7 +349,7 @@
     </message>
     <message>
         <source>Not enough credit for this bet !, reduce your bet or click the &quot;Insert Credit Button &quot; for more credit.</source>
-        <translation>Pas assez de crédit pour cette mise ! Baissez la mise ou cliquez sur « Ajouter du crédit ».</translation>
+        <translation>Pas assez de crédit pour cette mise ! Baisse la mise ou clique sur « Ajouter du crédit ».</translation>
     </message>
     <message>
         <source>CLICK to turn the sound off or on (M)</source>
@@ -361,11 +361,11 @@
     </message>
     <message>
         <source>Your interrupted game has been restored.</source>
-        <translation>Votre partie interrompue a été rétablie.</translation>
+        <translation>Ta partie interrompue a été rétablie.</translation>
     </message>
     <message>
         <source>You have played %1: %2, wagered %3, won %4, net %5.</source>
-        <translation>Vous jouez depuis %1 : %2, misé %3, gagné %4, bilan %5.</translation>
+        <translation>Tu joues depuis %1 : %2, misé %3, gagné %4, bilan %5.</translation>
     </message>
     <message>
         <source>Keep Playing</source>
@@ -377,7 +377,7 @@
     </message>
     <message>
         <source>This spin cannot be played: its largest win would not fit your credit or your statistics. Clear the statistics in the options to play on.</source>
-        <translation>Ce tour ne peut être joué : son plus gros gain ne tiendrait pas dans votre crédit ou vos statistiques. Effacez les statistiques dans les options pour continuer.</translation>
+        <translation>Ce tour ne peut être joué : son plus gros gain ne tiendrait pas dans ton crédit ou tes statistiques. Efface les statistiques dans les options pour continuer.</translation>
     </message>
     <message>
         <source>Good Luck</source>
@@ -385,11 +385,11 @@
     </message>
     <message>
         <source>Your interrupted game could not be restored: its stored record was damaged, so play starts afresh.</source>
-        <translation>Votre partie interrompue n’a pas pu être rétablie : son enregistrement était endommagé, la partie repart de zéro.</translation>
+        <translation>Ta partie interrompue n’a pas pu être rétablie : son enregistrement était endommagé, la partie repart de zéro.</translation>
     </message>
     <message>
         <source> The money it had in play, %1, has been returned to your credit.</source>
-        <translation> L’argent qui était en jeu, %1, a été rendu à votre crédit.</translation>
+        <translation> L’argent qui était en jeu, %1, a été rendu à ton crédit.</translation>
     </message>
     <message>
         <source>Unmute</source>
