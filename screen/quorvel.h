@@ -138,6 +138,8 @@ public:
     void about_Click();
     void mnuviewpaytable_Click();
     void btnoptions_Click();
+    // The screen's texts again after the player chose another language.
+    void languageChanged();
     void doublebutton_MouseUp();
 
 private:

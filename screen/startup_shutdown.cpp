@@ -11,6 +11,7 @@
 namespace quorvel::screen {
 
 void Quorvel::Form_Load() {
+    services_.text.setLanguage(services_.store.read("quorvel", "general", "language"));
     sounds_.load(services_.resources, cue::kRecordings);
     engine::PlayerValues stored;
     stored.playerslot = players::lastSlot(services_.store);
