@@ -142,6 +142,7 @@ constexpr SpokenName kSpokenNames[] = {
     {"autostopwin", 3, QV_TRANSLATE_NOOP("quorveloptions", "Stop autoplay on a win of 100 times the bet")},
     {"autostopfeature", 0, QV_TRANSLATE_NOOP("quorveloptions", "Stop autoplay when a feature starts")},
     {"autostopfeature", 1, QV_TRANSLATE_NOOP("quorveloptions", "Play on through features")},
+    {"language", 0, QV_TRANSLATE_NOOP("quorveloptions", "Language as the system's")},
 };
 // clang-format on
 

@@ -313,5 +313,9 @@ Option.
         <source>Current Player</source>
         <translation>Am Steuer</translation>
     </message>
+    <message>
+        <source>Language as the system&apos;s</source>
+        <translation>Sprache wie die des Systems</translation>
+    </message>
 </context>
 </TS>

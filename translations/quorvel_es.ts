@@ -69,11 +69,11 @@
     </message>
     <message>
         <source>Loose</source>
-        <translation>Suelta</translation>
+        <translation>Fácil</translation>
     </message>
     <message>
         <source>Dream Machine !!</source>
-        <translation>Máquina soñada !!</translation>
+        <translation>¡¡Un sueño!!</translation>
     </message>
     <message>
         <source>Screen Size</source>
@@ -135,19 +135,19 @@ esta opción.
     </message>
     <message>
         <source>On a single win of at least</source>
-        <translation>Con un solo premio de al menos</translation>
+        <translation>Con un premio de al menos × la apuesta</translation>
     </message>
     <message>
         <source>10× bet</source>
-        <translation>10 veces</translation>
+        <translation>10×</translation>
     </message>
     <message>
         <source>50× bet</source>
-        <translation>50 veces</translation>
+        <translation>50×</translation>
     </message>
     <message>
         <source>100× bet</source>
-        <translation>100 veces</translation>
+        <translation>100×</translation>
     </message>
     <message>
         <source>When a feature starts</source>
@@ -312,6 +312,10 @@ esta opción.
     <message>
         <source>Current Player</source>
         <translation>Al timón</translation>
+    </message>
+    <message>
+        <source>Language as the system&apos;s</source>
+        <translation>Idioma del sistema</translation>
     </message>
 </context>
 </TS>

@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Dream Machine !!</source>
-        <translation>Machine à rêves !!</translation>
+        <translation>Le rêve !!</translation>
     </message>
     <message>
         <source>Screen Size</source>
@@ -135,19 +135,19 @@ cette option.
     </message>
     <message>
         <source>On a single win of at least</source>
-        <translation>Sur un seul gain d&apos;au moins</translation>
+        <translation>Sur un seul gain d&apos;au moins × la mise</translation>
     </message>
     <message>
         <source>10× bet</source>
-        <translation>10× mise</translation>
+        <translation>10×</translation>
     </message>
     <message>
         <source>50× bet</source>
-        <translation>50× mise</translation>
+        <translation>50×</translation>
     </message>
     <message>
         <source>100× bet</source>
-        <translation>100× mise</translation>
+        <translation>100×</translation>
     </message>
     <message>
         <source>When a feature starts</source>
@@ -312,6 +312,10 @@ cette option.
     <message>
         <source>Current Player</source>
         <translation>À la barre</translation>
+    </message>
+    <message>
+        <source>Language as the system&apos;s</source>
+        <translation>Langue du système</translation>
     </message>
 </context>
 </TS>

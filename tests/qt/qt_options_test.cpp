@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "platform/qt/asset_fonts.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/scene_geometry.h"
 #include "platform/qt/scene_painter.h"
@@ -101,6 +102,8 @@ int textWidth(const Element& e, const std::string& text) {
 // where the English fits, none wider than the English where it does not; the words after the
 // name box still start beyond it.
 TEST_F(OptionsOnQt, EveryLanguageFitsTheOptionsWindowAsEnglishDoes) {
+    // The faces the game draws in, as a started game has them.
+    loadAssetFonts("");
     Window& english = openOptions();
     std::map<std::string, int> room;
     for (const auto& e : english.elements()) {
