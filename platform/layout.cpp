@@ -1,5 +1,9 @@
 #include "platform/layout.h"
 
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+
 namespace quorvel::platform {
 
 namespace {
@@ -40,7 +44,10 @@ void retranslateElements(Window& window, std::span<const ElementSpec> design,
                          const TextCatalogue& text) {
     for (const ElementSpec& row : design) {
         Element& element = window.at(row.name, row.index);
-        if (*row.caption) element.setCaption(shown(window, row.caption, text));
+        // A caption without letters is a meter's sample figure: the game has written over it.
+        if (std::any_of(row.caption, row.caption + std::strlen(row.caption),
+                        [](unsigned char c) { return std::isalpha(c); }))
+            element.setCaption(shown(window, row.caption, text));
         if (*row.tooltip) element.setTooltip(shown(window, row.tooltip, text));
     }
 }

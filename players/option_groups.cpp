@@ -32,7 +32,14 @@ void OptionsWindow::Amtpayout_Click(int index) {
 void OptionsWindow::setspeed_Click(int index) {
     if (index < 0 || index >= static_cast<int>(kReelSpeedCodes.size())) return;
     cabinet_.setPreference(&engine::PlayerValues::reelspeed, kReelSpeedCodes[index]);
-    element("speedlab").setCaption("Current Speed =   " + std::to_string(player_.reelspeed));
+    showSpeed();
+}
+
+void OptionsWindow::showSpeed() {
+    element("speedlab")
+        .setCaption(
+            platform::fillIn(services_.text.translate("quorveloptions", "Current Speed =   %1"),
+                             {std::to_string(player_.reelspeed)}));
 }
 
 void OptionsWindow::sounds_Click(int index) {
@@ -55,24 +62,26 @@ void OptionsWindow::limit_Click(const LimitChoice& choice, int index) {
 void OptionsWindow::wincounter_Click(int index) {
     const bool on = index == 1;
     cabinet_.setPreference(&engine::PlayerValues::winroll, on ? 1 : 0);
-    element("wincounter", on ? 1 : 2).setCaption(on ? " ON" : " OFF");
+    showWinCounter(on ? 1 : 2, false);
     element("wincounter", on ? 2 : 1).setCaption("");
 }
 
+// Only the chosen button carries a caption; opening pads " ON" with a blank, a click does not.
+void OptionsWindow::showWinCounter(int index, bool trailingBlank) {
+    const std::string caption = index == 1 ? services_.text.translate("quorveloptions", " ON")
+                                           : services_.text.translate("quorveloptions", " OFF");
+    element("wincounter", index).setCaption(trailingBlank ? caption + " " : caption);
+}
+
 void OptionsWindow::setGroups(bool opening) {
-    if (player_.winroll == 1) {
-        element("wincounter", 1).setCaption(" ON ");
-        window().select(element("wincounter", 1));
-    } else {
-        element("wincounter", 2).setCaption(" OFF");
-        window().select(element("wincounter", 2));
-    }
+    const int counter = player_.winroll == 1 ? 1 : 2;
+    showWinCounter(counter, counter == 1);
+    window().select(element("wincounter", counter));
     const int speed = indexOf(kReelSpeedCodes, player_.reelspeed);
     selectOrClear("setspeed", speed);
     // A chosen slot without a usable speed plays at the fastest one but shows none chosen.
-    if (!opening)
-        element("speedlab")
-            .setCaption(speed < 0 ? "" : "Current Speed =   " + std::to_string(player_.reelspeed));
+    if (!opening && speed < 0) element("speedlab").setCaption("");
+    if (!opening && speed >= 0) showSpeed();
     if (speed < 0 && !opening) cabinet_.setPreference(&engine::PlayerValues::reelspeed, 1);
     selectOrClear("Amtpayout", indexOf(kMachinePays, player_.machinepay));
     window().select(element("quickstop", player_.quickstop != 0 ? 1 : 2));
@@ -93,8 +102,10 @@ void OptionsWindow::cmdlargescreen_Click() {
     cabinet_.setPreference(&engine::PlayerValues::sizescreen, kLargeSize);
     const platform::ScreenSize screen = services_.display.screenSize();
     if (screen.width == kLargeSize && screen.height == kNormalSize) {
-        services_.messages.show("Slots_Quorvel", "Already 800 X 600 resolution !!\r",
-                                platform::MessageIcon::Information);
+        services_.messages.show(
+            "Slots_Quorvel",
+            services_.text.translate("quorveloptions", "Already 800 X 600 resolution !!\r"),
+            platform::MessageIcon::Information);
     } else {
         setresolution(services_.display, kLargeSize, kNormalSize);
         owner().move(0, 0);

@@ -12,7 +12,9 @@ namespace quorvel::players {
 namespace {
 
 constexpr const char* kMessageTitle = "Slots_Quorvel";
-constexpr const char* kNameEntryTitle = "Current Player  ";
+// Before the name once it is entered, and in the main screen's caption.
+constexpr const char* kNameEntryBlanks = "  ";
+constexpr const char* kMainCaptionBlanks = "       ";
 constexpr int kHighlights = 15;
 
 // The slot a slot text names, 0 when it names none.
@@ -39,17 +41,27 @@ engine::PlayerValues startingValues(const engine::PlayerValues& previous, int sl
 
 }  // namespace
 
+std::string mainCaptionPrefix(const platform::TextCatalogue& text) {
+    return currentPlayerTitle(text, kMainCaptionBlanks);
+}
+
 OptionsWindow::OptionsWindow(platform::Services services, platform::Window& mainScreen,
                              engine::Cabinet& cabinet)
     : ChildWindow(services, mainScreen, "quorveloptions", kOptionsClientWidth, kOptionsClientHeight,
-                  kOptionsCaption),
+                  services.text.translate("quorveloptions", kOptionsCaption)),
       cabinet_(cabinet),
       player_(cabinet.player()) {
     platform::buildElements(window(), optionsDesign(), services_.text);
     bindHandlers();
     setTabOrder(optionsTabOrder());
+    showSpokenNames();
+}
+
+void OptionsWindow::showSpokenNames() {
     for (const SpokenName& named : optionsSpokenNames())
-        window().at(named.name, named.index).setAccessibleName(named.spoken);
+        window()
+            .at(named.name, named.index)
+            .setAccessibleName(services_.text.translate("quorveloptions", named.spoken));
 }
 
 void OptionsWindow::bindHandlers() {
@@ -65,6 +77,7 @@ void OptionsWindow::bindHandlers() {
     indexed("sounds", &OptionsWindow::sounds_Click, this);
     indexed("wincounter", &OptionsWindow::wincounter_Click, this);
     indexed("quickstop", &OptionsWindow::quickstop_Click, this);
+    indexed("language", &OptionsWindow::language_Click, this);
     for (const LimitChoice& choice : limitChoices())
         w.on(choice.key, EventKind::Click,
              [this, &choice](platform::Event& e) { limit_Click(choice, e.index); });
@@ -86,7 +99,8 @@ void OptionsWindow::Form_Load() {
     if (const int current = slotNumber(player_.playerslot))
         window().select(element("machine", current));
     setGroups(true);
-    fillStatistics(window(), player_, openedView(player_));
+    showLanguageChoice();
+    showStatistics(openedView(player_));
 }
 
 // Switching never saves the profile it leaves: unsaved changes made here are dropped.
@@ -96,12 +110,11 @@ void OptionsWindow::machine_Click(int slot) {
     cabinet_.restoreProfile(std::move(chosen));
     window().setFocus(&element("player1"));
     services_.events.pump();
-    element("lblcurrentplayer")
-        .setCaption(std::string("Current Player   ") + inCapitals(player_.currentplayer));
+    showPlayerLabel("   ");
     showCreditOnMainScreen();
-    owner().setCaption(kMainCaptionPrefix + inCapitals(player_.currentplayer));
+    owner().setCaption(mainCaptionPrefix(services_.text) + inCapitals(player_.currentplayer));
     showSlotName(slot, player_.currentplayer);
-    fillStatistics(window(), player_, chosenView(player_));
+    showStatistics(chosenView(player_));
     setGroups(false);
     if (switched_) switched_();
 }
@@ -115,18 +128,20 @@ void OptionsWindow::player1_KeyPress(platform::Event& event) {
 void OptionsWindow::enterName() {
     platform::Element& box = element("player1");
     const std::string typed = withoutControls(box.caption());
-    const char* refusal = typed.empty()                          ? "Nothing Entered"
-                          : characterCount(typed) > kLongestName ? "Name Too Long"
-                                                                 : nullptr;
-    if (refusal)
+    const platform::TextCatalogue& text = services_.text;
+    const std::string refusal = typed.empty() ? text.translate("quorveloptions", "Nothing Entered")
+                                : characterCount(typed) > kLongestName
+                                    ? text.translate("quorveloptions", "Name Too Long")
+                                    : std::string();
+    if (!refusal.empty())
         services_.messages.show(kMessageTitle, refusal, platform::MessageIcon::Information);
     else
         cabinet_.setPlayerName(typed);
     box.setCaption("");
     refreshNameLabel();
-    if (refusal) return;
+    if (!refusal.empty()) return;
     showCreditOnMainScreen();
-    owner().setCaption(kMainCaptionPrefix + inCapitals(player_.currentplayer));
+    owner().setCaption(mainCaptionPrefix(services_.text) + inCapitals(player_.currentplayer));
     showSlotName(slotNumber(player_.playerslot), player_.currentplayer);
     savesettings(player_, services_.store);
 }
@@ -143,12 +158,14 @@ void OptionsWindow::btnokplayer_Click() {
 
 void OptionsWindow::Btndeletedetails_Click() {
     const auto answer = services_.messages.askYesNo(
-        kMessageTitle, "Are you sure you want to Delete Current Player's Details ?",
+        kMessageTitle,
+        services_.text.translate("quorveloptions",
+                                 "Are you sure you want to Delete Current Player's Details ?"),
         platform::MessageIcon::Critical, platform::Answer::No);
     if (answer == platform::Answer::Yes) {
         cabinet_.clearStatistics();
         savesettings(player_, services_.store);
-        fillStatistics(window(), player_, StatisticsView::Cleared);
+        showStatistics(StatisticsView::Cleared);
         // The credit meters stay blank until the credit next changes.
         mainElement("Lblcredit").setCaption("");
         mainElement("panelbank").setCaption("");
@@ -170,7 +187,19 @@ void OptionsWindow::closing() {
 }
 
 void OptionsWindow::refreshNameLabel() {
-    element("lblcurrentplayer").setCaption(kNameEntryTitle + inCapitals(player_.currentplayer));
+    showPlayerLabel(kNameEntryBlanks);
+}
+
+void OptionsWindow::showPlayerLabel(const char* blanks) {
+    labelBlanks_ = blanks;
+    element("lblcurrentplayer")
+        .setCaption(currentPlayerTitle(services_.text, blanks) + inCapitals(player_.currentplayer));
+}
+
+void OptionsWindow::showStatistics(StatisticsView view) {
+    view_ = view;
+    labelBlanks_ = currentPlayerBlanks(view);
+    fillStatistics(window(), services_.text, player_, view);
 }
 
 void OptionsWindow::showCreditOnMainScreen() {
@@ -180,7 +209,11 @@ void OptionsWindow::showCreditOnMainScreen() {
 
 void OptionsWindow::showSlotName(int slot, const std::string& name) {
     if (slot < 1 || slot > kSlots) return;
-    element("machine", slot).setCaption(name.empty() ? "Vacant" : inCapitals(name));
+    slotNames_[slot] = name;
+    slotShown_[slot] = true;
+    element("machine", slot)
+        .setCaption(name.empty() ? services_.text.translate("quorveloptions", "Vacant")
+                                 : inCapitals(name));
 }
 
 void OptionsWindow::hideHighlights() {

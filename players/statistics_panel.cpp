@@ -13,10 +13,11 @@ namespace {
 using engine::PlayerValues;
 using Figure = std::optional<std::int64_t> (*)(const PlayerValues&);
 
-// The titles differ between the sets only in their trailing blanks; each is kept as given.
+// The titles differ between the sets only in their trailing blanks; each set keeps its own.
 struct Row {
     const char* label;
-    std::array<const char*, 4> titles;  // opened/no games, opened/played, chosen/no, chosen/played
+    const char* title;
+    std::array<const char*, 4> blanks;  // opened/no games, opened/played, chosen/no, chosen/played
     Figure figure;
 };
 
@@ -27,34 +28,28 @@ std::optional<std::int64_t> returned(const PlayerValues& p) {
 
 // clang-format off
 const Row kRows[] = {
-    {"lblgames", {"Games Played      ", "Games Played            ", "Games Played          ", "Games Played            "},
+    {"lblgames", QV_TRANSLATE_NOOP("quorveloptions", "Games Played"), {"      ", "            ", "          ", "            "},
      [](const PlayerValues& p) -> std::optional<std::int64_t> { return p.games; }},
-    {"lblwager", {"Total Wagered     ", "Total Wagered           ", "Total Wagered         ", "Total Wagered           "},
+    {"lblwager", QV_TRANSLATE_NOOP("quorveloptions", "Total Wagered"), {"     ", "           ", "         ", "           "},
      [](const PlayerValues& p) -> std::optional<std::int64_t> { return p.wager; }},
-    {"lbltotalwon", {"Total Won      ", "Total Won                   ", "Total Won          ", "Total Won                   "},
+    {"lbltotalwon", QV_TRANSLATE_NOOP("quorveloptions", "Total Won"), {"      ", "                   ", "          ", "                   "},
      [](const PlayerValues& p) -> std::optional<std::int64_t> { return p.totalwon; }},
-    {"lblwinlose", {"Winning/Losing     ", "Winning/Losing ", "Winning/Losing      ", "Winning/Losing "},
+    {"lblwinlose", QV_TRANSLATE_NOOP("quorveloptions", "Winning/Losing"), {"     ", " ", "      ", " "},
      [](const PlayerValues& p) -> std::optional<std::int64_t> { return std::int64_t{p.wager} - p.totalwon; }},
-    {"lblreturned", {"Returned To Player     ", "Returned To Player     % ", "Returned To Player ", "Returned To Player     % "},
+    {"lblreturned", QV_TRANSLATE_NOOP("quorveloptions", "Returned To Player"), {"     ", "     % ", " ", "     % "},
      returned},
-    {"lblinvested", {"Total Invested      ", "Total Invested             ", "Total Invested     ", "Total Invested             "},
+    {"lblinvested", QV_TRANSLATE_NOOP("quorveloptions", "Total Invested"), {"      ", "             ", "     ", "             "},
      [](const PlayerValues& p) -> std::optional<std::int64_t> { return p.amountinvested; }},
-    {"lblfreespins", {"Freespins Won     ", "Freespins Won            ", "Freespins Won     ", "Freespins Won     "},
+    {"lblfreespins", QV_TRANSLATE_NOOP("quorveloptions", "Freespins Won"), {"     ", "            ", "     ", "     "},
      [](const PlayerValues& p) -> std::optional<std::int64_t> { return p.howmanyspins; }},
-    {"lblgrandwon", {"Grand Jackpots Won     ", "Grand Jackpots Won     ", "Grand Jackpots Won     ", "Grand Jackpots Won     "},
+    {"lblgrandwon", QV_TRANSLATE_NOOP("quorveloptions", "Grand Jackpots Won"), {"     ", "     ", "     ", "     "},
      [](const PlayerValues& p) -> std::optional<std::int64_t> { return p.grandwon; }},
-    {"lblmajorwon", {"Major jackpots Won     ", "Major jackpots Won     ", "Major jackpots Won     ", "Major jackpots Won     "},
+    {"lblmajorwon", QV_TRANSLATE_NOOP("quorveloptions", "Major jackpots Won"), {"     ", "     ", "     ", "     "},
      [](const PlayerValues& p) -> std::optional<std::int64_t> { return p.majorwon; }},
-    {"lblminorwon", {"Minor Jackpots Won     ", "Minor Jackpots Won     ", "Minor Jackpots Won     ", "Minor Jackpots Won     "},
+    {"lblminorwon", QV_TRANSLATE_NOOP("quorveloptions", "Minor Jackpots Won"), {"     ", "     ", "     ", "     "},
      [](const PlayerValues& p) -> std::optional<std::int64_t> { return p.minorwon; }},
 };
 // clang-format on
-
-const char* currentPlayerTitle(StatisticsView view) {
-    return view == StatisticsView::ChosenPlayed || view == StatisticsView::Cleared
-               ? "Current Player   "
-               : "Current Player    ";
-}
 
 int column(StatisticsView view) {
     return view == StatisticsView::Cleared ? 3 : static_cast<int>(view);
@@ -74,11 +69,21 @@ StatisticsView chosenView(const PlayerValues& player) {
     return player.games == 0 ? StatisticsView::ChosenNoGames : StatisticsView::ChosenPlayed;
 }
 
-void fillStatistics(platform::Window& options, const PlayerValues& player, StatisticsView view) {
+const char* currentPlayerBlanks(StatisticsView view) {
+    return view == StatisticsView::ChosenPlayed || view == StatisticsView::Cleared ? "   " : "    ";
+}
+
+std::string currentPlayerTitle(const platform::TextCatalogue& text, const char* blanks) {
+    return text.translate("quorveloptions", "Current Player") + blanks;
+}
+
+void fillStatistics(platform::Window& options, const platform::TextCatalogue& words,
+                    const PlayerValues& player, StatisticsView view) {
     options.at("lblcurrentplayer")
-        .setCaption(currentPlayerTitle(view) + inCapitals(player.currentplayer));
+        .setCaption(currentPlayerTitle(words, currentPlayerBlanks(view)) +
+                    inCapitals(player.currentplayer));
     for (const Row& row : kRows) {
-        std::string text = row.titles[column(view)];
+        std::string text = words.translate("quorveloptions", row.title) + row.blanks[column(view)];
         const bool titleOnly = view == StatisticsView::Cleared && row.figure == returned;
         if (withFigures(view) && !titleOnly) {
             const auto figure = row.figure(player);

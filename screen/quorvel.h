@@ -138,6 +138,8 @@ public:
     void about_Click();
     void mnuviewpaytable_Click();
     void btnoptions_Click();
+    // The screen's texts again after the player chose another language.
+    void languageChanged();
     void doublebutton_MouseUp();
 
 private:
@@ -203,6 +205,7 @@ private:
     // What a screen reader is told: the names, the symbols on the reels, what just happened.
     void exposeToAssistiveTechnology();
     void nameElements();
+    void speakLanguageInForce();
     // A text of the main screen in the language in force; said() for one marked where stored.
     std::string translate(const char* context, const char* source) const {
         return services_.text.translate(context, source);

@@ -71,6 +71,7 @@ void Quorvel::btnoptions_Click() {
             showVolume();
             followSessionToSlot();
         });
+        options.onLanguageChanged([this] { languageChanged(); });
     });
 }
 

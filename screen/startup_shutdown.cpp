@@ -11,6 +11,8 @@
 namespace quorvel::screen {
 
 void Quorvel::Form_Load() {
+    services_.text.setLanguage(services_.store.read("quorvel", "general", "language"));
+    speakLanguageInForce();
     sounds_.load(services_.resources, cue::kRecordings);
     engine::PlayerValues stored;
     stored.playerslot = players::lastSlot(services_.store);
@@ -26,7 +28,7 @@ void Quorvel::Form_Load() {
     // A store from before the state of play was kept pays a feature total it left owed.
     if (!inPlay && cabinet_.collectOwedAtStart()) writeProfile();
     const engine::PlayerValues& player = cabinet_.player();
-    window_.setCaption(players::kMainCaptionPrefix + player.currentplayer);
+    window_.setCaption(players::mainCaptionPrefix(services_.text) + player.currentplayer);
     showCredit();
     // The meters start from the player's own figures, never the design's sample amounts.
     showWin(0);

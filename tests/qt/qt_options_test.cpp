@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include <QApplication>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -10,6 +13,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "platform/qt/asset_fonts.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/scene_geometry.h"
 #include "platform/qt/scene_painter.h"
@@ -66,7 +70,8 @@ TEST_F(OptionsOnQt, TheReminderAndStopGroupsFitTheirCaptionsAndLieClearOfEveryth
         const Element& e = *owned;
         const bool ours =
             &e == &options.at("Framereminder") || &e == &options.at("Frameautostop") ||
-            within(e, &options.at("Framereminder")) || within(e, &options.at("Frameautostop"));
+            &e == &options.at("Framelanguage") || within(e, &options.at("Framereminder")) ||
+            within(e, &options.at("Frameautostop")) || within(e, &options.at("Framelanguage"));
         if (!ours) continue;
         const QRect rect = sceneRect(e);
         const std::string what = e.name() + "(" + std::to_string(e.index()) + ") " + e.caption();
@@ -86,7 +91,51 @@ TEST_F(OptionsOnQt, TheReminderAndStopGroupsFitTheirCaptionsAndLieClearOfEveryth
         }
         ++checked;
     }
-    EXPECT_EQ(checked, 2 + 4 + 22);
+    EXPECT_EQ(checked, 2 + 4 + 22 + 1 + 5);
+}
+
+int textWidth(const Element& e, const std::string& text) {
+    return QFontMetrics(fontOf(e.font())).horizontalAdvance(QString::fromStdString(text));
+}
+
+// Each language's captions in the fonts the window paints with: none wider than its element
+// where the English fits, none wider than the English where it does not; the words after the
+// name box still start beyond it.
+TEST_F(OptionsOnQt, EveryLanguageFitsTheOptionsWindowAsEnglishDoes) {
+    // The faces the game draws in, as a started game has them.
+    loadAssetFonts("");
+    Window& english = openOptions();
+    std::map<std::string, int> room;
+    for (const auto& e : english.elements()) {
+        const bool oneLine = e->caption().find('\n') == std::string::npos && !e->autoSize() &&
+                             sceneRect(*e).height() < 30;
+        if (!e->caption().empty() && oneLine)
+            room[e->name() + std::to_string(e->index())] =
+                std::max(sceneRect(*e).width() - 16, textWidth(*e, e->caption()));
+    }
+    const int labelLeft = sceneRect(english.at("lblplayername")).left();
+    const int boxLeft = sceneRect(english.at("player1")).left() - labelLeft;
+    const int boxRight = sceneRect(english.at("player1")).right() - labelLeft;
+    game->childWindow()->close();
+    for (const char* language : {"de", "fr", "es"}) {
+        platform->text.setLanguage(language);
+        Window& options = openOptions();
+        for (const auto& e : options.elements()) {
+            const auto found = room.find(e->name() + std::to_string(e->index()));
+            if (found == room.end()) continue;
+            EXPECT_LE(textWidth(*e, e->caption()), found->second)
+                << language << " " << e->name() << "(" << e->index() << ") " << e->caption();
+        }
+        const Element& prompt = options.at("lblplayername");
+        const std::string text = prompt.caption();
+        const std::string ask = text.substr(0, text.find("  "));
+        const std::string beforeThen =
+            text.substr(0, text.find_first_not_of(' ', text.rfind("  ")));
+        EXPECT_LT(textWidth(prompt, ask), boxLeft) << language << " " << text;
+        EXPECT_GT(textWidth(prompt, beforeThen), boxRight) << language << " " << text;
+        game->childWindow()->close();
+    }
+    platform->text.setLanguage("en");
 }
 
 // Typed into the real edit box with the keyboard, stored through the real INI store.

@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "platform/headless/headless_platform.h"
@@ -278,6 +279,9 @@ int main(int argc, char** argv) {
     store.write("allslot", "player1", "grand", "2123450");
     store.write("allslot", "player1", "major", "204560");
     store.write("allslot", "player1", "minor", "2890");
+    // QUORVEL_LANGUAGE=de shows the game as a player who chose German sees it.
+    if (const char* language = std::getenv("QUORVEL_LANGUAGE"))
+        store.write("quorvel", "general", "language", language);
     quorvel::platform::Services services = platform.services();
     quorvel::platform::Services showcase{services.timers,    services.events, services.sound,
                                          services.resources, store,           services.messages,

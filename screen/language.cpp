@@ -1,0 +1,23 @@
+#include "platform/layout.h"
+#include "players/options_window.h"
+#include "screen/quorvel.h"
+#include "screen/quorvel_layout.h"
+
+namespace quorvel::screen {
+
+// The language chosen in the options: the main screen speaks it at once. What play writes
+// (the win meter's words, the gamble's texts) follows at its next writing.
+void Quorvel::languageChanged() {
+    speakLanguageInForce();
+    window_.setCaption(players::mainCaptionPrefix(services_.text) +
+                       cabinet_.player().currentplayer);
+    showVolume();
+    showAutoplaySpinsLeft();
+}
+
+void Quorvel::speakLanguageInForce() {
+    platform::retranslateElements(window_, mainScreenDesign(), services_.text);
+    nameElements();
+}
+
+}  // namespace quorvel::screen
