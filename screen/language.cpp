@@ -1,16 +1,14 @@
 #include "platform/layout.h"
-#include "players/options_window.h"
 #include "screen/quorvel.h"
 #include "screen/quorvel_layout.h"
 
 namespace quorvel::screen {
 
-// The language chosen in the options: the main screen speaks it at once. What play writes
+// The language chosen in the options (which retitle the main screen): the main screen speaks
+// it at once. What play writes
 // (the win meter's words, the gamble's texts) follows at its next writing.
 void Quorvel::languageChanged() {
     speakLanguageInForce();
-    window_.setCaption(players::mainCaptionPrefix(services_.text) +
-                       cabinet_.player().currentplayer);
     showVolume();
     showAutoplaySpinsLeft();
 }
