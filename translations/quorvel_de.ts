@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>TOTAL BET</source>
-        <translation>GESAMTEINSATZ</translation>
+        <translation>GESAMT</translation>
     </message>
     <message>
         <source>WINNER PAID</source>

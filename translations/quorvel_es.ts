@@ -253,7 +253,7 @@
     </message>
     <message>
         <source>FREESPINS REMAINING =</source>
-        <translation>TIRADAS GRATIS RESTANTES =</translation>
+        <translation>TIRADAS RESTANTES =</translation>
     </message>
     <message>
         <source>Back to the Game</source>

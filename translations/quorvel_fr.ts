@@ -253,7 +253,7 @@
     </message>
     <message>
         <source>FREESPINS REMAINING =</source>
-        <translation>TOURS GRATUITS RESTANTS =</translation>
+        <translation>TOURS RESTANTS =</translation>
     </message>
     <message>
         <source>Back to the Game</source>

@@ -1,6 +1,7 @@
 #include <QFontMetricsF>
 #include <QPainterPath>
 #include <QStringList>
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -31,6 +32,22 @@ double pitch(const QFontMetricsF& metrics) {
     return metrics.capHeight() * 1.6;
 }
 
+// Accents can lift a line's ink above its box: where the box is tall enough the lines move
+// down (or up, for descenders) rather than shrink.
+void nudgeInside(std::vector<QPainterPath>& paths, const QRectF& box, double outline) {
+    QRectF ink;
+    for (const QPainterPath& path : paths)
+        ink |= path.boundingRect().adjusted(-outline, -outline, outline, outline);
+    double down = 0;
+    if (ink.top() < box.top())
+        down = box.top() - ink.top();
+    else if (ink.bottom() > box.bottom())
+        down = box.bottom() - ink.bottom();
+    if (down == 0) return;
+    for (QPainterPath& path : paths)
+        path.translate(0, down);
+}
+
 // Each line's path, set about the box's middle, the first line's baseline where a single
 // line's would be when there is only one.
 std::vector<QPainterPath> linePaths(const Setting& s, const Place& at) {
@@ -49,6 +66,7 @@ std::vector<QPainterPath> linePaths(const Setting& s, const Place& at) {
         path.addText(QPointF(x, y), s.font, s.lines[i]);
         paths.push_back(path);
     }
+    nudgeInside(paths, box, outline);
     return paths;
 }
 
@@ -77,7 +95,11 @@ Setting broken(const QString& text, const QFont& f, int largest, const Place& at
     int size = 0;
     for (int blank = text.indexOf(' '); blank > 0; blank = text.indexOf(' ', blank + 1)) {
         Setting s = shrunk({text.left(blank), text.mid(blank + 1)}, f, largest, at);
-        if (s.font.pixelSize() > size) {
+        const auto longer = [](const Setting& t) {
+            return std::max(t.lines[0].size(), t.lines[1].size());
+        };
+        // Equal sizes: the more even break.
+        if (s.font.pixelSize() > size || (s.font.pixelSize() == size && longer(s) < longer(best))) {
             best = s;
             size = s.font.pixelSize();
         }

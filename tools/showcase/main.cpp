@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "platform/headless/headless_platform.h"
@@ -267,6 +268,9 @@ int main(int argc, char** argv) {
     QDir().mkpath(folder);
     quorvel::platform::qt::QtPlatform platform(
         quorvel::platform::qt::findAssetFolder(QUORVEL_ASSET_DIR));
+    // QUORVEL_LANGUAGE=de (fr, es, en) shows the run in that language; unset, in the system's.
+    const char* language = std::getenv("QUORVEL_LANGUAGE");
+    platform.text.setLanguage(language ? language : "auto");
     // The draws come from a queue and the profile from memory: the player's own settings
     // are never touched.
     quorvel::platform::headless::VirtualTime unusedClock;
@@ -282,7 +286,7 @@ int main(int argc, char** argv) {
     quorvel::platform::Services showcase{services.timers,    services.events, services.sound,
                                          services.resources, store,           services.messages,
                                          services.display,   services.links,  random,
-                                         services.windows, services.text};
+                                         services.windows,   services.text};
     quorvel::platform::headless::MemoryStore played = sessionPlayedAhead(store, 400);
     // "--resumed" shows the resumed session alone, for a quick look at the session window.
     if (argc < 3 || QString::fromLocal8Bit(argv[2]) != "--resumed")
@@ -290,7 +294,7 @@ int main(int argc, char** argv) {
     quorvel::platform::Services resumed{services.timers,    services.events, services.sound,
                                         services.resources, played,          services.messages,
                                         services.display,   services.links,  random,
-                                        services.windows, services.text};
+                                        services.windows,   services.text};
     Showcase(platform, resumed, random, folder).runResumed();
     return 0;
 }
