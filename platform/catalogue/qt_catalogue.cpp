@@ -24,6 +24,12 @@ QtCatalogue::QtCatalogue(std::string systemLanguage) : system_(std::move(systemL
 }
 
 void QtCatalogue::setLanguage(const std::string& code) {
+    const std::string before = language_;
+    load(code);
+    if (language_ != before && onChange_) onChange_();
+}
+
+void QtCatalogue::load(const std::string& code) {
     const std::string choice = storedLanguageChoice(code);
     language_ = choice == "auto" ? system_ : choice;
     translator_.reset();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QTranslator>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -19,11 +20,16 @@ public:
                           int n = -1) const override;
     std::string language() const override { return language_; }
     void setLanguage(const std::string& code) override;
+    // Told after the language in force has changed, not when it is chosen again.
+    void setOnChange(std::function<void()> onChange) { onChange_ = std::move(onChange); }
 
 private:
+    void load(const std::string& code);
+
     std::string system_;
     std::string language_ = "en";
     std::unique_ptr<QTranslator> translator_;
+    std::function<void()> onChange_;
 };
 
 }  // namespace quorvel::platform::qt

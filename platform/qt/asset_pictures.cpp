@@ -9,8 +9,7 @@ namespace quorvel::platform::qt {
 namespace {
 
 QString basePath(const std::string& folder, const Picture& picture) {
-    QString path =
-        QString::fromStdString(folder) + "/pictures/" + QString::fromStdString(picture.source);
+    QString path = QString::fromStdString(folder) + "/" + QString::fromStdString(picture.source);
     if (picture.index > 0) path += "/" + QString::number(picture.index);
     return path;
 }
@@ -58,8 +57,17 @@ const QImage& AssetPictures::file(const QString& path) {
     return it->second;
 }
 
+// The picture in the language in force, else the English one.
 QImage AssetPictures::original(const Picture& picture, QSize size) {
-    const QString base = basePath(folder_, picture);
+    const std::string pictures = folder_ + "/pictures";
+    if (language_ != "en") {
+        QImage translated = original(basePath(pictures + "/" + language_, picture), size);
+        if (!translated.isNull()) return translated;
+    }
+    return original(basePath(pictures, picture), size);
+}
+
+QImage AssetPictures::original(const QString& base, QSize size) {
     const QImage& single = file(base + ".png");
     if (!single.isNull() && covers(single, size)) return single;
     const QImage& twice = file(base + "@2x.png");
@@ -70,10 +78,17 @@ bool AssetPictures::has(const Picture& picture) {
     return !original(picture, QSize(1, 1)).isNull();
 }
 
+void AssetPictures::setLanguage(const std::string& language) {
+    if (language == language_) return;
+    language_ = language;
+    // The pictures of the old language are not shown again before it comes back.
+    cache_.clear();
+}
+
 QPixmap AssetPictures::picture(const Picture& picture, QSize size) {
     if (picture.empty() || size.isEmpty()) return {};
-    const auto key = std::make_tuple(picture.source, picture.index, picture.overlay, size.width(),
-                                     size.height());
+    const auto key = std::make_tuple(language_, picture.source, picture.index, picture.overlay,
+                                     size.width(), size.height());
     if (auto it = cache_.find(key); it != cache_.end()) return it->second;
     if (picture.overlay != 0) {
         // A face under a reveal frame: the frame's white lets the face show through.

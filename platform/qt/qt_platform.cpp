@@ -4,7 +4,9 @@
 
 #include <sys/prctl.h>
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QWidget>
 #include <chrono>
 #include <thread>
 #include <utility>
@@ -49,6 +51,8 @@ QtPlatform::QtPlatform(std::string assetDirectory, std::string organisation)
       resources(std::move(assetDirectory)),
       store(std::move(organisation)) {
     loadAssetFonts(resources.folder());
+    pictures.setLanguage(text.language());
+    text.setOnChange([this] { languageChanged(); });
     store.setReporter([this](const std::string& sentence) {
         if (windows.mainClosing())
             heldReports_.push_back(sentence);
@@ -57,9 +61,15 @@ QtPlatform::QtPlatform(std::string assetDirectory, std::string organisation)
     });
 }
 
+void QtPlatform::languageChanged() {
+    pictures.setLanguage(text.language());
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible()) window->update();
+}
+
 Services QtPlatform::services() {
-    return Services{timers,   events,  sound, resources, store,
-                    messages, display, links, random,    windows, text};
+    return Services{timers,  events, sound,  resources, store, messages,
+                    display, links,  random, windows,   text};
 }
 
 }  // namespace quorvel::platform::qt

@@ -62,6 +62,9 @@ public:
     QtCatalogue text;
 
 private:
+    // The pictures with words follow the language: every open window is painted afresh in it.
+    void languageChanged();
+
     std::vector<std::string> heldReports_;
 };
 

@@ -78,5 +78,40 @@ TEST_F(Painting, CaptionsShrinkToStayInsideTheirBox) {
     EXPECT_EQ(opaquePixels(image, box.toAlignedRect().adjusted(-1, -1, 1, 1)), 0);
 }
 
+// The rows and columns a caption inked, in a picture of its own.
+QRect inked(const QRectF& box, const Words& text, int pixels) {
+    QImage image(200, 100, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    caption(p, box, text, font(Face::Comic, pixels), Qt::white, Qt::black, 1.8);
+    p.end();
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) > 0) ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
+TEST_F(Painting, ATranslationWrapsWhereOneLineWouldComeOutSmallerAndNeverSpills) {
+    const QRectF key(50, 20, 90, 41);
+    const QRect english = inked(key, "Bet Per Line", 15);
+    const QRect wrapped = inked(key, Words("Einsatz pro Gewinnlinie", "Bet Per Line"), 15);
+    const QRect inside = key.toAlignedRect().adjusted(-1, -1, 1, 1);
+    EXPECT_TRUE(inside.contains(wrapped)) << "wrapped";
+    EXPECT_GT(wrapped.height(), 1.8 * english.height()) << "two lines as tall as the English";
+    // No blank to break at: the word shrinks; capitals with dots above keep inside too.
+    const QRect word = inked(key, Words("ENTERSÄBELKLINGEN", "Bet Per Line"), 15);
+    EXPECT_TRUE(inside.contains(word)) << "one long word";
+    EXPECT_LT(word.height(), english.height() * 1.5);
+    const QRectF plaque(20, 30, 120, 16);
+    EXPECT_TRUE(plaque.toAlignedRect()
+                    .adjusted(-1, -1, 1, 1)
+                    .contains(inked(plaque, Words("ÜBRIG ÄÖÜ", "TAKE WIN"), 16)))
+        << "accents in a tight plaque";
+    EXPECT_EQ(inked(plaque, Words("TAKE WIN", "TAKE WIN"), 16), inked(plaque, "TAKE WIN", 16))
+        << "a text the same in both is set as the English";
+}
+
 }  // namespace
 }  // namespace quorvel::assets_test

@@ -4,10 +4,13 @@
 #include <QTemporaryDir>
 
 #include "platform/qt/asset_pictures.h"
+#include "platform/qt/qt_platform.h"
 #include "qt_test_support.h"
 
 using namespace quorvel::platform;
 using namespace quorvel::platform::qt;
+using quorvel::qt_tests::PaintLog;
+using quorvel::qt_tests::runEventsFor;
 using quorvel::qt_tests::stripRow;
 using quorvel::qt_tests::TestAssets;
 
@@ -71,4 +74,56 @@ TEST(AssetPictures, ARevealFrameLaidOverAFaceShowsTheFaceThroughItsWhite) {
     EXPECT_EQ(shown.pixelColor(90, 10), QColor(Qt::darkYellow));
     const QImage plain = pictures.picture(Picture{"imagelistcards", 2}, QSize(100, 153)).toImage();
     EXPECT_EQ(plain.pixelColor(90, 10), QColor(Qt::blue)) << "the face alone is cached apart";
+}
+
+// The painted words follow the language in force: an open window shows the German picture at
+// once, a picture without words stays the English one, and switching back brings English back.
+TEST(AssetPictures, PicturesWithWordsFollowTheLanguageInForce) {
+    QTemporaryDir folder;
+    QDir(folder.path()).mkpath("pictures/de/linepics");
+    QDir(folder.path()).mkpath("pictures/linepics");
+    const auto save = [&](const QString& name, QColor colour) {
+        QImage image(40, 20, QImage::Format_RGB32);
+        image.fill(colour);
+        image.save(folder.path() + "/pictures/" + name + ".png");
+    };
+    save("btnspin", Qt::blue);
+    save("de/btnspin", Qt::red);
+    save("linepics/3", Qt::blue);
+    save("de/linepics/3", Qt::red);
+    save("btnbet", Qt::green);
+    QtPlatform platform(folder.path().toStdString(), "QuorvelPicturesTest");
+    platform.text.setLanguage("en");
+    Window window("w", 1500, 600);
+    Element& key = window.add("key", 0, ElementKind::PictureBox);
+    key.resize(600, 300);
+    key.setPicture({"btnspin", 0});
+    platform.windows.open(window);
+    SceneView* view = platform.windows.binding(window)->view();
+    runEventsFor(50);
+    const auto shown = [&](const Picture& picture) {
+        return platform.pictures.picture(picture, QSize(40, 20)).toImage().pixelColor(4, 4);
+    };
+    const auto onScreen = [&] {
+        return view->grab().toImage().pixelColor(view->widgetRect(key).center());
+    };
+    EXPECT_EQ(shown({"btnspin", 0}), QColor(Qt::blue));
+    EXPECT_EQ(onScreen(), QColor(Qt::blue));
+
+    PaintLog log;
+    view->installEventFilter(&log);
+    platform.text.setLanguage("de");
+    runEventsFor(50);
+    EXPECT_TRUE(log.painted.contains(view->rect())) << "the whole window painted afresh";
+    EXPECT_EQ(shown({"btnspin", 0}), QColor(Qt::red));
+    EXPECT_EQ(shown({"linepics", 3}), QColor(Qt::red));
+    EXPECT_EQ(shown({"btnbet", 0}), QColor(Qt::green)) << "no German twin: the English file";
+    EXPECT_EQ(onScreen(), QColor(Qt::red));
+
+    platform.text.setLanguage("en");
+    EXPECT_EQ(shown({"btnspin", 0}), QColor(Qt::blue));
+    EXPECT_EQ(shown({"linepics", 3}), QColor(Qt::blue));
+    EXPECT_EQ(onScreen(), QColor(Qt::blue));
+    view->removeEventFilter(&log);
+    platform.windows.close(window);
 }

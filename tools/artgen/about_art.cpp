@@ -18,8 +18,10 @@ void paintAboutAdvert(QPainter& p, const Kit& k) {
     for (QPointF at : {QPointF(40, 40), QPointF(260, 60), QPointF(230, 200)})
         sparkle(p, at, 12, k.pal("goldLight"));
     goldFrame(p, k, r, 12, 5);
-    goldCaption(p, k, QRectF(10, 8, 280, 40), "TREASURE AWAITS", font(Face::Comic, 30));
-    caption(p, QRectF(10, 200, 280, 36), "Click for the casino page", font(Face::Serif, 20),
+    goldCaption(p, k, QRectF(10, 8, 280, 40),
+                k.say(QT_TRANSLATE_NOOP("artwork", "TREASURE AWAITS")), font(Face::Comic, 30));
+    caption(p, QRectF(10, 200, 280, 36),
+            k.say(QT_TRANSLATE_NOOP("artwork", "Click for the casino page")), font(Face::Serif, 20),
             k.pal("bone"), k.pal("ink"), 2);
 }
 

@@ -16,9 +16,11 @@ struct MeterBox {
     const char* last;
 };
 constexpr MeterBox kMeters[] = {
-    {"CREDIT", "panelbank", "Lblcredit"}, {"LINES", "lbllines", "lbllines"},
-    {"BET", "lblbet", "lblbet"},          {"TOTAL BET", "lbllast", "lbltotallast"},
-    {"WINNER PAID", "LABWIN", "lblwin"},
+    {QT_TRANSLATE_NOOP("artwork", "CREDIT"), "panelbank", "Lblcredit"},
+    {QT_TRANSLATE_NOOP("artwork", "LINES"), "lbllines", "lbllines"},
+    {QT_TRANSLATE_NOOP("artwork", "BET"), "lblbet", "lblbet"},
+    {QT_TRANSLATE_NOOP("artwork", "TOTAL BET"), "lbllast", "lbltotallast"},
+    {QT_TRANSLATE_NOOP("artwork", "WINNER PAID"), "LABWIN", "lblwin"},
 };
 struct Jackpot {
     const char* caption;
@@ -26,9 +28,9 @@ struct Jackpot {
     const char* colour;
 };
 constexpr Jackpot kJackpots[] = {
-    {"GRAND", "lblgrand", "grandBlue"},
-    {"MAJOR", "lblmajor", "majorRed"},
-    {"MINOR", "lblminor", "minorBlack"},
+    {QT_TRANSLATE_NOOP("artwork", "GRAND"), "lblgrand", "grandBlue"},
+    {QT_TRANSLATE_NOOP("artwork", "MAJOR"), "lblmajor", "majorRed"},
+    {QT_TRANSLATE_NOOP("artwork", "MINOR"), "lblminor", "minorBlack"},
 };
 constexpr double kMeterTop = 487, kMeterHeight = 24;
 constexpr double kBarTop = 520;
@@ -57,9 +59,11 @@ void title(QPainter& p, const Kit& k) {
     for (double x : {255.0, 515.0})
         drawIcon(p, k.icons, "skull-crossed-bones", QRectF(x, 5, 32, 32),
                  {.fill = k.pal("gold"), .outline = k.pal("ink"), .outlineWidth = 1.2});
-    goldCaption(p, k, QRectF(20, 8, 170, 30), "Pirate Treasure", font(Face::Serif, 20, true, true),
-                1.5);
-    goldCaption(p, k, QRectF(610, 8, 170, 30), "25 Lines", font(Face::Serif, 20, true, true), 1.5);
+    goldCaption(p, k, QRectF(20, 8, 170, 30),
+                k.say(QT_TRANSLATE_NOOP("artwork", "Pirate Treasure")),
+                font(Face::Serif, 20, true, true), 1.5);
+    goldCaption(p, k, QRectF(610, 8, 170, 30), k.say(QT_TRANSLATE_NOOP("artwork", "25 Lines")),
+                font(Face::Serif, 20, true, true), 1.5);
 }
 
 void reelArea(QPainter& p, const Kit& k) {
@@ -94,7 +98,7 @@ void jackpotMeters(QPainter& p, const Kit& k) {
         const QRectF tab(plaque.center().x() - 38, plaque.top() - 19, 76, 19);
         panel(p, tab, 5, vertical(tab, {{0, k.pal("bloodDark")}, {1, QColor(40, 4, 6)}}),
               k.pal("gold"), 1.5);
-        goldCaption(p, k, tab.adjusted(2, 1, -2, 0), j.caption, font(Face::Comic, 15), 1.4);
+        goldCaption(p, k, tab.adjusted(2, 1, -2, 0), k.say(j.caption), font(Face::Comic, 15), 1.4);
     }
 }
 
@@ -110,8 +114,8 @@ void meterBoxes(QPainter& p, const Kit& k) {
         const QRectF box(left, kMeterTop, right - left, kMeterHeight);
         panel(p, box, 5, vertical(box, {{0, QColor(5, 8, 14)}, {1, QColor(24, 30, 44)}}));
         goldFrame(p, k, box.adjusted(-2, -2, 2, 2), 6, 2);
-        caption(p, QRectF(left, kMeterTop - 17, right - left, 15), m.caption, font(Face::Comic, 13),
-                k.pal("goldLight"), k.pal("ink"), 1.5);
+        caption(p, QRectF(left, kMeterTop - 17, right - left, 15), k.say(m.caption),
+                font(Face::Comic, 13), k.pal("goldLight"), k.pal("ink"), 1.5);
     }
 }
 

@@ -17,7 +17,7 @@ void bannerBody(QPainter& p, const Kit& k, const QRectF& r) {
 
 }  // namespace
 
-void paintBanner(QPainter& p, const Kit& k, const QString& text, const QSizeF& size) {
+void paintBanner(QPainter& p, const Kit& k, const Words& text, const QSizeF& size) {
     const QRectF r(QPointF(0, 0), size);
     bannerBody(p, k, r);
     for (double x : {size.height() * 0.55, size.width() - size.height() * 0.55})
@@ -28,7 +28,7 @@ void paintBanner(QPainter& p, const Kit& k, const QString& text, const QSizeF& s
 
 // The screen stretches this banner to its place, so it is painted in that shape and squeezed
 // into the picture; the count of spins left stands in the gold-rimmed window after the text.
-void paintCountBanner(QPainter& p, const Kit& k, const QString& text, const QSizeF& size) {
+void paintCountBanner(QPainter& p, const Kit& k, const Words& text, const QSizeF& size) {
     const QRectF shown = placeOf("ctrlfreesleft1");
     const QRectF window = placeOf("spinsleft").translated(-shown.topLeft());
     const QRectF r(QPointF(0, 0), shown.size());
@@ -42,7 +42,7 @@ void paintCountBanner(QPainter& p, const Kit& k, const QString& text, const QSiz
     p.restore();
 }
 
-void paintPlaque(QPainter& p, const Kit& k, const QString& text, const QSizeF& size,
+void paintPlaque(QPainter& p, const Kit& k, const Words& text, const QSizeF& size,
                  const QColor& base) {
     const QRectF r = inset(QRectF(QPointF(0, 0), size), 1);
     const double radius = std::min(10.0, size.height() * 0.35);

@@ -19,9 +19,10 @@ struct TierLook {
     QColor rays;
 };
 constexpr std::array<TierLook, 3> kTiers{{
-    {"BIG WIN", "blood", "crossed-sabres", QColor(255, 210, 120, 46)},
-    {"MEGA WIN", "grandBlue", "galleon", QColor(170, 220, 255, 50)},
-    {"EPIC WIN", "sunsetDeep", "open-treasure-chest", QColor(255, 150, 60, 58)},
+    {QT_TRANSLATE_NOOP("artwork", "BIG WIN"), "blood", "crossed-sabres", QColor(255, 210, 120, 46)},
+    {QT_TRANSLATE_NOOP("artwork", "MEGA WIN"), "grandBlue", "galleon", QColor(170, 220, 255, 50)},
+    {QT_TRANSLATE_NOOP("artwork", "EPIC WIN"), "sunsetDeep", "open-treasure-chest",
+     QColor(255, 150, 60, 58)},
 }};
 
 // The reels stay in sight, darkened most at the edges so the banner stands out.
@@ -101,7 +102,8 @@ void paintCelebration(QPainter& p, const Kit& k, int frame) {
     const QRectF face(96, 104, kWidth - 192, 112);
     ribbon(p, k, face, k.pal(look.body));
     medallion(p, k, look, QPointF(kWidth / 2, 78));
-    goldCaption(p, k, face.adjusted(30, 10, -30, -4), look.title, font(Face::Comic, 86), 3.5);
+    goldCaption(p, k, face.adjusted(30, 10, -30, -4), k.say(look.title), font(Face::Comic, 86),
+                3.5);
     // The dark window the amount is counted in.
     panel(p, QRectF(183, 228, 301, 74), 14, QColor(24, 10, 8, 235), k.pal("gold"), 3);
     panel(p, QRectF(188, 233, 291, 64), 10, Qt::NoBrush, k.pal("goldDark"), 1.5);

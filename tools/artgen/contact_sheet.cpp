@@ -36,6 +36,7 @@ std::vector<Placed> shelve(const std::vector<PictureJob>& jobs, const std::vecto
     std::vector<Placed> placed;
     int x = kGap, y = kGap, shelf = 0;
     for (std::size_t i = 0; i < jobs.size(); ++i) {
+        if (images[i].isNull()) continue;
         const QImage image = folded(images[i]);
         const int w = std::max(image.width(), 70);
         if (x + w > kWidth - kGap) {

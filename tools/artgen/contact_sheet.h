@@ -8,7 +8,8 @@
 
 namespace quorvel::artgen {
 
-// Every picture on one labelled page for review; tall reel strips are folded into columns.
+// Every picture on one labelled page for review (a null image is left out); tall reel strips
+// are folded into columns.
 QImage contactSheet(const std::vector<PictureJob>& jobs, const std::vector<QImage>& images);
 
 }  // namespace quorvel::artgen

@@ -12,12 +12,12 @@ namespace quorvel::artgen {
 namespace {
 
 const std::array<KeyLook, kKeys> kLooks{{
-    {"coinsin", "Insert Credit", QColor(214, 160, 20)},
-    {"payline", "Select Lines", QColor(30, 100, 190)},
-    {"btnbet", "Bet Per Line", QColor(30, 100, 190)},
-    {"btnspin", "SPIN", QColor(30, 150, 50)},
-    {"doublebutton", "GAMBLE", QColor(190, 30, 30)},
-    {"autoplayon", "AUTO On/Off", QColor(120, 50, 170)},
+    {"coinsin", QT_TRANSLATE_NOOP("artwork", "Insert Credit"), QColor(214, 160, 20)},
+    {"payline", QT_TRANSLATE_NOOP("artwork", "Select Lines"), QColor(30, 100, 190)},
+    {"btnbet", QT_TRANSLATE_NOOP("artwork", "Bet Per Line"), QColor(30, 100, 190)},
+    {"btnspin", QT_TRANSLATE_NOOP("artwork", "SPIN"), QColor(30, 150, 50)},
+    {"doublebutton", QT_TRANSLATE_NOOP("artwork", "GAMBLE"), QColor(190, 30, 30)},
+    {"autoplayon", QT_TRANSLATE_NOOP("artwork", "AUTO On/Off"), QColor(120, 50, 170)},
 }};
 
 // A key face; a raised key is bright and glossy, the painted one under it sits lower and dim.
@@ -30,7 +30,7 @@ void keyFace(QPainter& p, const Kit& k, const KeyLook& look, const QRectF& r, bo
     panel(p, inset(body, 2), 7, Qt::NoBrush, raised ? k.pal("goldLight") : k.pal("goldDark"), 1.2);
     if (raised) gloss(p, inset(body, 2), 7, 120);
     const bool big = look.caption == std::string_view("SPIN");
-    caption(p, inset(body, 5), look.caption, font(Face::Comic, big ? 24 : 15),
+    caption(p, inset(body, 5), k.say(look.caption), font(Face::Comic, big ? 24 : 15),
             raised ? QColor(Qt::white) : QColor(225, 225, 225), k.pal("ink"), 1.8);
 }
 
@@ -60,8 +60,8 @@ void paintLitKey(QPainter& p, const Kit& k, int key, const QSizeF& size) {
     p.drawRect(r);
     p.restore();
     panel(p, inset(body, 1), 8, Qt::NoBrush, k.pal("goldLight"), 2.6);
-    caption(p, inset(body, 5), keyLook(key).caption, font(Face::Comic, 15), Qt::white, k.pal("ink"),
-            1.8);
+    caption(p, inset(body, 5), k.say(keyLook(key).caption), font(Face::Comic, 15), Qt::white,
+            k.pal("ink"), 1.8);
 }
 
 void paintButtonBar(QPainter& p, const Kit& k) {
@@ -72,7 +72,8 @@ void paintButtonBar(QPainter& p, const Kit& k) {
     const QRectF shelf(0, 56, 800, 26);
     p.fillRect(shelf, vertical(shelf, {{0, k.pal("parchment")}, {1, k.pal("parchmentDark")}}));
     p.fillRect(QRectF(0, 56, 800, 2), k.pal("goldDark"));
-    caption(p, QRectF(0, 60, 800, 20), "For ease use SPACE BAR to spin reels",
+    caption(p, QRectF(0, 60, 800, 20),
+            k.say(QT_TRANSLATE_NOOP("artwork", "For ease use SPACE BAR to spin reels")),
             font(Face::Comic, 14), k.pal("ink"));
     for (int key = 0; key < kKeys; ++key) {
         const QRectF place = placeOf(keyLook(key).element, 0, "panfreespin");
@@ -81,7 +82,7 @@ void paintButtonBar(QPainter& p, const Kit& k) {
     }
 }
 
-void paintOvalButton(QPainter& p, const Kit& k, const QString& text, const QSizeF& size) {
+void paintOvalButton(QPainter& p, const Kit& k, const Words& text, const QSizeF& size) {
     const QRectF r = inset(QRectF(QPointF(0, 0), size), 1.5);
     p.setPen(QPen(k.pal("ink"), 1.2));
     QLinearGradient rim(r.topLeft(), r.bottomRight());
@@ -106,7 +107,7 @@ void paintMenu(QPainter& p, const Kit& k, const QSizeF& size) {
              {.fill = QColor(255, 220, 150, 30)});
 }
 
-void paintMenuEntry(QPainter& p, const Kit& k, const QString& text, const QSizeF& size) {
+void paintMenuEntry(QPainter& p, const Kit& k, const Words& text, const QSizeF& size) {
     const QRectF r = inset(QRectF(QPointF(0, 0), size), 1);
     panel(p, r, 6, vertical(r, {{0, k.pal("parchment")}, {1, k.pal("parchmentDark")}}),
           k.pal("ink"), 1.2);

@@ -136,13 +136,16 @@ void paintGamblePanel(QPainter& p, const Kit& k, const QSizeF& size) {
     // just below them.
     const QRectF rules(14, pixelsOf(presentation::kRulesTop), size.width() - 28,
                        pixelsOf(presentation::kRulesHeight));
-    goldCaption(p, k, rules, "Colour pays double · Suit pays four times",
+    goldCaption(p, k, rules,
+                k.say(QT_TRANSLATE_NOOP("artwork", "Colour pays double · Suit pays four times")),
                 font(Face::Serif, 15, true, true), 1.2);
 }
 
 void paintGambleResult(QPainter& p, const Kit& k, bool won, const QSizeF& size) {
-    paintPlaque(p, k, won ? "YOU WIN!" : "YOU LOSE", size,
-                won ? QColor(30, 150, 50) : k.pal("blood"));
+    paintPlaque(p, k,
+                k.say(won ? QT_TRANSLATE_NOOP("artwork", "YOU WIN!")
+                          : QT_TRANSLATE_NOOP("artwork", "YOU LOSE")),
+                size, won ? QColor(30, 150, 50) : k.pal("blood"));
 }
 
 }  // namespace quorvel::artgen

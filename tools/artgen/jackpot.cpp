@@ -22,10 +22,12 @@ struct PrizeLook {
 constexpr std::array<PrizeLook, 6> kPrizes{{{"x10", "jungle"},
                                             {"x20", "sea"},
                                             {"x30", "sunsetDeep"},
-                                            {"MINOR", "minorBlack"},
-                                            {"MAJOR", "majorRed"},
-                                            {"GRAND", "grandBlue"}}};
-const char* const kTiers[] = {"MINOR", "MAJOR", "GRAND"};
+                                            {QT_TRANSLATE_NOOP("artwork", "MINOR"), "minorBlack"},
+                                            {QT_TRANSLATE_NOOP("artwork", "MAJOR"), "majorRed"},
+                                            {QT_TRANSLATE_NOOP("artwork", "GRAND"), "grandBlue"}}};
+const char* const kTiers[] = {QT_TRANSLATE_NOOP("artwork", "MINOR"),
+                              QT_TRANSLATE_NOOP("artwork", "MAJOR"),
+                              QT_TRANSLATE_NOOP("artwork", "GRAND")};
 
 const PrizeLook& look(engine::BoardPrize prize) {
     return kPrizes.at(static_cast<std::size_t>(prize));
@@ -46,7 +48,7 @@ void prizeTile(QPainter& p, const Kit& k, int position) {
         radial(centre + QPointF(0, 8), 22, {{0, QColor(0, 0, 0, 40)}, {1, QColor(0, 0, 0, 150)}}));
     p.drawEllipse(centre + QPointF(0, 8), 26, 26);
     goldCaption(p, k, QRectF(tile.left() + 4, tile.top() + 3, tile.width() - 8, 22),
-                look(prize).text, font(Face::Comic, 20), 1.6);
+                k.say(look(prize).text), font(Face::Comic, 20), 1.6);
 }
 
 }  // namespace
@@ -62,8 +64,10 @@ void paintJackpotBoard(QPainter& p, const Kit& k, const QSizeF& size) {
              {.fill = QColor(255, 220, 140, 40)});
     // The title and its question stand above the place the prize is written in, so both read.
     const double prizeTop = placeOf("lbljackpotwon", 0, "jackpotframe").top();
-    goldCaption(p, k, QRectF(150, prizeTop - 104, 375, 70), "JACKPOT", font(Face::Comic, 66), 3);
-    caption(p, QRectF(150, prizeTop - 38, 375, 32), "Where will the ball stop?",
+    goldCaption(p, k, QRectF(150, prizeTop - 104, 375, 70),
+                k.say(QT_TRANSLATE_NOOP("artwork", "JACKPOT")), font(Face::Comic, 66), 3);
+    caption(p, QRectF(150, prizeTop - 38, 375, 32),
+            k.say(QT_TRANSLATE_NOOP("artwork", "Where will the ball stop?")),
             font(Face::Serif, 24, true, true), k.pal("bone"), k.pal("ink"), 1.5);
 }
 
@@ -103,9 +107,9 @@ void paintJackpotWin(QPainter& p, const Kit& k, int frame) {
     }
     p.restore();
     goldFrame(p, k, r, 16, 6);
-    goldCaption(p, k, QRectF(20, 14, 389, 84), kTiers[tier], font(Face::Comic, 84), 3.5);
-    caption(p, QRectF(20, 100, 389, 46), "JACKPOT WON!", font(Face::Serif, 38), Qt::white,
-            k.pal("ink"), 2.5);
+    goldCaption(p, k, QRectF(20, 14, 389, 84), k.say(kTiers[tier]), font(Face::Comic, 84), 3.5);
+    caption(p, QRectF(20, 100, 389, 46), k.say(QT_TRANSLATE_NOOP("artwork", "JACKPOT WON!")),
+            font(Face::Serif, 38), Qt::white, k.pal("ink"), 2.5);
     for (int i = 0; i < 4; ++i) {
         const double a = (i * 90 + step * 30) * M_PI / 180;
         sparkle(p, r.center() + QPointF(170 * std::cos(a), 60 * std::sin(a)), 10,

@@ -1,7 +1,5 @@
 #include "tools/artgen/kit.h"
 
-#include <QFontMetricsF>
-#include <QPainterPath>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <stdexcept>
@@ -87,39 +85,15 @@ void gloss(QPainter& p, const QRectF& r, double radius, int alpha) {
           vertical(top, {{0, QColor(255, 255, 255, alpha)}, {1, QColor(255, 255, 255, 0)}}));
 }
 
-void caption(QPainter& p, const QRectF& box, const QString& text, QFont f, const QBrush& fill,
-             const QColor& outline, double outlineWidth, Qt::Alignment align) {
-    QFontMetricsF metrics(f);
-    while (metrics.horizontalAdvance(text) + 2 * outlineWidth > box.width() && f.pixelSize() > 4) {
-        f.setPixelSize(f.pixelSize() - 1);
-        metrics = QFontMetricsF(f);
+Words Kit::say(const char* text) const {
+    const QString english = QString::fromUtf8(text);
+    const QString shown =
+        language ? QString::fromStdString(language->translate("artwork", text)) : english;
+    if (spoken) {
+        spoken->words = true;
+        spoken->translated = spoken->translated || shown != english;
     }
-    const double width = metrics.horizontalAdvance(text);
-    double x = box.left() + (box.width() - width) / 2;
-    if (align & Qt::AlignLeft) x = box.left() + outlineWidth;
-    if (align & Qt::AlignRight) x = box.right() - width - outlineWidth;
-    const double y = box.top() + (box.height() + metrics.capHeight()) / 2;
-    QPainterPath path;
-    path.addText(QPointF(x, y), f, text);
-    p.save();
-    if (outlineWidth > 0) {
-        p.setPen(QPen(outline, outlineWidth * 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.setBrush(Qt::NoBrush);
-        p.drawPath(path);
-    }
-    p.setPen(Qt::NoPen);
-    p.setBrush(fill);
-    p.drawPath(path);
-    p.restore();
-}
-
-void goldCaption(QPainter& p, const Kit& k, const QRectF& box, const QString& text, QFont f,
-                 double outlineWidth) {
-    const QRectF band(box.left(), box.center().y() - f.pixelSize() * 0.5, box.width(),
-                      f.pixelSize() * 0.75);
-    caption(p, box, text, f,
-            vertical(band, {{0, k.pal("goldLight")}, {0.5, k.pal("gold")}, {1, k.pal("goldDark")}}),
-            k.pal("ink"), outlineWidth);
+    return {shown, english};
 }
 
 }  // namespace quorvel::artgen

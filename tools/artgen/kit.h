@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/text_catalogue.h"
 #include "tools/artgen/icon_set.h"
 
 namespace quorvel::artgen {
@@ -30,10 +31,31 @@ private:
 enum class Face { Comic, Serif, Sans };
 QFont font(Face face, double pixels, bool bold = true, bool italic = false);
 
-// What every drawing gets: the icon shapes and the palette.
+// A painted text as shown, with the English it stands for: a translation is never set larger
+// than its English, and wraps where one line would come out smaller.
+struct Words {
+    Words(const char* text) : shown(QString::fromUtf8(text)), english(shown) {}
+    Words(const QString& text) : shown(text), english(text) {}
+    Words(QString shownText, QString englishText)
+        : shown(std::move(shownText)), english(std::move(englishText)) {}
+    QString shown;
+    QString english;
+};
+
+// What a painting said: whether it had words at all, and whether any came out not in English.
+struct Spoken {
+    bool words = false;
+    bool translated = false;
+};
+
+// What every drawing gets: the icon shapes, the palette and the language of the words.
 struct Kit {
     const IconSet& icons;
     const Palette& pal;
+    const platform::TextCatalogue* language = nullptr;  // none paints the English
+    Spoken* spoken = nullptr;
+    // A text marked QT_TRANSLATE_NOOP("artwork", ...), in the picture's language.
+    Words say(const char* text) const;
 };
 
 using Stops = std::initializer_list<std::pair<double, QColor>>;
@@ -47,12 +69,13 @@ void panel(QPainter& p, const QRectF& r, double radius, const QBrush& fill,
 void goldFrame(QPainter& p, const Kit& k, const QRectF& r, double radius, double width);
 // The glassy highlight across the upper half of a raised surface.
 void gloss(QPainter& p, const QRectF& r, double radius, int alpha = 110);
-// Text drawn as a path: outline first, then the fill; shrinks to fit the box's width.
-void caption(QPainter& p, const QRectF& box, const QString& text, QFont f, const QBrush& fill,
+// Text drawn as a path: outline first, then the fill; shrinks (or, translated, wraps) so that
+// its ink stays inside the box.
+void caption(QPainter& p, const QRectF& box, const Words& text, QFont f, const QBrush& fill,
              const QColor& outline = Qt::transparent, double outlineWidth = 0,
              Qt::Alignment align = Qt::AlignCenter);
 // Gold lettering with a dark edge, the house style for titles.
-void goldCaption(QPainter& p, const Kit& k, const QRectF& box, const QString& text, QFont f,
+void goldCaption(QPainter& p, const Kit& k, const QRectF& box, const Words& text, QFont f,
                  double outlineWidth = 2);
 
 }  // namespace quorvel::artgen

@@ -3,8 +3,12 @@
 #include <QGuiApplication>
 #include <cstdio>
 #include <exception>
+#include <filesystem>
+#include <stdexcept>
 #include <string>
 
+#include "platform/catalogue/qt_catalogue.h"
+#include "platform/languages.h"
 #include "tools/artgen/contact_sheet.h"
 #include "tools/artgen/render.h"
 
@@ -36,6 +40,35 @@ void loadFonts(const std::string& folder) {
         QFontDatabase::addApplicationFont(dir.filePath(file));
 }
 
+void saveSheet(const std::vector<quorvel::artgen::PictureJob>& jobs,
+               const std::vector<QImage>& images, const std::filesystem::path& file) {
+    if (!quorvel::artgen::contactSheet(jobs, images).save(QString::fromStdString(file.string())))
+        throw std::runtime_error("cannot write " + file.string());
+}
+
+// The pictures with words once more in every other language, under pictures/<language>/,
+// each with its own contact sheet beside the English one (<sheet>-<language>.png).
+void paintTranslations(const std::vector<quorvel::artgen::PictureJob>& jobs,
+                       const quorvel::artgen::Kit& kit, const std::vector<bool>& worded,
+                       const Options& o) {
+    for (const auto& language : quorvel::platform::kLanguages) {
+        const std::string code = language.code;
+        if (code == "en") continue;
+        quorvel::platform::qt::QtCatalogue catalogue("en");
+        catalogue.setLanguage(code);
+        if (catalogue.language() != code) throw std::runtime_error("no translations for " + code);
+        quorvel::artgen::Kit speaking = kit;
+        speaking.language = &catalogue;
+        const auto folder =
+            o.out.empty() ? std::filesystem::path() : std::filesystem::path(o.out) / code;
+        const auto painted = quorvel::artgen::renderAll(jobs, speaking, folder, worded);
+        if (o.sheet.empty()) continue;
+        std::filesystem::path sheet = o.sheet;
+        sheet.replace_filename(sheet.stem().string() + "-" + code + sheet.extension().string());
+        saveSheet(jobs, painted.images, sheet);
+    }
+}
+
 }  // namespace
 
 // Paints every picture of the game; run with QT_QPA_PLATFORM=offscreen.
@@ -55,9 +88,12 @@ int main(int argc, char** argv) {
         const Palette palette(o.palette);
         const Kit kit{icons, palette};
         const auto jobs = pictureJobs();
-        const auto images = renderAll(jobs, kit, o.out);
-        if (!o.sheet.empty() && !contactSheet(jobs, images).save(QString::fromStdString(o.sheet)))
-            throw std::runtime_error("cannot write " + o.sheet);
+        const auto english = renderAll(jobs, kit, o.out);
+        if (!o.sheet.empty()) saveSheet(jobs, english.images, o.sheet);
+        std::vector<bool> worded;
+        for (const Spoken& s : english.spoken)
+            worded.push_back(s.words);
+        paintTranslations(jobs, kit, worded, o);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "artgen: %s\n", e.what());
         return 1;

@@ -23,18 +23,18 @@ void paintBackground(QPainter& p, const Kit& k);
 void paintButtonBar(QPainter& p, const Kit& k);
 void paintKey(QPainter& p, const Kit& k, int key, const QSizeF& size);  // 0..5 along the bar
 void paintLitKey(QPainter& p, const Kit& k, int key, const QSizeF& size);
-void paintOvalButton(QPainter& p, const Kit& k, const QString& text, const QSizeF& size);
+void paintOvalButton(QPainter& p, const Kit& k, const Words& text, const QSizeF& size);
 void paintMenu(QPainter& p, const Kit& k, const QSizeF& size);
-void paintMenuEntry(QPainter& p, const Kit& k, const QString& text, const QSizeF& size);
+void paintMenuEntry(QPainter& p, const Kit& k, const Words& text, const QSizeF& size);
 void paintLineMarker(QPainter& p, const Kit& k, int entry);  // 1..50
 void paintProgramIcon(QPainter& p, const Kit& k, int size);
 void paintMuteKey(QPainter& p, const Kit& k, int entry);    // 1 sound on, 2 muted
 void paintVolumeBar(QPainter& p, const Kit& k, int entry);  // 1..11: 0 to 10 steps lit
 
 // Feature banners and buttons.
-void paintBanner(QPainter& p, const Kit& k, const QString& text, const QSizeF& size);
-void paintCountBanner(QPainter& p, const Kit& k, const QString& text, const QSizeF& size);
-void paintPlaque(QPainter& p, const Kit& k, const QString& text, const QSizeF& size,
+void paintBanner(QPainter& p, const Kit& k, const Words& text, const QSizeF& size);
+void paintCountBanner(QPainter& p, const Kit& k, const Words& text, const QSizeF& size);
+void paintPlaque(QPainter& p, const Kit& k, const Words& text, const QSizeF& size,
                  const QColor& base);
 
 // The gamble.

@@ -19,7 +19,8 @@ void addList(std::vector<PictureJob>& jobs, const std::string& list, int count, 
 
 void addPlaque(std::vector<PictureJob>& jobs, const std::string& name, QSize size, const char* text,
                QColor base) {
-    jobs.push_back({name, size, [=](P& p, const K& k) { paintPlaque(p, k, text, size, base); }});
+    jobs.push_back(
+        {name, size, [=](P& p, const K& k) { paintPlaque(p, k, k.say(text), size, base); }});
 }
 
 void addCabinet(std::vector<PictureJob>& jobs) {
@@ -32,19 +33,23 @@ void addCabinet(std::vector<PictureJob>& jobs) {
     jobs.push_back({"autoplayon-lit", keys[kKeys - 1], [size = keys[kKeys - 1]](P& p, const K& k) {
                         paintLitKey(p, k, kKeys - 1, size);
                     }});
-    for (auto [name, text] : {std::pair{"btnoptions", "OPTIONS"}, std::pair{"btnopenmenu", "MENU"}})
+    for (auto [name, text] : {std::pair{"btnoptions", QT_TRANSLATE_NOOP("artwork", "OPTIONS")},
+                              std::pair{"btnopenmenu", QT_TRANSLATE_NOOP("artwork", "MENU")}})
         jobs.push_back({name, {77, 47}, [text](P& p, const K& k) {
-                            paintOvalButton(p, k, text, {77, 47});
+                            paintOvalButton(p, k, k.say(text), {77, 47});
                         }});
     addList(jobs, "mutepics", 2, {18, 18}, paintMuteKey);
     addList(jobs, "volumepics", 11, {76, 16}, paintVolumeBar);
     jobs.push_back({"menupic", {121, 257}, [](P& p, const K& k) { paintMenu(p, k, {121, 257}); }});
     for (auto [name, text] :
-         {std::pair{"about", "About"}, std::pair{"mnuviewpaytable", "Pay Table"},
-          std::pair{"viewpaylines", "Paylines"}, std::pair{"xit", "Exit"},
-          std::pair{"gamehistory", "Game History"}, std::pair{"mnusession", "Session"}})
+         {std::pair{"about", QT_TRANSLATE_NOOP("artwork", "About")},
+          std::pair{"mnuviewpaytable", QT_TRANSLATE_NOOP("artwork", "Pay Table")},
+          std::pair{"viewpaylines", QT_TRANSLATE_NOOP("artwork", "Paylines")},
+          std::pair{"xit", QT_TRANSLATE_NOOP("artwork", "Exit")},
+          std::pair{"gamehistory", QT_TRANSLATE_NOOP("artwork", "Game History")},
+          std::pair{"mnusession", QT_TRANSLATE_NOOP("artwork", "Session")}})
         jobs.push_back({name, {100, 30}, [text](P& p, const K& k) {
-                            paintMenuEntry(p, k, text, {100, 30});
+                            paintMenuEntry(p, k, k.say(text), {100, 30});
                         }});
 }
 
@@ -53,9 +58,11 @@ void addFeatures(std::vector<PictureJob>& jobs) {
                         paintGamblePanel(p, k, {270, 390});
                     }});
     jobs.push_back({"cardback", {100, 153}, [](P& p, const K& k) { paintCard(p, k, 5); }});
-    addPlaque(jobs, "betred", {64, 26}, "RED", QColor(190, 20, 30));
-    addPlaque(jobs, "betblack", {64, 26}, "BLACK", QColor(30, 30, 36));
-    addPlaque(jobs, "cancelbet", {100, 26}, "Take Win", QColor(214, 160, 20));
+    addPlaque(jobs, "betred", {64, 26}, QT_TRANSLATE_NOOP("artwork", "RED"), QColor(190, 20, 30));
+    addPlaque(jobs, "betblack", {64, 26}, QT_TRANSLATE_NOOP("artwork", "BLACK"),
+              QColor(30, 30, 36));
+    addPlaque(jobs, "cancelbet", {100, 26}, QT_TRANSLATE_NOOP("artwork", "Take Win"),
+              QColor(214, 160, 20));
     for (bool won : {true, false})
         jobs.push_back({won ? "gamblewin" : "gamblelose", {150, 30}, [won](P& p, const K& k) {
                             paintGambleResult(p, k, won, {150, 30});
@@ -67,14 +74,20 @@ void addFeatures(std::vector<PictureJob>& jobs) {
         jobs.push_back({"jackpotball" + std::to_string(look), {120, 120}, [look](P& p, const K& k) {
                             paintJackpotBall(p, k, look);
                         }});
-    addPlaque(jobs, "takewin", {110, 30}, "Collect", QColor(30, 150, 50));
-    addPlaque(jobs, "Btnreturn2game", {747, 56}, "Return to Game", QColor(30, 100, 190));
+    addPlaque(jobs, "takewin", {110, 30}, QT_TRANSLATE_NOOP("artwork", "Collect"),
+              QColor(30, 150, 50));
+    addPlaque(jobs, "Btnreturn2game", {747, 56}, QT_TRANSLATE_NOOP("artwork", "Return to Game"),
+              QColor(30, 100, 190));
     for (auto [name, text, size] :
-         {std::tuple{"ctlfrees", "FREESPINS AWARDED", QSize(442, 38)},
-          std::tuple{"freespinscompleted", "Free Spins Completed", QSize(498, 60)}})
-        jobs.push_back({name, size, [=](P& p, const K& k) { paintBanner(p, k, text, size); }});
+         {std::tuple{"ctlfrees", QT_TRANSLATE_NOOP("artwork", "FREESPINS AWARDED"), QSize(442, 38)},
+          std::tuple{"freespinscompleted", QT_TRANSLATE_NOOP("artwork", "Free Spins Completed"),
+                     QSize(498, 60)}})
+        jobs.push_back(
+            {name, size, [=](P& p, const K& k) { paintBanner(p, k, k.say(text), size); }});
     jobs.push_back({"ctrlfreesleft", {442, 38}, [](P& p, const K& k) {
-                        paintCountBanner(p, k, "FREESPINS REMAINING =", {442, 38});
+                        paintCountBanner(
+                            p, k, k.say(QT_TRANSLATE_NOOP("artwork", "FREESPINS REMAINING =")),
+                            {442, 38});
                     }});
 }
 
@@ -96,7 +109,8 @@ std::vector<PictureJob> pictureJobs() {
                         paintFormFace(p, k, {600, 600});
                     }});
     jobs.push_back({"aboutreturn", {339, 135}, [](P& p, const K& k) {
-                        paintPlaque(p, k, "Back to the Game", {339, 135}, QColor(30, 100, 190));
+                        paintPlaque(p, k, k.say(QT_TRANSLATE_NOOP("artwork", "Back to the Game")),
+                                    {339, 135}, QColor(30, 100, 190));
                     }});
     addList(jobs, "ImageList2", 19, {125, 125}, paintWildFrame);
     addList(jobs, "ImageList1", 13, {125, 125}, paintChestFrame);

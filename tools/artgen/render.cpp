@@ -6,32 +6,35 @@
 
 namespace quorvel::artgen {
 
-QImage renderJob(const PictureJob& job, const Kit& kit, int scale) {
+QImage renderJob(const PictureJob& job, const Kit& kit, int scale, Spoken* spoken) {
     QImage image(job.size * scale, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform |
                      QPainter::TextAntialiasing);
     p.scale(scale, scale);
-    job.paint(p, kit);
+    Kit told = kit;
+    told.spoken = spoken;
+    job.paint(p, told);
     p.end();
     return image;
 }
 
-std::vector<QImage> renderAll(const std::vector<PictureJob>& jobs, const Kit& kit,
-                              const std::filesystem::path& folder) {
-    std::vector<QImage> sheet(jobs.size());
+Rendering renderAll(const std::vector<PictureJob>& jobs, const Kit& kit,
+                    const std::filesystem::path& folder, const std::vector<bool>& only) {
+    Rendering out{std::vector<QImage>(jobs.size()), std::vector<Spoken>(jobs.size())};
     std::atomic<std::size_t> next{0};
     std::atomic<bool> failed{false};
     auto work = [&] {
         for (std::size_t i = next++; i < jobs.size(); i = next++) {
-            sheet[i] = renderJob(jobs[i], kit, 1);
+            if (!only.empty() && !only[i]) continue;
+            out.images[i] = renderJob(jobs[i], kit, 1, &out.spoken[i]);
             if (folder.empty()) continue;
             const auto base = folder / jobs[i].path;
             std::filesystem::create_directories(base.parent_path());
             // Light compression: the build waits on this, the files stay small anyway.
             const bool ok =
-                sheet[i].save(QString::fromStdString(base.string() + ".png"), "PNG", 80) &&
+                out.images[i].save(QString::fromStdString(base.string() + ".png"), "PNG", 80) &&
                 renderJob(jobs[i], kit, 2)
                     .save(QString::fromStdString(base.string() + "@2x.png"), "PNG", 80);
             if (!ok) failed = true;
@@ -44,7 +47,7 @@ std::vector<QImage> renderAll(const std::vector<PictureJob>& jobs, const Kit& ki
     for (auto& t : threads)
         t.join();
     if (failed) throw std::runtime_error("cannot write the pictures under " + folder.string());
-    return sheet;
+    return out;
 }
 
 }  // namespace quorvel::artgen

@@ -8,13 +8,19 @@
 
 namespace quorvel::artgen {
 
-// Paints a job at `scale` times its size (vector drawing, never an upscale).
-QImage renderJob(const PictureJob& job, const Kit& kit, int scale);
+// Paints a job at `scale` times its size (vector drawing, never an upscale); `spoken`, when
+// given, learns what words it painted.
+QImage renderJob(const PictureJob& job, const Kit& kit, int scale, Spoken* spoken = nullptr);
 
-// Writes <path>.png and <path>@2x.png for every job under `folder` (unless empty), on every
-// core.
-// Returns the 1× images in job order for the contact sheet.
-std::vector<QImage> renderAll(const std::vector<PictureJob>& jobs, const Kit& kit,
-                              const std::filesystem::path& folder);
+// One language's pictures, 1× in job order: null where a job was left out.
+struct Rendering {
+    std::vector<QImage> images;
+    std::vector<Spoken> spoken;
+};
+
+// Writes <path>.png and <path>@2x.png under `folder` (unless empty) for every job, or only for
+// those `only` marks, on every core.
+Rendering renderAll(const std::vector<PictureJob>& jobs, const Kit& kit,
+                    const std::filesystem::path& folder, const std::vector<bool>& only = {});
 
 }  // namespace quorvel::artgen
