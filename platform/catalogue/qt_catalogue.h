@@ -19,6 +19,8 @@ public:
                           int n = -1) const override;
     std::string language() const override { return language_; }
     void setLanguage(const std::string& code) override;
+    // The language's short date with the full year, and the time to the minute.
+    std::string dateTime(std::int64_t unixSeconds) const override;
 
 private:
     std::string system_;

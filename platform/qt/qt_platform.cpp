@@ -49,6 +49,8 @@ QtPlatform::QtPlatform(std::string assetDirectory, std::string organisation)
       resources(std::move(assetDirectory)),
       store(std::move(organisation)) {
     loadAssetFonts(resources.folder());
+    store.setCatalogue(&text);
+    messages.setCatalogue(&text);
     store.setReporter([this](const std::string& sentence) {
         if (windows.mainClosing())
             heldReports_.push_back(sentence);
@@ -58,8 +60,8 @@ QtPlatform::QtPlatform(std::string assetDirectory, std::string organisation)
 }
 
 Services QtPlatform::services() {
-    return Services{timers,   events,  sound, resources, store,
-                    messages, display, links, random,    windows, text};
+    return Services{timers,  events, sound,  resources, store, messages,
+                    display, links,  random, windows,   text};
 }
 
 }  // namespace quorvel::platform::qt
@@ -82,10 +84,16 @@ bool QtPlatform::claimSettingsFolder() {
             break;
     }
     const bool answered = folderLock.knock();
+    const std::string running =
+        fillIn(text.translate("platform", "Quorvel is already running with the settings in %1.\r"),
+               {store.folder()});
     messages.show("Slots_Quorvel",
-                  "Quorvel is already running with the settings in " + store.folder() + ".\r" +
-                      (answered ? "Its window has been brought to the front; this copy closes."
-                                : "This copy closes; carry on in the one already open."),
+                  running + (answered ? text.translate("platform",
+                                                       "Its window has been brought to the front; "
+                                                       "this copy closes.")
+                                      : text.translate("platform",
+                                                       "This copy closes; carry on in "
+                                                       "the one already open.")),
                   MessageIcon::Information);
     return false;
 }

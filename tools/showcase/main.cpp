@@ -278,11 +278,17 @@ int main(int argc, char** argv) {
     store.write("allslot", "player1", "grand", "2123450");
     store.write("allslot", "player1", "major", "204560");
     store.write("allslot", "player1", "minor", "2890");
+    // QUORVEL_LANGUAGE=de shows the game as a player who chose German sees it.
+    const std::string language = qEnvironmentVariable("QUORVEL_LANGUAGE").toStdString();
+    if (!language.empty()) {
+        store.write("quorvel", "general", "language", language);
+        platform.text.setLanguage(language);
+    }
     quorvel::platform::Services services = platform.services();
     quorvel::platform::Services showcase{services.timers,    services.events, services.sound,
                                          services.resources, store,           services.messages,
                                          services.display,   services.links,  random,
-                                         services.windows, services.text};
+                                         services.windows,   services.text};
     quorvel::platform::headless::MemoryStore played = sessionPlayedAhead(store, 400);
     // "--resumed" shows the resumed session alone, for a quick look at the session window.
     if (argc < 3 || QString::fromLocal8Bit(argv[2]) != "--resumed")
@@ -290,7 +296,7 @@ int main(int argc, char** argv) {
     quorvel::platform::Services resumed{services.timers,    services.events, services.sound,
                                         services.resources, played,          services.messages,
                                         services.display,   services.links,  random,
-                                        services.windows, services.text};
+                                        services.windows,   services.text};
     Showcase(platform, resumed, random, folder).runResumed();
     return 0;
 }
