@@ -5,15 +5,17 @@
 namespace quorvel::info {
 namespace {
 
-constexpr const char* kOnlineSlotsNeedConnection =
-    "Your computer needs to be connected to the internet to play casino slots online !!\r";
-constexpr const char* kEmailNeedsConnection =
-    "Your computer needs to be connected to the internet for email !!\r";
+constexpr const char* kOnlineSlotsNeedConnection = QV_TRANSLATE_NOOP(
+    "aboutquorvel",
+    "Your computer needs to be connected to the internet to play casino slots online !!\r");
+constexpr const char* kEmailNeedsConnection = QV_TRANSLATE_NOOP(
+    "aboutquorvel", "Your computer needs to be connected to the internet for email !!\r");
 constexpr const char* kBePatient =
-    "      Please be Patient as this may take a little time !!\r"
-    "You are being taken via Tavrin to a secure web site that encrypts\r"
-    "all transmitted  data according to the secure HTTP protocol.\r";
-constexpr const char* kFreeVersionTitle = "Quorvel FREE version";
+    QV_TRANSLATE_NOOP("aboutquorvel",
+                      "      Please be Patient as this may take a little time !!\r"
+                      "You are being taken via Tavrin to a secure web site that encrypts\r"
+                      "all transmitted  data according to the secure HTTP protocol.\r");
+constexpr const char* kFreeVersionTitle = QV_TRANSLATE_NOOP("aboutquorvel", "Quorvel FREE version");
 // Before a casino link names the free version the boxes carry the game's usual title.
 constexpr const char* kUsualTitle = "Slots_Quorvel";
 
@@ -21,7 +23,8 @@ constexpr const char* kUsualTitle = "Slots_Quorvel";
 
 AboutWindow::AboutWindow(platform::Services services, platform::Window& mainScreen)
     : ChildWindow(services, mainScreen, "aboutquorvel", kAboutClientWidth, kAboutClientHeight,
-                  std::string("About ") + kApplicationTitle) {
+                  platform::fillIn(services.text.translate("aboutquorvel", "About %1"),
+                                   {kApplicationTitle})) {
     platform::buildElements(window(), aboutDesign(), services_.text);
     const auto bind = [this](const char* name, void (AboutWindow::*handler)()) {
         window().on(name, platform::EventKind::Click,
@@ -32,7 +35,9 @@ AboutWindow::AboutWindow(platform::Services services, platform::Window& mainScre
     bind("SSCommand1", &AboutWindow::SSCommand1_Click);
     bind("Picture1", &AboutWindow::Picture1_Click);
     bind("Picture2", &AboutWindow::Picture2_Click);
-    window().at("Picture2").setAccessibleName("Return to Game");
+    window()
+        .at("Picture2")
+        .setAccessibleName(services_.text.translate("aboutquorvel", "Return to Game"));
     setTabOrder(aboutTabOrder());
     window().setFocus(&window().at("Picture2"));
 }
@@ -48,7 +53,10 @@ void AboutWindow::ExecuteLink(const std::string& link) {
     window().setMousePointer(before);
     if (result == 0)
         services_.messages.show(
-            "ExecuteLink", "error Opening Link to " + link + "\r\n\r\n" + std::to_string(result),
+            "ExecuteLink",
+            platform::fillIn(
+                services_.text.translate("aboutquorvel", "error Opening Link to %1\r\n\r\n%2"),
+                {link, std::to_string(result)}),
             platform::MessageIcon::Information);
 }
 
@@ -61,8 +69,8 @@ void AboutWindow::cmdtavrin_Click() {
 }
 
 void AboutWindow::cmdfeedback_Click() {
-    const std::string link =
-        std::string("mailto:") + kSupportAddress + "?subject=Anything you wish";
+    const std::string link = std::string("mailto:") + kSupportAddress + "?subject=" +
+                             services_.text.translate("aboutquorvel", "Anything you wish");
     if (IsConnected())
         services_.links.open(link);
     else
@@ -79,9 +87,10 @@ void AboutWindow::Picture1_Click() {
 }
 
 void AboutWindow::openCasino() {
-    boxTitle_ = kFreeVersionTitle;
+    boxTitle_ = services_.text.translate("aboutquorvel", kFreeVersionTitle);
     if (IsConnected()) {
-        services_.messages.show(boxTitle_, kBePatient, platform::MessageIcon::Information);
+        services_.messages.show(boxTitle_, services_.text.translate("aboutquorvel", kBePatient),
+                                platform::MessageIcon::Information);
         ExecuteLink(kCasinoPage);
     } else {
         notConnected(kOnlineSlotsNeedConnection);
@@ -94,7 +103,8 @@ void AboutWindow::Picture2_Click() {
 }
 
 void AboutWindow::notConnected(const char* text) {
-    services_.messages.show(boxTitle_.empty() ? kUsualTitle : boxTitle_, text,
+    services_.messages.show(boxTitle_.empty() ? kUsualTitle : boxTitle_,
+                            services_.text.translate("aboutquorvel", text),
                             platform::MessageIcon::Information);
 }
 

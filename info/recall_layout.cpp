@@ -11,7 +11,7 @@ using enum platform::ElementKind;
 // clang-format off
 const platform::ElementSpec kFixed[] = {
     // No panel of its own: the window wears the parchment form face like the other windows.
-    {.name = "lblrecalltitle", .kind = Label, .left = 300, .top = 120, .width = 6000, .height = 450, .caption = "Game Recall - your last ten games", .fontPoints = 14.25, .fore = {0, 0, 128}},
+    {.name = "lblrecalltitle", .kind = Label, .left = 300, .top = 120, .width = 6000, .height = 450, .caption = QV_TRANSLATE_NOOP("quorvelrecall", "Game Recall - your last ten games"), .fontPoints = 14.25, .fore = {0, 0, 128}},
     {.name = "Picture1", .kind = PictureBox, .left = 1025, .top = 730, .width = 1875, .height = 5625, .hasBack = true, .back = {0, 0, 0}},
     {.name = "reel1", .kind = Image, .parent = "Picture1", .width = 1875, .height = 54375, .picture = "reel1"},
     {.name = "Picture2", .kind = PictureBox, .left = 3039, .top = 730, .width = 1875, .height = 5625, .hasBack = true, .back = {0, 0, 0}},
@@ -31,8 +31,8 @@ const platform::ElementSpec kFigures[] = {
     {.name = "lblfeature", .kind = Label, .left = 6300, .top = 7510, .width = 5400, .height = 300, .fore = {0, 0, 0}},
     {.name = "lblgamble", .kind = Label, .left = 6300, .top = 7840, .width = 5400, .height = 300, .fore = {0, 0, 0}},
     {.name = "lblcredit", .kind = Label, .left = 6300, .top = 8170, .width = 5400, .height = 300, .fore = {0, 0, 0}},
-    {.name = "lblempty", .kind = Label, .left = 1025, .top = 3300, .width = 10014, .height = 600, .visible = false, .caption = "No games played yet", .fontPoints = 18, .fore = {0, 0, 128}, .align = Align::Centre},
-    {.name = "btnclose", .kind = CommandButton, .left = 10300, .top = 8480, .width = 1400, .height = 420, .caption = "Close", .tooltip = "Back to the game (Esc)"},
+    {.name = "lblempty", .kind = Label, .left = 1025, .top = 3300, .width = 10014, .height = 600, .visible = false, .caption = QV_TRANSLATE_NOOP("quorvelrecall", "No games played yet"), .fontPoints = 18, .fore = {0, 0, 128}, .align = Align::Centre},
+    {.name = "btnclose", .kind = CommandButton, .left = 10300, .top = 8480, .width = 1400, .height = 420, .caption = QV_TRANSLATE_NOOP("quorvelrecall", "Close"), .tooltip = QV_TRANSLATE_NOOP("quorvelrecall", "Back to the game (Esc)")},
 };
 // clang-format on
 

@@ -1,7 +1,6 @@
 #include "info/recall_window.h"
 
 #include <algorithm>
-#include <ctime>
 
 #include "engine/money.h"
 #include "engine/strips.h"
@@ -23,38 +22,50 @@ using platform::EventKind;
 
 constexpr int kMysteryPosition = engine::kMysteryPosition;
 
-std::string listEntry(const engine::GameRecord& game) {
-    return clockTime(game.playedAt) + "   stake " + engine::creditForm(stakeOf(game)) + "   win " +
-           engine::creditForm(game.win);
+using platform::fillIn;
+
+std::string listEntry(const engine::GameRecord& game, const platform::TextCatalogue& text) {
+    return fillIn(text.translate("quorvelrecall", "%1   stake %2   win %3"),
+                  {text.dateTime(game.playedAt), engine::creditForm(stakeOf(game)),
+                   engine::creditForm(game.win)});
 }
 
-std::string featureText(const engine::GameRecord& game) {
-    std::string text;
+// The prize boards' names as the records keep them; the bet multiples stay as written.
+[[maybe_unused]] constexpr const char* kBoardNames[] = {
+    QV_TRANSLATE_NOOP("quorvelrecall", "minor"), QV_TRANSLATE_NOOP("quorvelrecall", "major"),
+    QV_TRANSLATE_NOOP("quorvelrecall", "grand")};
+
+std::string featureText(const engine::GameRecord& game, const platform::TextCatalogue& text) {
+    std::string shown;
     if (game.freeSpinsWon > 0)
-        text = std::to_string(game.freeSpinsWon) + " free spins, total " +
-               engine::creditForm(game.freeSpinTotal);
+        shown = fillIn(
+            text.translate("quorvelrecall", "%n free spins, total %1", "%n free spin, total %1", game.freeSpinsWon),
+            {engine::creditForm(game.freeSpinTotal)});
     if (!game.jackpotKind.empty()) {
-        if (!text.empty()) text += "; ";
-        text += "jackpot board: " + game.jackpotKind + " " + engine::creditForm(game.jackpotPrize);
+        if (!shown.empty()) shown += "; ";
+        shown += fillIn(text.translate("quorvelrecall", "jackpot board: %1 %2"),
+                        {text.translate("quorvelrecall", game.jackpotKind.c_str()),
+                         engine::creditForm(game.jackpotPrize)});
     }
-    return text.empty() ? "No feature" : text;
+    return shown.empty() ? text.translate("quorvelrecall", "No feature") : shown;
+}
+
+std::string gambleText(const engine::GameRecord& game, const platform::TextCatalogue& text) {
+    const std::string amount = engine::creditForm(game.gambleAmount);
+    if (game.gamble.empty()) return text.translate("quorvelrecall", "Not gambled");
+    if (game.gamble == "lost")
+        return fillIn(text.translate("quorvelrecall", "Gamble lost %1"), {amount});
+    if (game.gamble == "taken")
+        return fillIn(text.translate("quorvelrecall", "Gamble taken %1"), {amount});
+    return "Gamble " + game.gamble + " " + amount;
 }
 
 }  // namespace
 
-std::string clockTime(std::int64_t secondsSinceEpoch) {
-    const std::time_t when = static_cast<std::time_t>(secondsSinceEpoch);
-    std::tm local{};
-    localtime_r(&when, &local);
-    char text[16];
-    std::strftime(text, sizeof text, "%H:%M:%S", &local);
-    return text;
-}
-
 RecallWindow::RecallWindow(platform::Services services, platform::Window& mainScreen,
                            const engine::PlayerValues& player)
     : ChildWindow(services, mainScreen, "quorvelrecall", kRecallWidth, kRecallHeight,
-                  "Game Recall"),
+                  services.text.translate("quorvelrecall", "Game Recall")),
       history_(player.history) {
     platform::Window& w = window();
     platform::buildElements(w, recallDesign(), services_.text);
@@ -74,7 +85,8 @@ void RecallWindow::listGames() {
         platform::Element& entry = w.at("game", k);
         const bool present = k <= static_cast<int>(games.size());
         entry.setVisible(present);
-        if (present) entry.setCaption(std::to_string(k) + ".  " + listEntry(games[k - 1]));
+        if (present)
+            entry.setCaption(std::to_string(k) + ".  " + listEntry(games[k - 1], services_.text));
     }
     // With nothing to recall the sentence stands alone, without reels full of symbols.
     w.at("lblempty").setVisible(games.empty());
@@ -124,22 +136,29 @@ void RecallWindow::drawPaidLines(const engine::GameRecord& game) {
 
 void RecallWindow::showFigures(const engine::GameRecord& game) {
     platform::Window& w = window();
-    w.at("lblplayed").setCaption("Played at " + clockTime(game.playedAt));
+    const platform::TextCatalogue& text = services_.text;
+    w.at("lblplayed")
+        .setCaption(fillIn(text.translate("quorvelrecall", "Played at %1"),
+                           {text.dateTime(game.playedAt)}));
     w.at("lblstake")
-        .setCaption(std::to_string(game.lines) + " lines at " + engine::creditForm(game.bet) +
-                    " = " + engine::creditForm(stakeOf(game)) + " credits");
-    std::string paid = game.paidLines.empty() ? "no line" : "lines";
+        .setCaption(fillIn(text.translate("quorvelrecall", "%1 lines at %2 = %3 credits"),
+                           {std::to_string(game.lines), engine::creditForm(game.bet),
+                            engine::creditForm(stakeOf(game))}));
+    std::string lines;
     for (int line : game.paidLines)
-        paid.append(" ").append(std::to_string(line));
-    w.at("lblresult").setCaption("Won " + engine::creditForm(game.win) + " (" + paid + ")");
-    w.at("lblfeature").setCaption(featureText(game));
-    w.at("lblgamble")
-        .setCaption(game.gamble.empty()
-                        ? "Not gambled"
-                        : "Gamble " + game.gamble + " " + engine::creditForm(game.gambleAmount));
+        lines.append(lines.empty() ? "" : " ").append(std::to_string(line));
+    const std::string paid = game.paidLines.empty()
+                                 ? text.translate("quorvelrecall", "no line")
+                                 : fillIn(text.translate("quorvelrecall", "lines %1"), {lines});
+    w.at("lblresult")
+        .setCaption(fillIn(text.translate("quorvelrecall", "Won %1 (%2)"),
+                           {engine::creditForm(game.win), paid}));
+    w.at("lblfeature").setCaption(featureText(game, text));
+    w.at("lblgamble").setCaption(gambleText(game, text));
     w.at("lblcredit")
-        .setCaption("Credit " + engine::creditForm(game.bankBefore) + " before, " +
-                    engine::creditForm(game.bankAfter) + " after");
+        .setCaption(
+            fillIn(text.translate("quorvelrecall", "Credit %1 before, %2 after"),
+                   {engine::creditForm(game.bankBefore), engine::creditForm(game.bankAfter)}));
 }
 
 void RecallWindow::btnclose_Click() {

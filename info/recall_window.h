@@ -25,7 +25,4 @@ private:
     const engine::GameHistory& history_;
 };
 
-// "12:07:45" in the player's own time zone.
-std::string clockTime(std::int64_t secondsSinceEpoch);
-
 }  // namespace quorvel::info

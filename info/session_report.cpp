@@ -13,6 +13,9 @@ using platform::ChartData;
 using platform::ChartMark;
 using platform::ChartMarkKind;
 using platform::ChartPoint;
+using platform::TextCatalogue;
+
+constexpr const char* kContext = "quorvelsession";
 
 // Twice the band's last half-width above the long run: the band's end stays inside the
 // chart however short the session, and the funnel it narrows through shows.
@@ -21,17 +24,23 @@ double returnCeiling(double mean, double sd, const std::deque<engine::SessionPoi
     return mean + 400 * sd / std::sqrt(games);
 }
 
-std::string markTip(const engine::SessionPoint& point) {
-    const std::string amount = engine::dollarsAndCents(std::abs(point.markAmount));
-    switch (point.mark) {
-        case engine::SessionMark::FreeSpins:
-            return "Game " + std::to_string(point.game) + ": free spins won " + amount;
-        case engine::SessionMark::Board:
-            return "Game " + std::to_string(point.game) + ": board prize " + amount;
-        default:
-            return "Game " + std::to_string(point.game) + ": gamble " +
-                   (point.markAmount < 0 ? "lost " : "won ") + amount;
-    }
+std::string markTip(const engine::SessionPoint& point, const TextCatalogue& text) {
+    const char* source = QV_TRANSLATE_NOOP("quorvelsession", "Game %1: gamble won %2");
+    if (point.mark == engine::SessionMark::FreeSpins)
+        source = QV_TRANSLATE_NOOP("quorvelsession", "Game %1: free spins won %2");
+    else if (point.mark == engine::SessionMark::Board)
+        source = QV_TRANSLATE_NOOP("quorvelsession", "Game %1: board prize %2");
+    else if (point.markAmount < 0)
+        source = QV_TRANSLATE_NOOP("quorvelsession", "Game %1: gamble lost %2");
+    return platform::fillIn(
+        text.translate(kContext, source),
+        {std::to_string(point.game), engine::dollarsAndCents(std::abs(point.markAmount))});
+}
+
+// The source holds English's plural alone; its singular is written here.
+std::string gamesCount(int games, const TextCatalogue& text) {
+    if (games == 1 && text.language() == "en") return "1 game";
+    return text.translate("quorvelsession", "%n games", "%n game", games);
 }
 
 ChartMarkKind markKind(engine::SessionMark mark) {
@@ -52,45 +61,56 @@ int luckPercent(double returned, const ReturnOdds& odds, int games) {
     return static_cast<int>(std::lround(share * 20)) * 5;
 }
 
-std::string luckSentence(const engine::SessionFigures& figures, const ReturnOdds& odds) {
+std::string luckSentence(const engine::SessionFigures& figures, const ReturnOdds& odds,
+                         const TextCatalogue& text) {
     if (figures.games <= 0 || figures.wagered <= 0)
-        return "No games yet this session: the chart starts with your first spin.";
+        return text.translate("quorvelsession",
+                              "No games yet this session: the chart starts with your first spin.");
     const double returned = double(figures.won) / double(figures.wagered);
     const int share = luckPercent(returned, odds, figures.games);
-    const std::string length =
-        std::to_string(figures.games) + (figures.games == 1 ? " game" : " games");
-    if (share >= 100) return "Luckier than almost every session of " + length + ".";
-    if (share <= 0) return "Less lucky than almost every session of " + length + ".";
-    if (share >= 50)
-        return "Luckier than about " + std::to_string(share) + " % of sessions of " + length + ".";
-    return "Less lucky than about " + std::to_string(100 - share) + " % of sessions of " + length +
-           ".";
+    const std::string length = gamesCount(figures.games, text);
+    const char* source = "";
+    if (share >= 100)
+        source = QV_TRANSLATE_NOOP("quorvelsession", "Luckier than almost every session of %2.");
+    else if (share <= 0)
+        source = QV_TRANSLATE_NOOP("quorvelsession", "Less lucky than almost every session of %2.");
+    else if (share >= 50)
+        source = QV_TRANSLATE_NOOP("quorvelsession", "Luckier than about %1 % of sessions of %2.");
+    else
+        source =
+            QV_TRANSLATE_NOOP("quorvelsession", "Less lucky than about %1 % of sessions of %2.");
+    const int shown = share >= 50 ? share : 100 - share;
+    return platform::fillIn(text.translate(kContext, source), {std::to_string(shown), length});
 }
 
-ChartData creditChart(const std::deque<engine::SessionPoint>& points) {
+ChartData creditChart(const std::deque<engine::SessionPoint>& points, const TextCatalogue& text) {
     ChartData chart;
-    chart.title = "Credit after each game";
-    chart.xTitle = "Game";
-    chart.yTitle = "Credit ($)";
-    chart.seriesName = "Credit";
+    chart.title = text.translate("quorvelsession", "Credit after each game");
+    chart.xTitle = text.translate("quorvelsession", "Game");
+    chart.yTitle = text.translate("quorvelsession", "Credit ($)");
+    chart.seriesName = text.translate("quorvelsession", "Credit");
+    chart.markNames = {text.translate("quorvelsession", "Free spins"),
+                       text.translate("quorvelsession", "Board prize"),
+                       text.translate("quorvelsession", "Gamble")};
     chart.series.reserve(points.size());
     for (const engine::SessionPoint& point : points) {
         const ChartPoint at{double(point.game), point.credit / 100.0};
         chart.series.push_back(at);
         if (point.mark != engine::SessionMark::None)
-            chart.marks.push_back(ChartMark{markKind(point.mark), at, markTip(point)});
+            chart.marks.push_back(ChartMark{markKind(point.mark), at, markTip(point, text)});
     }
     return chart;
 }
 
-ChartData returnChart(const std::deque<engine::SessionPoint>& points, const ReturnOdds& odds) {
+ChartData returnChart(const std::deque<engine::SessionPoint>& points, const ReturnOdds& odds,
+                      const TextCatalogue& text) {
     ChartData chart;
-    chart.title = "Return so far";
-    chart.xTitle = "Game";
-    chart.yTitle = "Return (%)";
-    chart.seriesName = "Your return";
-    chart.meanName = "Long-run return";
-    chart.bandName = "Two standard deviations";
+    chart.title = text.translate("quorvelsession", "Return so far");
+    chart.xTitle = text.translate("quorvelsession", "Game");
+    chart.yTitle = text.translate("quorvelsession", "Return (%)");
+    chart.seriesName = text.translate("quorvelsession", "Your return");
+    chart.meanName = text.translate("quorvelsession", "Long-run return");
+    chart.bandName = text.translate("quorvelsession", "Two standard deviations");
     const double mean = odds.mean * 100;
     const double ceiling = returnCeiling(mean, odds.sd, points);
     chart.yMax = ceiling;

@@ -15,7 +15,7 @@ constexpr platform::Colour kNavy{0, 0, 128};
 
 // clang-format off
 constexpr platform::ElementSpec kDesign[] = {
-    {.name = "lblsessiontitle", .kind = Label, .left = 120, .top = 90, .width = 9360, .height = 420, .caption = "Your Session", .fontPoints = 14.25, .fore = kNavy, .align = platform::Align::Centre},
+    {.name = "lblsessiontitle", .kind = Label, .left = 120, .top = 90, .width = 9360, .height = 420, .caption = QV_TRANSLATE_NOOP("quorvelsession", "Your Session"), .fontPoints = 14.25, .fore = kNavy, .align = platform::Align::Centre},
     {.name = "lblluck", .kind = Label, .left = 120, .top = 540, .width = 9360, .height = 330, .fontPoints = 11.25, .fore = {160, 0, 0}, .align = platform::Align::Centre},
     {.name = "chtcredit", .kind = Chart, .left = 120, .top = 930, .width = 9360, .height = 3300},
     {.name = "chtreturn", .kind = Chart, .left = 120, .top = 4290, .width = 9360, .height = 2700},
@@ -27,7 +27,7 @@ constexpr platform::ElementSpec kDesign[] = {
     {.name = "lblnet", .kind = Label, .left = 4920, .top = 7410, .width = 4440, .height = 300, .fore = kInk},
     {.name = "lblbiggest", .kind = Label, .left = 4920, .top = 7710, .width = 4440, .height = 300, .fore = kInk},
     {.name = "lblfeatures", .kind = Label, .left = 4920, .top = 8010, .width = 4440, .height = 300, .fore = kInk},
-    {.name = "btnclose", .kind = CommandButton, .left = 7920, .top = 8370, .width = 1440, .height = 450, .caption = "Close", .tooltip = "Back to the game (Esc)"},
+    {.name = "btnclose", .kind = CommandButton, .left = 7920, .top = 8370, .width = 1440, .height = 450, .caption = QV_TRANSLATE_NOOP("quorvelsession", "Close"), .tooltip = QV_TRANSLATE_NOOP("quorvelsession", "Back to the game (Esc)")},
 };
 constexpr platform::TabStop kTabOrder[] = {{"btnclose", 0}};
 // clang-format on
@@ -40,9 +40,8 @@ std::string percentText(double share) {
 
 std::string timeText(std::int64_t seconds) {
     char text[48];
-    std::snprintf(text, sizeof text, "Time played: %lld:%02lld:%02lld",
-                  static_cast<long long>(seconds / 3600), static_cast<long long>(seconds / 60 % 60),
-                  static_cast<long long>(seconds % 60));
+    std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", static_cast<long long>(seconds / 3600),
+                  static_cast<long long>(seconds / 60 % 60), static_cast<long long>(seconds % 60));
     return text;
 }
 
@@ -56,16 +55,21 @@ std::string money(std::int64_t cents) {
 SessionWindow::SessionWindow(platform::Services services, platform::Window& mainScreen,
                              const engine::Cabinet& cabinet, const engine::Session& session)
     : ChildWindow(services, mainScreen, "quorvelsession", kSessionClientWidth, kSessionClientHeight,
-                  "Your Session") {
+                  services.text.translate("quorvelsession", "Your Session")) {
     platform::buildElements(window(), kDesign, services_.text);
     const engine::PlayerValues& player = cabinet.player();
     const ReturnOdds odds = returnOdds(cabinet.run().lines, player.machinepay);
     const engine::SessionFigures figures = session.figures(player, services_.events.steadyMs());
-    window().at("chtcredit").setChart(creditChart(session.points()));
-    window().at("chtreturn").setChart(returnChart(session.points(), odds));
-    window().at("chtcredit").setAccessibleName("Credit after each game");
-    window().at("chtreturn").setAccessibleName("Return so far against the long-run return");
-    window().at("lblluck").setCaption(luckSentence(figures, odds));
+    window().at("chtcredit").setChart(creditChart(session.points(), services_.text));
+    window().at("chtreturn").setChart(returnChart(session.points(), odds, services_.text));
+    window()
+        .at("chtcredit")
+        .setAccessibleName(services_.text.translate("quorvelsession", "Credit after each game"));
+    window()
+        .at("chtreturn")
+        .setAccessibleName(services_.text.translate("quorvelsession",
+                                                    "Return so far against the long-run return"));
+    window().at("lblluck").setCaption(luckSentence(figures, odds, services_.text));
     showFigures(figures, odds.mean);
     window().on("btnclose", platform::EventKind::Click,
                 [this](platform::Event&) { btnclose_Click(); });
@@ -75,19 +79,23 @@ SessionWindow::SessionWindow(platform::Services services, platform::Window& main
 
 void SessionWindow::showFigures(const engine::SessionFigures& f, double longRun) {
     platform::Window& w = window();
+    const platform::TextCatalogue& text = services_.text;
+    const auto show = [&w](const char* name, const std::string& form,
+                           std::initializer_list<std::string> values) {
+        w.at(name).setCaption(platform::fillIn(form, values));
+    };
     const std::string soFar =
         f.wagered > 0 ? percentText(double(f.won) / double(f.wagered)) : std::string("-");
-    w.at("lblreturn")
-        .setCaption("Return so far: " + soFar + "   Long-run return: " + percentText(longRun));
-    w.at("lbltime").setCaption(timeText(f.seconds));
-    w.at("lblgames").setCaption("Games: " + std::to_string(f.games));
-    w.at("lblwagered").setCaption("Wagered: " + money(f.wagered));
-    w.at("lblwon").setCaption("Won: " + money(f.won));
-    w.at("lblnet").setCaption("Net: " + money(f.net));
-    w.at("lblbiggest").setCaption("Biggest win: " + money(f.biggest));
-    w.at("lblfeatures")
-        .setCaption("Features won: free spins " + std::to_string(f.freeSpinFeatures) + ", boards " +
-                    std::to_string(f.boards));
+    show("lblreturn", text.translate("quorvelsession", "Return so far: %1   Long-run return: %2"),
+         {soFar, percentText(longRun)});
+    show("lbltime", text.translate("quorvelsession", "Time played: %1"), {timeText(f.seconds)});
+    show("lblgames", text.translate("quorvelsession", "Games: %1"), {std::to_string(f.games)});
+    show("lblwagered", text.translate("quorvelsession", "Wagered: %1"), {money(f.wagered)});
+    show("lblwon", text.translate("quorvelsession", "Won: %1"), {money(f.won)});
+    show("lblnet", text.translate("quorvelsession", "Net: %1"), {money(f.net)});
+    show("lblbiggest", text.translate("quorvelsession", "Biggest win: %1"), {money(f.biggest)});
+    show("lblfeatures", text.translate("quorvelsession", "Features won: free spins %1, boards %2"),
+         {std::to_string(f.freeSpinFeatures), std::to_string(f.boards)});
 }
 
 void SessionWindow::btnclose_Click() {

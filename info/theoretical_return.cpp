@@ -9,16 +9,17 @@
 namespace quorvel::info {
 namespace {
 
-std::string settingName(int machinepay) {
+std::string settingName(int machinepay, const platform::TextCatalogue& text) {
     switch (machinepay) {
         case 2:
-            return "Dream Machine !!";
+            return text.translate("quorvelpays", "Dream Machine !!");
         case 3:
-            return "Loose";
+            return text.translate("quorvelpays", "Loose");
         case 4:
-            return "Realistic";
+            return text.translate("quorvelpays", "Realistic");
         default:
-            return "big wins stand 1 in " + std::to_string(machinepay);
+            return platform::fillIn(text.translate("quorvelpays", "big wins stand 1 in %1"),
+                                    {std::to_string(machinepay)});
     }
 }
 
@@ -30,12 +31,13 @@ double theoreticalReturn(int machinepay) {
     return sheet.baseRtp + sheet.freespinRtp + sheet.jackpotMultipleRtp;
 }
 
-std::string returnStatement(int machinepay) {
+std::string returnStatement(int machinepay, const platform::TextCatalogue& text) {
     if (machinepay < 1) return "";
-    char text[120];
-    std::snprintf(text, sizeof text, "Return to player, %d lines, %s: %.2f %%", engine::kLines,
-                  settingName(machinepay).c_str(), theoreticalReturn(machinepay) * 100);
-    return text;
+    char percent[32];
+    std::snprintf(percent, sizeof percent, "%.2f", theoreticalReturn(machinepay) * 100);
+    return platform::fillIn(
+        text.translate("quorvelpays", "Return to player, %1 lines, %2: %3 %"),
+        {std::to_string(engine::kLines), settingName(machinepay, text), percent});
 }
 
 }  // namespace quorvel::info

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "platform/text_catalogue.h"
+
 namespace quorvel::info {
 
 // The long-run return of a normal spin on 25 lines at payout setting `machinepay`: base game,
@@ -9,6 +11,6 @@ namespace quorvel::info {
 double theoreticalReturn(int machinepay);
 
 // The sentence the pay table shows for it, e.g. "... (Realistic): 95.31 %".
-std::string returnStatement(int machinepay);
+std::string returnStatement(int machinepay, const platform::TextCatalogue& text);
 
 }  // namespace quorvel::info

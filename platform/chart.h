@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,8 @@ struct ChartData {
     std::string seriesName;
     std::vector<ChartPoint> series;
     std::vector<ChartMark> marks;
+    // The legend's name of each kind of mark, in ChartMarkKind's order.
+    std::array<std::string, 3> markNames;
     // An expected value drawn as a line, and a band between two lines around it.
     std::string meanName;
     std::vector<ChartPoint> mean;

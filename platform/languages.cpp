@@ -1,6 +1,7 @@
 #include "platform/languages.h"
 
 #include <algorithm>
+#include <ctime>
 
 #include "platform/text_catalogue.h"
 
@@ -37,6 +38,15 @@ std::string systemLanguage(std::string_view language, std::string_view lcMessage
     }
     const std::string_view part = languagePart(locale);
     return offered(part) ? std::string(part) : "en";
+}
+
+std::string TextCatalogue::dateTime(std::int64_t unixSeconds) const {
+    const std::time_t when = static_cast<std::time_t>(unixSeconds);
+    std::tm local{};
+    localtime_r(&when, &local);
+    char text[16];
+    std::strftime(text, sizeof text, "%H:%M:%S", &local);
+    return text;
 }
 
 std::string SourceCatalogue::translate(const char*, const char* source, const char* comment,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 
@@ -22,6 +23,9 @@ public:
     virtual std::string language() const = 0;
     // An unknown code, or "auto", chooses the system's language.
     virtual void setLanguage(const std::string& code) = 0;
+    // When a game was played, in the player's time zone and the language's form; English
+    // gives the time of day alone, "12:07:45".
+    virtual std::string dateTime(std::int64_t unixSeconds) const;
 };
 
 // English only: the source texts, whatever language is asked for.

@@ -54,6 +54,15 @@ struct LoneGame {
 };
 
 struct GameTest : ::testing::Test {
+    GameTest() = default;
+    // The game in the catalogue's language.
+    explicit GameTest(platform::TextCatalogue& text) : q(speaking(p, text)) {}
+    static platform::Services speaking(platform::headless::HeadlessPlatform& p,
+                                       platform::TextCatalogue& text) {
+        p.text = &text;
+        return p.services();
+    }
+
     platform::headless::HeadlessPlatform p;
     screen::Quorvel q{p.services()};
     platform::Window& w = q.window();
@@ -113,6 +122,15 @@ struct GameTest : ::testing::Test {
     void spinButton() {
         down("btnspin");
         up("btnspin");
+    }
+    // Ten cents won on a 25-cent stake, doubled on black and taken.
+    void playTenCentsTaken() {
+        queueSpin(kTenCentStops);
+        spinButton();
+        down("doublebutton");
+        p.random.queueDraw(2, 4);
+        click("betblack");
+        click("cancelbet");
     }
 
     std::vector<std::string> sounds() {

@@ -15,14 +15,6 @@ struct Saving : GameTest {
         players::savePlay(player, engine::playText(run, q.cabinet().play()), copy);
         return copy.entries();
     }
-    void playTenCentsTaken() {
-        queueSpin(kTenCentStops);
-        spinButton();
-        down("doublebutton");
-        p.random.queueDraw(2, 4);
-        click("betblack");
-        click("cancelbet");
-    }
     // Free spins whose second spin wins too, so the feature total moves while they run.
     void playFreeSpins() {
         for (auto stops : {kThreeChestStops, kTenCentStops})

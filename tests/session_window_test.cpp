@@ -106,6 +106,7 @@ TEST_F(SessionWindowTest, FiguresChartAndBandFollowTheBooksAndF3WaitsForRest) {
 // Sessions as far above the long run as others fall below it split the hundred between them.
 TEST(SessionLuck, SharesAreSymmetricMonotonicAndInFives) {
     const info::ReturnOdds odds{0.95, 6.0};
+    const platform::SourceCatalogue english;
     int last = 0;
     for (double r = 0; r <= 2; r += 0.05) {
         const int share = info::luckPercent(r, odds, 400);
@@ -114,8 +115,8 @@ TEST(SessionLuck, SharesAreSymmetricMonotonicAndInFives) {
         EXPECT_EQ(share + info::luckPercent(2 * odds.mean - r, odds, 400), 100) << r;
         last = share;
     }
-    EXPECT_EQ(info::luckSentence({.games = 400, .wagered = 10'000, .won = 4'500}, odds),
+    EXPECT_EQ(info::luckSentence({.games = 400, .wagered = 10'000, .won = 4'500}, odds, english),
               "Less lucky than about 95 % of sessions of 400 games.");
-    EXPECT_EQ(info::luckSentence({.games = 1, .wagered = 25, .won = 25'000}, odds),
+    EXPECT_EQ(info::luckSentence({.games = 1, .wagered = 25, .won = 25'000}, odds, english),
               "Luckier than almost every session of 1 game.");
 }

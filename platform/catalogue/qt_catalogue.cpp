@@ -1,6 +1,8 @@
 #include "platform/catalogue/qt_catalogue.h"
 
+#include <QDateTime>
 #include <QLocale>
+#include <QRegularExpression>
 #include <cstdlib>
 
 #include "platform/languages.h"
@@ -11,6 +13,15 @@ namespace {
 std::string_view environment(const char* name) {
     const char* value = std::getenv(name);
     return value ? value : "";
+}
+
+// "dd.MM.yy" and "d/M/yy" widened to "dd.MM.yyyy" and "dd/MM/yyyy": the list's dates line up.
+QString fullDateFormat(const QLocale& locale) {
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    format.replace(QRegularExpression("(?<!y)yy(?!y)"), "yyyy");
+    format.replace(QRegularExpression("(?<!d)d(?!d)"), "dd");
+    format.replace(QRegularExpression("(?<!M)M(?!M)"), "MM");
+    return format;
 }
 
 }  // namespace
@@ -49,6 +60,13 @@ std::string QtCatalogue::translate(const char* context, const char* source, cons
     if (text.isEmpty()) return englishText(source, comment, n);
     if (n >= 0) text.replace(QStringLiteral("%n"), QString::number(n));
     return text.toStdString();
+}
+
+std::string QtCatalogue::dateTime(std::int64_t unixSeconds) const {
+    if (language_ == "en") return TextCatalogue::dateTime(unixSeconds);
+    const QLocale locale(QString::fromStdString(language_));
+    const QDateTime when = QDateTime::fromSecsSinceEpoch(unixSeconds);
+    return locale.toString(when, fullDateFormat(locale) + " HH:mm").toStdString();
 }
 
 }  // namespace quorvel::platform::qt

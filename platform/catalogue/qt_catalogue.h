@@ -22,6 +22,8 @@ public:
     void setLanguage(const std::string& code) override;
     // Told after the language in force has changed, not when it is chosen again.
     void setOnChange(std::function<void()> onChange) { onChange_ = std::move(onChange); }
+    // The language's short date with the full year, and the time to the minute.
+    std::string dateTime(std::int64_t unixSeconds) const override;
 
 private:
     void load(const std::string& code);

@@ -45,19 +45,9 @@ QColor markColour(ChartMarkKind kind) {
     }
 }
 
-const char* markName(ChartMarkKind kind) {
-    switch (kind) {
-        case ChartMarkKind::FreeSpins:
-            return "Free spins";
-        case ChartMarkKind::Board:
-            return "Board prize";
-        default:
-            return "Gamble";
-    }
-}
-
 // One series a kind of mark; hovering a mark shows its own tooltip.
-void addMarks(QChart& chart, const std::vector<ChartMark>& marks) {
+void addMarks(QChart& chart, const ChartData& data) {
+    const std::vector<ChartMark>& marks = data.marks;
     for (ChartMarkKind kind :
          {ChartMarkKind::FreeSpins, ChartMarkKind::Board, ChartMarkKind::Gamble}) {
         std::vector<ChartMark> own;
@@ -65,7 +55,7 @@ void addMarks(QChart& chart, const std::vector<ChartMark>& marks) {
                      [kind](const ChartMark& m) { return m.kind == kind; });
         if (own.empty()) continue;
         auto* series = new QScatterSeries;
-        series->setName(markName(kind));
+        series->setName(QString::fromStdString(data.markNames[static_cast<std::size_t>(kind)]));
         series->setMarkerSize(9);
         series->setColor(markColour(kind));
         series->setBorderColor(theme::colour("ink"));
@@ -159,7 +149,7 @@ void fill(QChart& chart, const ChartData& data, double scale) {
     }
     chart.addSeries(
         lineSeries(data.seriesName, data.series, QPen(theme::colour("woodDark"), 2 * scale)));
-    addMarks(chart, data.marks);
+    addMarks(chart, data);
     attachAxes(chart, data, scale);
     QFont title("Comic Sans MS");
     title.setBold(true);

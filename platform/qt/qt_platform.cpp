@@ -53,6 +53,8 @@ QtPlatform::QtPlatform(std::string assetDirectory, std::string organisation)
     loadAssetFonts(resources.folder());
     pictures.setLanguage(text.language());
     text.setOnChange([this] { languageChanged(); });
+    store.setCatalogue(&text);
+    messages.setCatalogue(&text);
     store.setReporter([this](const std::string& sentence) {
         if (windows.mainClosing())
             heldReports_.push_back(sentence);
@@ -92,10 +94,16 @@ bool QtPlatform::claimSettingsFolder() {
             break;
     }
     const bool answered = folderLock.knock();
+    const std::string running =
+        fillIn(text.translate("platform", "Quorvel is already running with the settings in %1.\r"),
+               {store.folder()});
     messages.show("Slots_Quorvel",
-                  "Quorvel is already running with the settings in " + store.folder() + ".\r" +
-                      (answered ? "Its window has been brought to the front; this copy closes."
-                                : "This copy closes; carry on in the one already open."),
+                  running + (answered ? text.translate("platform",
+                                                       "Its window has been brought to the front; "
+                                                       "this copy closes.")
+                                      : text.translate("platform",
+                                                       "This copy closes; carry on in "
+                                                       "the one already open.")),
                   MessageIcon::Information);
     return false;
 }

@@ -35,9 +35,21 @@ QMessageBox::Icon iconFor(MessageIcon icon) {
 
 }  // namespace
 
+// Qt's translations of its buttons are not installed beside the game, so the game names them.
+void QtMessageBoxes::nameButtons(QMessageBox& box) const {
+    if (!text_) return;
+    if (QAbstractButton* ok = box.button(QMessageBox::Ok))
+        ok->setText(q(text_->translate("platform", "OK")));
+    if (QAbstractButton* yes = box.button(QMessageBox::Yes))
+        yes->setText(q(text_->translate("platform", "&Yes")));
+    if (QAbstractButton* no = box.button(QMessageBox::No))
+        no->setText(q(text_->translate("platform", "&No")));
+}
+
 void QtMessageBoxes::show(const std::string& title, const std::string& text, MessageIcon icon) {
     host_.releaseCaptures();
     QMessageBox box(iconFor(icon), q(title), boxText(text), QMessageBox::Ok, host_.mainView());
+    nameButtons(box);
     theme::dress(box);
     box.exec();
 }
@@ -48,6 +60,7 @@ Answer QtMessageBoxes::askYesNo(const std::string& title, const std::string& tex
     QMessageBox box(iconFor(icon), q(title), boxText(text), QMessageBox::Yes | QMessageBox::No,
                     host_.mainView());
     box.setDefaultButton(defaultAnswer == Answer::Yes ? QMessageBox::Yes : QMessageBox::No);
+    nameButtons(box);
     theme::dress(box);
     return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }

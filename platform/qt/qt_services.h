@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QMessageBox>
 #include <string>
 
 #include "platform/display.h"
 #include "platform/links.h"
 #include "platform/message_boxes.h"
 #include "platform/sound.h"
+#include "platform/text_catalogue.h"
 
 namespace quorvel::platform::qt {
 
@@ -21,9 +23,14 @@ public:
                     Answer defaultAnswer) override;
     int choose(const std::string& title, const std::string& text, MessageIcon icon,
                const std::vector<std::string>& buttons, int defaultButton) override;
+    // Qt's own buttons (OK, Yes, No) named in the player's language.
+    void setCatalogue(const TextCatalogue* text) { text_ = text; }
 
 private:
+    void nameButtons(QMessageBox& box) const;
+
     QtWindowHost& host_;
+    const TextCatalogue* text_ = nullptr;
 };
 
 // The desktop keeps its resolution: the 800 x 600 mode shows the game over the whole screen,

@@ -78,16 +78,21 @@ void QtSettingsStore::load(const std::string& application, File& file) const {
     if (!info.exists()) return;
     if (!info.isFile() || ::access(path.c_str(), R_OK) != 0) {
         report("read", path,
-               "The settings in " + path + " could not be read; the game goes on without them.");
+               say(QV_TRANSLATE_NOOP(
+                       "platform",
+                       "The settings in %1 could not be read; the game goes on without them."),
+                   {path}));
         return;
     }
     if (info.size() > kLargestSensibleFile) {
         file.oversized = std::make_unique<QSettings>(q(path), QSettings::IniFormat);
         report("size", path,
-               "The settings file " + path +
-                   " is far larger than the game ever writes. The game reads its own values from "
-                   "it and, at the next save, keeps it aside as " +
-                   path + ".damaged and writes a new one.");
+               say(QV_TRANSLATE_NOOP("platform",
+                                     "The settings file %1 is far larger than the game ever "
+                                     "writes. The game reads its own values from it and, at the "
+                                     "next save, keeps it aside as %1.damaged and writes a new "
+                                     "one."),
+                   {path}));
         return;
     }
     const QSettings in(q(path), QSettings::IniFormat);
@@ -95,9 +100,10 @@ void QtSettingsStore::load(const std::string& application, File& file) const {
         file.values[key] = in.value(key);
     if (in.status() != QSettings::NoError)
         report("read", path,
-               "The settings in " + path +
-                   " could be read only in part; what could not be read is left out of the next "
-                   "save.");
+               say(QV_TRANSLATE_NOOP("platform",
+                                     "The settings in %1 could be read only in part; what could "
+                                     "not be read is left out of the next save."),
+                   {path}));
 }
 
 std::string QtSettingsStore::read(const std::string& application, const std::string& section,
@@ -154,15 +160,25 @@ bool QtSettingsStore::save() {
         return true;
     std::string files;
     for (const std::string& name : names)
-        files += (files.empty() ? "" : " and ") + commit_.path(name);
+        files = files.empty()
+                    ? commit_.path(name)
+                    : say(QV_TRANSLATE_NOOP("platform", "%1 and %2"), {files, commit_.path(name)});
     reportUnsaved(files);
     return false;
 }
 
 void QtSettingsStore::reportUnsaved(const std::string& files) const {
-    report("save", files,
-           "The settings could not be saved to " + files +
-               "; the game goes on with the values it has.");
+    report(
+        "save", files,
+        say(QV_TRANSLATE_NOOP(
+                "platform",
+                "The settings could not be saved to %1; the game goes on with the values it has."),
+            {files}));
+}
+
+std::string QtSettingsStore::say(const char* source,
+                                 std::initializer_list<std::string> values) const {
+    return fillIn(text_ ? text_->translate("platform", source) : std::string(source), values);
 }
 
 // Written afresh, not over the old file, so a sync never mixes in what the old one held.

@@ -10,6 +10,7 @@
 
 #include "platform/qt/settings_commit.h"
 #include "platform/settings_store.h"
+#include "platform/text_catalogue.h"
 
 namespace quorvel::platform::qt {
 
@@ -45,6 +46,8 @@ public:
     // Forgets what was written but not yet saved, as a killed program would.
     void abandon() { dirty_ = false; }
     void setReporter(Reporter reporter) { reporter_ = std::move(reporter); }
+    // The reports in the player's language; without a catalogue they are in English.
+    void setCatalogue(const TextCatalogue* text) { text_ = text; }
     // A crash test's hook into each step of a save; the steps are told in settings_commit.h.
     void setCommitObserver(CommitObserver observer) { observer_ = std::move(observer); }
     std::string fileName(const std::string& application) const;
@@ -61,6 +64,7 @@ private:
     void reportUnsaved(const std::string& files) const;
     void report(const std::string& kind, const std::string& path, const std::string& text) const;
     void scheduleFlush();
+    std::string say(const char* source, std::initializer_list<std::string> values) const;
 
     FolderCommit commit_;
     mutable std::map<std::string, std::unique_ptr<File>> files_;
@@ -70,6 +74,7 @@ private:
     std::uint64_t revision_ = 0;
     bool flushPending_ = false;
     Reporter reporter_;
+    const TextCatalogue* text_ = nullptr;
     CommitObserver observer_;
     mutable std::set<std::string> reported_;
     QObject context_;
