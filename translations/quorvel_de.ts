@@ -758,7 +758,7 @@
     </message>
     <message>
         <source>This spin cannot be played: its largest win would not fit your credit or your statistics. Clear the statistics in the options to play on.</source>
-        <translation>Diese Drehung geht nicht: Ihr höchster Gewinn passt nicht in dein Guthaben oder deine Statistik. Lösche die Statistik in den Optionen, um weiterzuspielen.</translation>
+        <translation>Diese Drehung geht nicht: Der höchstmögliche Gewinn passt nicht in dein Guthaben oder deine Statistik. Lösche die Statistik in den Optionen, um weiterzuspielen.</translation>
     </message>
     <message>
         <source>Good Luck</source>

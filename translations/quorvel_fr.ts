@@ -5,7 +5,7 @@
     <name>aboutquorvel</name>
     <message>
         <source>This link will take you to an online casino.</source>
-        <translation>Ce lien vous mène à un casino en ligne.</translation>
+        <translation>Ce lien te mène à un casino en ligne.</translation>
     </message>
     <message>
         <source>Quorvel - a pirate video slot</source>
@@ -41,15 +41,15 @@
     </message>
     <message>
         <source>Your computer needs to be connected to the internet to play casino slots online !!<byte value="xd"/></source>
-        <translation>Votre ordinateur doit être connecté à Internet pour jouer au casino en ligne !!<byte value="xd"/></translation>
+        <translation>Ton ordinateur doit être connecté à Internet pour jouer au casino en ligne !!<byte value="xd"/></translation>
     </message>
     <message>
         <source>Your computer needs to be connected to the internet for email !!<byte value="xd"/></source>
-        <translation>Votre ordinateur doit être connecté à Internet pour les e-mails !!<byte value="xd"/></translation>
+        <translation>Ton ordinateur doit être connecté à Internet pour les e-mails !!<byte value="xd"/></translation>
     </message>
     <message>
         <source>      Please be Patient as this may take a little time !!<byte value="xd"/>You are being taken via Tavrin to a secure web site that encrypts<byte value="xd"/>all transmitted  data according to the secure HTTP protocol.<byte value="xd"/></source>
-        <translation>      Merci de patienter, cela peut prendre un peu de temps !!<byte value="xd"/>Vous êtes conduit via Tavrin vers un site sécurisé qui chiffre<byte value="xd"/>toutes les données transmises selon le protocole HTTP sécurisé.<byte value="xd"/></translation>
+        <translation>      Merci de patienter, cela peut prendre un peu de temps !!<byte value="xd"/>Tu es conduit via Tavrin vers un site sécurisé qui chiffre<byte value="xd"/>toutes les données transmises selon le protocole HTTP sécurisé.<byte value="xd"/></translation>
     </message>
     <message>
         <source>Quorvel FREE version</source>
@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Anything you wish</source>
-        <translation>Ce que vous voulez</translation>
+        <translation>Ce que tu veux</translation>
     </message>
 </context>
 <context>
@@ -1153,7 +1153,7 @@ cette option.
     <name>quorvelrecall</name>
     <message>
         <source>Game Recall - your last ten games</source>
-        <translation>Historique - vos dix dernières parties</translation>
+        <translation>Historique - tes dix dernières parties</translation>
     </message>
     <message>
         <source>No games played yet</source>
@@ -1268,7 +1268,7 @@ cette option.
     </message>
     <message>
         <source>No games yet this session: the chart starts with your first spin.</source>
-        <translation>Aucune partie pour l&apos;instant : la courbe démarre à votre premier tour.</translation>
+        <translation>Aucune partie pour l&apos;instant : la courbe démarre à ton premier tour.</translation>
     </message>
     <message>
         <source>Luckier than almost every session of %2.</source>
@@ -1324,7 +1324,7 @@ cette option.
     </message>
     <message>
         <source>Your return</source>
-        <translation>Votre retour</translation>
+        <translation>Ton retour</translation>
     </message>
     <message>
         <source>Long-run return</source>
@@ -1336,7 +1336,7 @@ cette option.
     </message>
     <message>
         <source>Your Session</source>
-        <translation>Votre session</translation>
+        <translation>Ta session</translation>
     </message>
     <message>
         <source>Close</source>

@@ -3,7 +3,8 @@
 objects' names and actions, never through the game's own code. It inserts credit and spins
 until one spin has lost and one has won, gambling the win and taking it.
 
-Usage: play_by_screen_reader.py GAME_BINARY WORK_FOLDER
+Usage: play_by_screen_reader.py GAME_BINARY WORK_FOLDER [LANGUAGE]
+LANGUAGE (en, de) is the system's language the game starts in; it is heard in that language.
 Run it on an X display with a session bus (xvfb-run ... dbus-run-session -- ...)."""
 
 import configparser
@@ -24,7 +25,34 @@ except ImportError:
 
 SYMBOLS = {"captain", "ship", "skull", "flag", "cutlass", "coin", "parrot", "pistol",
            "cannon", "map", "wild", "jollyroger", "chest"}
+# What a German player hears for each English word the play listens for.
+GERMAN = {
+    "Insert Credit": "Guthaben einzahlen", "Select Lines": "Linien wählen",
+    "Bet Per Line": "Einsatz pro Linie", "SPIN": "DREHEN", "GAMBLE": "RISIKO",
+    "AUTO On/Off": "AUTO Ein/Aus", "OPTIONS": "OPTIONEN", "MENU": "MENÜ",
+    "Credit": "Guthaben", "Total Bet": "Gesamteinsatz", "No Win": "Kein Gewinn", "Win": "Gewinn",
+    "Reels": "Walzen", "Top": "Obere", "Middle": "Mittlere", "Bottom": "Untere", "row": "Reihe",
+    "Session": "Sitzung", "Your Session": "Deine Sitzung", "Games": "Spiele",
+    "Close": "Schließen", "Gamble": "Risikospiel", "At Risk": "im Risiko",
+    "Bet on Red": "Auf Rot setzen", "Bet on Black": "Auf Schwarz setzen",
+    "Bet on Hearts": "Auf Herz setzen", "Take Win": "Gewinn nehmen",
+    "captain": "Kapitän", "ship": "Schiff", "skull": "Totenkopf", "flag": "Flagge",
+    "cutlass": "Entermesser", "coin": "Münze", "parrot": "Papagei", "pistol": "Pistole",
+    "cannon": "Kanone", "map": "Schatzkarte", "wild": "Joker", "jollyroger": "Jolly Roger",
+    "chest": "Schatztruhe",
+}
+LUCK = {
+    "en": r"(Luckier|Less lucky) than (about \d+ %% of sessions|almost every session) "
+          r"of %d games?\.$",
+    "de": r"(Mehr|Weniger) Glück als (etwa \d+ %% der Sitzungen|fast jede Sitzung) "
+          r"mit %d Spiel(en)?\.$",
+}
+language = "en"
 announcements = []
+
+
+def t(word):
+    return GERMAN.get(word, word) if language == "de" else word
 
 
 def fail(message):
@@ -105,12 +133,17 @@ def on_showing(event):
 
 
 def main():
+    global language
     binary, work = sys.argv[1], sys.argv[2]
+    language = sys.argv[3] if len(sys.argv) > 3 else "en"
     for sub in ("home", "config"):
         os.makedirs(os.path.join(work, sub), exist_ok=True)
     env = dict(os.environ, HOME=os.path.join(work, "home"),
                XDG_CONFIG_HOME=os.path.join(work, "config"), QT_QPA_PLATFORM="xcb",
-               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", SDL_AUDIODRIVER="dummy")
+               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", SDL_AUDIODRIVER="dummy",
+               LANGUAGE=language, LANG="de_DE.UTF-8" if language == "de" else "C.UTF-8")
+    for inherited in ("LC_ALL", "LC_MESSAGES"):
+        env.pop(inherited, None)
     pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
     game = subprocess.Popen([binary], env=env)
     try:
@@ -131,16 +164,17 @@ def play(ini):
     buttons = [n.name for n in descendants(window)
                if n.getRole() == pyatspi.ROLE_PUSH_BUTTON and showing(n)]
     print("Buttons: " + ", ".join(buttons))
-    for name in ("Insert Credit", "Select Lines", "Bet Per Line", "SPIN", "GAMBLE",
-                 "AUTO On/Off", "OPTIONS", "MENU"):
+    for name in map(t, ("Insert Credit", "Select Lines", "Bet Per Line", "SPIN", "GAMBLE",
+                        "AUTO On/Off", "OPTIONS", "MENU")):
         if name not in buttons:
             fail("the main screen lists no button %r" % name)
 
-    credit = meter(window, "Credit")
+    credit = meter(window, t("Credit"))
     before = int(text_of(credit))
-    press(by_name(window, pyatspi.ROLE_PUSH_BUTTON, "Insert Credit"))
+    press(by_name(window, pyatspi.ROLE_PUSH_BUTTON, t("Insert Credit")))
     wait_for("the inserted credit", lambda: int(text_of(credit)) == before + 5000)
-    wait_for("the credit announced", lambda: "Credit %d" % (before + 5000) in announcements)
+    wait_for("the credit announced",
+             lambda: "%s %d" % (t("Credit"), before + 5000) in announcements)
 
     # Spins until one wins, so both the offered and the refused gamble are tried.
     tried = set()
@@ -157,13 +191,13 @@ def play(ini):
 # One spin by its SPIN button; the credit, the win and the reels as AT-SPI reads them agree
 # with the record the game keeps of the game in its settings file.
 def spin(window, credit, ini, game):
-    stake = int(text_of(meter(window, "Total Bet")))
+    stake = int(text_of(meter(window, t("Total Bet"))))
     before = int(text_of(credit))
     del announcements[:]
-    press(by_name(window, pyatspi.ROLE_PUSH_BUTTON, "SPIN"))
+    press(by_name(window, pyatspi.ROLE_PUSH_BUTTON, t("SPIN")))
     said = wait_for("the spin's result", lambda: next(
-        (a for a in announcements if a == "No Win" or a.startswith("Win ")), None), 60)
-    match = re.match(r"Win (\d+)", said)
+        (a for a in announcements if a == t("No Win") or a.startswith(t("Win") + " ")), None), 60)
+    match = re.match(t("Win") + r" (\d+)", said)
     win = int(match.group(1)) if match else 0
     # The credit meter takes the win once the win meter has counted it up.
     after = before - stake + win
@@ -175,38 +209,39 @@ def spin(window, credit, ini, game):
         fail("the game recorded %r; AT-SPI read credit %d -> %d and a win of %d"
              % (recall, before, after, win))
 
-    reels = by_name(window, pyatspi.ROLE_IMAGE, "Reels")
-    rows = re.findall(r"(Top|Middle|Bottom) row: ([^.]*)", reels.description)
+    reels = by_name(window, pyatspi.ROLE_IMAGE, t("Reels"))
+    places = [t(p) for p in ("Top", "Middle", "Bottom")]
+    rows = re.findall(r"(%s) %s: ([^.]*)" % ("|".join(places), t("row")), reels.description)
     symbols = [s.strip() for _, row in rows for s in row.split(",")]
     print("Reels: " + reels.description)
-    if [r for r, _ in rows] != ["Top", "Middle", "Bottom"] or len(symbols) != 15:
+    if [r for r, _ in rows] != places or len(symbols) != 15:
         fail("the reel description names no three rows of five: %r" % reels.description)
-    if not set(symbols) <= SYMBOLS:
-        fail("the reels name unknown symbols: %r" % (set(symbols) - SYMBOLS))
+    if not set(symbols) <= set(map(t, SYMBOLS)):
+        fail("the reels name unknown symbols: %r" % (set(symbols) - set(map(t, SYMBOLS))))
     return win
 
 
 # The menu's Session entry opens the session window; its summary sentence and figures are
 # read as a screen reader would, then Close gives the main screen back.
 def read_session(app, window, games):
-    press(by_name(window, pyatspi.ROLE_PUSH_BUTTON, "MENU"))
+    press(by_name(window, pyatspi.ROLE_PUSH_BUTTON, t("MENU")))
     entry = wait_for("the menu's Session entry", lambda: next(
         (n for n in descendants(window) if n.getRole() == pyatspi.ROLE_PUSH_BUTTON
-         and n.name == "Session" and showing(n)), None))
+         and n.name == t("Session") and showing(n)), None))
     press(entry)
     session = wait_for("the session window", lambda: next(
-        (w for w in app if w is not None and w.name == "Your Session"), None))
-    pattern = r"(Luckier|Less lucky) than about \d+ %% of sessions of %d games?\.$" % games
+        (w for w in app if w is not None and w.name == t("Your Session")), None))
+    pattern = LUCK[language] % games
     summary = wait_for("the session's summary", lambda: next(
         (n for n in descendants(session) if n.getRole() == pyatspi.ROLE_LABEL
          and re.match(pattern, n.name)), None))
     print("Session: " + summary.name)
     labels = [n.name for n in descendants(session) if n.getRole() == pyatspi.ROLE_LABEL]
-    if "Games: %d" % games not in labels:
+    if "%s: %d" % (t("Games"), games) not in labels:
         fail("the session window counts no %d games: %r" % (games, labels))
-    press(by_name(session, pyatspi.ROLE_PUSH_BUTTON, "Close"))
+    press(by_name(session, pyatspi.ROLE_PUSH_BUTTON, t("Close")))
     wait_for("the session window closed", lambda: not any(
-        w is not None and w.name == "Your Session" for w in app))
+        w is not None and w.name == t("Your Session") for w in app))
 
 
 def recorded(ini, game):
@@ -226,30 +261,31 @@ def recorded(ini, game):
 # GAMBLE is offered only after a win; a press on it while disabled does nothing. Offered,
 # it opens the panel, and Take Win puts the stake back into the credit.
 def gamble_after_spin(window, credit, win):
-    gamble = by_name(window, pyatspi.ROLE_PUSH_BUTTON, "GAMBLE")
+    gamble = by_name(window, pyatspi.ROLE_PUSH_BUTTON, t("GAMBLE"))
     enabled = gamble.getState().contains(pyatspi.STATE_ENABLED)
     if enabled != (win > 0):
         fail("GAMBLE is %s after a win of %d" % ("enabled" if enabled else "disabled", win))
     credit_before = int(text_of(credit))
     del announcements[:]
     press(gamble)
-    panel = by_name(window, pyatspi.ROLE_PANEL, "Gamble")
+    panel = by_name(window, pyatspi.ROLE_PANEL, t("Gamble"))
     if win == 0:
         pump(1.5)
         if announcements or showing(panel):
             fail("a press on the disabled GAMBLE opened the gamble: %r" % announcements)
         return
-    wait_for("the gamble announced", lambda: "Gamble, At Risk %d" % win in announcements)
+    wait_for("the gamble announced",
+             lambda: "%s, %s %d" % (t("Gamble"), t("At Risk"), win) in announcements)
     wait_for("the gamble panel", lambda: showing(panel))
     bets = [n.name for n in descendants(panel)
             if n.getRole() == pyatspi.ROLE_PUSH_BUTTON and showing(n)]
     print("Gamble offers: " + ", ".join(bets))
-    for name in ("Bet on Red", "Bet on Black", "Bet on Hearts", "Take Win"):
+    for name in map(t, ("Bet on Red", "Bet on Black", "Bet on Hearts", "Take Win")):
         if name not in bets:
             fail("the gamble offers no %r" % name)
     if int(text_of(credit)) != credit_before - win:
         fail("the stake did not leave the credit")
-    press(by_name(panel, pyatspi.ROLE_PUSH_BUTTON, "Take Win"))
+    press(by_name(panel, pyatspi.ROLE_PUSH_BUTTON, t("Take Win")))
     wait_for("the win taken", lambda: int(text_of(credit)) == credit_before)
     wait_for("the panel closed", lambda: not showing(panel))
 
