@@ -390,7 +390,7 @@
     </message>
     <message>
         <source>Insert Credit</source>
-        <translation>Guthaben einzahlen</translation>
+        <translation>Geld einwerfen</translation>
     </message>
     <message>
         <source>Select Lines</source>
@@ -398,7 +398,7 @@
     </message>
     <message>
         <source>Bet Per Line</source>
-        <translation>Einsatz pro Linie</translation>
+        <translation>Einsatz je Linie</translation>
     </message>
     <message>
         <source>SPIN</source>
@@ -426,7 +426,7 @@
     </message>
     <message>
         <source>About</source>
-        <translation>Über das Spiel</translation>
+        <translation>Über</translation>
     </message>
     <message>
         <source>View Pay Table</source>
@@ -450,7 +450,7 @@
     </message>
     <message>
         <source>Collect</source>
-        <translation>Einstreichen</translation>
+        <translation>Einsacken</translation>
     </message>
     <message>
         <source>Return to Game</source>
@@ -466,7 +466,7 @@
     </message>
     <message>
         <source>Take Win</source>
-        <translation>Gewinn nehmen</translation>
+        <translation>Beute sichern</translation>
     </message>
     <message>
         <source>Credit</source>
@@ -494,11 +494,11 @@
     </message>
     <message>
         <source>Winner Paid</source>
-        <translation>Ausgezahlt</translation>
+        <translation>Gewinn</translation>
     </message>
     <message>
         <source>Winner Paid in dollars</source>
-        <translation>Ausgezahlt in Dollar</translation>
+        <translation>Gewinn in Dollar</translation>
     </message>
     <message>
         <source>Grand Jackpot</source>
@@ -578,7 +578,7 @@
     </message>
     <message>
         <source>, free spins completed, Collect</source>
-        <translation>, Freispiele beendet, Einstreichen</translation>
+        <translation>, Freispiele beendet, Einsacken</translation>
     </message>
     <message>
         <source>Credit %1</source>
@@ -630,7 +630,7 @@
     </message>
     <message>
         <source>Collected %1, </source>
-        <translation>%1 eingestrichen, </translation>
+        <translation>%1 eingesackt, </translation>
     </message>
     <message>
         <source>This guess cannot be played: what it could win would not fit your credit or your statistics. Take the win instead.</source>

@@ -390,7 +390,7 @@
     </message>
     <message>
         <source>Insert Credit</source>
-        <translation>Añadir crédito</translation>
+        <translation>Meter crédito</translation>
     </message>
     <message>
         <source>Select Lines</source>
@@ -442,7 +442,7 @@
     </message>
     <message>
         <source>Game History</source>
-        <translation>Historial de partidas</translation>
+        <translation>Historial</translation>
     </message>
     <message>
         <source>Session</source>
@@ -450,7 +450,7 @@
     </message>
     <message>
         <source>Collect</source>
-        <translation>Cobrar</translation>
+        <translation>Embolsar</translation>
     </message>
     <message>
         <source>Return to Game</source>
@@ -466,7 +466,7 @@
     </message>
     <message>
         <source>Take Win</source>
-        <translation>Cobrar premio</translation>
+        <translation>Cobrar</translation>
     </message>
     <message>
         <source>Credit</source>
@@ -494,11 +494,11 @@
     </message>
     <message>
         <source>Winner Paid</source>
-        <translation>Premio pagado</translation>
+        <translation>Premio</translation>
     </message>
     <message>
         <source>Winner Paid in dollars</source>
-        <translation>Premio pagado en dólares</translation>
+        <translation>Premio en dólares</translation>
     </message>
     <message>
         <source>Grand Jackpot</source>
@@ -578,7 +578,7 @@
     </message>
     <message>
         <source>, free spins completed, Collect</source>
-        <translation>, tiradas gratis terminadas, Cobrar</translation>
+        <translation>, tiradas gratis terminadas, Embolsar</translation>
     </message>
     <message>
         <source>Credit %1</source>
@@ -630,7 +630,7 @@
     </message>
     <message>
         <source>Collected %1, </source>
-        <translation>%1 cobrado, </translation>
+        <translation>%1 embolsado, </translation>
     </message>
     <message>
         <source>This guess cannot be played: what it could win would not fit your credit or your statistics. Take the win instead.</source>

@@ -390,11 +390,11 @@
     </message>
     <message>
         <source>Insert Credit</source>
-        <translation>Ajouter du crédit</translation>
+        <translation>Ajouter crédit</translation>
     </message>
     <message>
         <source>Select Lines</source>
-        <translation>Choisir les lignes</translation>
+        <translation>Choisir lignes</translation>
     </message>
     <message>
         <source>Bet Per Line</source>
@@ -406,11 +406,11 @@
     </message>
     <message>
         <source>GAMBLE</source>
-        <translation>QUITTE OU DOUBLE</translation>
+        <translation>DOUBLER</translation>
     </message>
     <message>
         <source>AUTO On/Off</source>
-        <translation>AUTO Marche/Arrêt</translation>
+        <translation>AUTO Oui/Non</translation>
     </message>
     <message>
         <source>OPTIONS</source>
@@ -442,7 +442,7 @@
     </message>
     <message>
         <source>Game History</source>
-        <translation>Historique des parties</translation>
+        <translation>Historique</translation>
     </message>
     <message>
         <source>Session</source>
@@ -450,7 +450,7 @@
     </message>
     <message>
         <source>Collect</source>
-        <translation>Encaisser</translation>
+        <translation>Empocher</translation>
     </message>
     <message>
         <source>Return to Game</source>
@@ -458,7 +458,7 @@
     </message>
     <message>
         <source>Gamble</source>
-        <translation>Quitte ou double</translation>
+        <translation>Doubler</translation>
     </message>
     <message>
         <source>Card</source>
@@ -466,7 +466,7 @@
     </message>
     <message>
         <source>Take Win</source>
-        <translation>Prendre le gain</translation>
+        <translation>Encaisser</translation>
     </message>
     <message>
         <source>Credit</source>
@@ -578,7 +578,7 @@
     </message>
     <message>
         <source>, free spins completed, Collect</source>
-        <translation>, tours gratuits terminés, Encaisser</translation>
+        <translation>, tours gratuits terminés, Empocher</translation>
     </message>
     <message>
         <source>Credit %1</source>
@@ -590,7 +590,7 @@
     </message>
     <message>
         <source>Gamble, At Risk %1</source>
-        <translation>Quitte ou double, en jeu %1</translation>
+        <translation>Doubler, en jeu %1</translation>
     </message>
     <message>
         <source>%1, win, At Risk %2</source>
@@ -630,7 +630,7 @@
     </message>
     <message>
         <source>Collected %1, </source>
-        <translation>%1 encaissé, </translation>
+        <translation>%1 empoché, </translation>
     </message>
     <message>
         <source>This guess cannot be played: what it could win would not fit your credit or your statistics. Take the win instead.</source>

@@ -27,15 +27,15 @@ SYMBOLS = {"captain", "ship", "skull", "flag", "cutlass", "coin", "parrot", "pis
            "cannon", "map", "wild", "jollyroger", "chest"}
 # What a German player hears for each English word the play listens for.
 GERMAN = {
-    "Insert Credit": "Guthaben einzahlen", "Select Lines": "Linien wählen",
-    "Bet Per Line": "Einsatz pro Linie", "SPIN": "DREHEN", "GAMBLE": "RISIKO",
+    "Insert Credit": "Geld einwerfen", "Select Lines": "Linien wählen",
+    "Bet Per Line": "Einsatz je Linie", "SPIN": "DREHEN", "GAMBLE": "RISIKO",
     "AUTO On/Off": "AUTO Ein/Aus", "OPTIONS": "OPTIONEN", "MENU": "MENÜ",
     "Credit": "Guthaben", "Total Bet": "Gesamteinsatz", "No Win": "Kein Gewinn", "Win": "Gewinn",
     "Reels": "Walzen", "Top": "Obere", "Middle": "Mittlere", "Bottom": "Untere", "row": "Reihe",
     "Session": "Sitzung", "Your Session": "Deine Sitzung", "Games": "Spiele",
     "Close": "Schließen", "Gamble": "Risikospiel", "At Risk": "im Risiko",
     "Bet on Red": "Auf Rot setzen", "Bet on Black": "Auf Schwarz setzen",
-    "Bet on Hearts": "Auf Herz setzen", "Take Win": "Gewinn nehmen",
+    "Bet on Hearts": "Auf Herz setzen", "Take Win": "Beute sichern",
     "captain": "Kapitän", "ship": "Schiff", "skull": "Totenkopf", "flag": "Flagge",
     "cutlass": "Entermesser", "coin": "Münze", "parrot": "Papagei", "pistol": "Pistole",
     "cannon": "Kanone", "map": "Schatzkarte", "wild": "Joker", "jollyroger": "Jolly Roger",
