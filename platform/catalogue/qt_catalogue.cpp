@@ -27,8 +27,11 @@ QString fullDateFormat(const QLocale& locale) {
 }  // namespace
 
 QtCatalogue::QtCatalogue()
-    : QtCatalogue(systemLanguage(environment("LANGUAGE"), environment("LC_MESSAGES"),
-                                 environment("LANG"))) {}
+    // LC_ALL stands over LC_MESSAGES, as it does for every other program.
+    : QtCatalogue(systemLanguage(
+          environment("LANGUAGE"),
+          !environment("LC_ALL").empty() ? environment("LC_ALL") : environment("LC_MESSAGES"),
+          environment("LANG"))) {}
 
 QtCatalogue::QtCatalogue(std::string systemLanguage) : system_(std::move(systemLanguage)) {
     setLanguage("auto");

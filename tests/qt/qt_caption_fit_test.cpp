@@ -8,6 +8,7 @@
 
 #include "platform/catalogue/qt_catalogue.h"
 #include "platform/headless/headless_platform.h"
+#include "platform/languages.h"
 #include "platform/qt/asset_fonts.h"
 #include "platform/qt/scene_geometry.h"
 #include "platform/qt/scene_painter.h"
@@ -75,7 +76,8 @@ void collect(const platform::Window& window, std::vector<std::string>& found) {
 
 TEST(CaptionFit, EveryCaptionFitsItsElementInEveryLanguage) {
     platform::qt::loadAssetFonts(QUORVEL_ASSET_DIR);
-    for (const char* language : {"en", "de", "fr", "es"}) {
+    for (const platform::Language& offered : platform::kLanguages) {
+        const char* language = offered.code;
         SCOPED_TRACE(language);
         platform::headless::HeadlessPlatform p;
         platform::qt::QtCatalogue catalogue("en");
