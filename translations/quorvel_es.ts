@@ -1187,8 +1187,8 @@ esta opción.
         <source>%n free spins, total %1</source>
         <comment>%n free spin, total %1</comment>
         <translation>
-            <numerusform>%n giro gratis, total %1</numerusform>
-            <numerusform>%n giros gratis, total %1</numerusform>
+            <numerusform>%n tirada gratis, total %1</numerusform>
+            <numerusform>%n tiradas gratis, total %1</numerusform>
         </translation>
     </message>
     <message>
@@ -1248,7 +1248,7 @@ esta opción.
     </message>
     <message>
         <source>Game %1: free spins won %2</source>
-        <translation>Partida %1: giros gratis ganados %2</translation>
+        <translation>Partida %1: tiradas gratis ganados %2</translation>
     </message>
     <message>
         <source>Game %1: board prize %2</source>
@@ -1268,7 +1268,7 @@ esta opción.
     </message>
     <message>
         <source>No games yet this session: the chart starts with your first spin.</source>
-        <translation>Aún no hay partidas: el gráfico empieza con tu primer giro.</translation>
+        <translation>Aún no hay partidas: el gráfico empieza con tu primera tirada.</translation>
     </message>
     <message>
         <source>Luckier than almost every session of %2.</source>
@@ -1304,7 +1304,7 @@ esta opción.
     </message>
     <message>
         <source>Free spins</source>
-        <translation>Giros gratis</translation>
+        <translation>Tiradas gratis</translation>
     </message>
     <message>
         <source>Board prize</source>
@@ -1380,7 +1380,7 @@ esta opción.
     </message>
     <message>
         <source>Features won: free spins %1, boards %2</source>
-        <translation>Bonos: giros gratis %1, tableros %2</translation>
+        <translation>Bonos: tiradas gratis %1, tableros %2</translation>
     </message>
 </context>
 <context>
