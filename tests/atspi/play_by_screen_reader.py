@@ -35,7 +35,8 @@ GERMAN = {
     "Session": "Sitzung", "Your Session": "Deine Sitzung", "Games": "Spiele",
     "Close": "Schließen", "Gamble": "Risikospiel", "At Risk": "im Risiko",
     "Bet on Red": "Auf Rot setzen", "Bet on Black": "Auf Schwarz setzen",
-    "Bet on Hearts": "Auf Herz setzen", "Take Win": "Beute sichern",
+    "Bet on Hearts": "Auf Herz setzen", "Take Win": "Beute sichern", "Collect": "Einsacken",
+    ", free spins": ", Freispiele", ", jackpot feature": ", Jackpot-Runde",
     "captain": "Kapitän", "ship": "Schiff", "skull": "Totenkopf", "flag": "Flagge",
     "cutlass": "Entermesser", "coin": "Münze", "parrot": "Papagei", "pistol": "Pistole",
     "cannon": "Kanone", "map": "Schatzkarte", "wild": "Joker", "jollyroger": "Jolly Roger",
@@ -180,6 +181,8 @@ def play(ini):
     tried = set()
     for game in range(1, 9):
         win = spin(window, credit, ini, game)
+        if win is None:
+            continue
         gamble_after_spin(window, credit, win)
         tried.add(min(win, 1))
         if tried == {0, 1}:
@@ -197,6 +200,8 @@ def spin(window, credit, ini, game):
     press(by_name(window, pyatspi.ROLE_PUSH_BUTTON, t("SPIN")))
     said = wait_for("the spin's result", lambda: next(
         (a for a in announcements if a == t("No Win") or a.startswith(t("Win") + " ")), None), 60)
+    if t(", free spins") in said or t(", jackpot feature") in said:
+        return play_feature_out(window, game, said)
     match = re.match(t("Win") + r" (\d+)", said)
     win = int(match.group(1)) if match else 0
     # The credit meter takes the win once the win meter has counted it up.
@@ -219,6 +224,25 @@ def spin(window, credit, ini, game):
     if not set(symbols) <= set(map(t, SYMBOLS)):
         fail("the reels name unknown symbols: %r" % (set(symbols) - set(map(t, SYMBOLS))))
     return win
+
+
+# The draw is the system's: free spins or the board may start. They play by themselves; a
+# free-spin total waits for Collect. The game goes on once SPIN is offered again.
+def play_feature_out(window, game, said):
+    print("Game %d: said %r; the feature plays out" % (game, said))
+
+    def settled():
+        collect = next((n for n in descendants(window) if n.getRole() == pyatspi.ROLE_PUSH_BUTTON
+                        and n.name == t("Collect") and showing(n)), None)
+        if collect is not None:
+            press(collect)
+            return False
+        spin_key = by_name(window, pyatspi.ROLE_PUSH_BUTTON, t("SPIN"))
+        return spin_key.getState().contains(pyatspi.STATE_ENABLED)
+
+    wait_for("the feature played out", settled, 180)
+    pump(3)
+    return None
 
 
 # The menu's Session entry opens the session window; its summary sentence and figures are
