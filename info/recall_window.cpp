@@ -38,9 +38,9 @@ std::string listEntry(const engine::GameRecord& game, const platform::TextCatalo
 std::string featureText(const engine::GameRecord& game, const platform::TextCatalogue& text) {
     std::string shown;
     if (game.freeSpinsWon > 0)
-        shown = fillIn(
-            text.translate("quorvelrecall", "%n free spins, total %1", "%n free spin, total %1", game.freeSpinsWon),
-            {engine::creditForm(game.freeSpinTotal)});
+        shown = fillIn(text.translate("quorvelrecall", "%n free spins, total %1",
+                                      "%n free spin, total %1", game.freeSpinsWon),
+                       {engine::creditForm(game.freeSpinTotal)});
     if (!game.jackpotKind.empty()) {
         if (!shown.empty()) shown += "; ";
         shown += fillIn(text.translate("quorvelrecall", "jackpot board: %1 %2"),

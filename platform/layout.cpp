@@ -14,8 +14,7 @@ std::string shown(const Window& window, const char* source, const TextCatalogue&
 
 }  // namespace
 
-void buildElements(Window& window, std::span<const ElementSpec> design,
-                   const TextCatalogue& text) {
+void buildElements(Window& window, std::span<const ElementSpec> design, const TextCatalogue& text) {
     for (const ElementSpec& row : design) {
         Element& element = window.add(row.name, row.index, row.kind);
         if (*row.parent) element.setParent(&window.at(row.parent, row.parentIndex));

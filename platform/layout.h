@@ -47,8 +47,7 @@ struct TimerSpec {
 // Adds every element of the design to the window, in order (later rows draw on top). Captions
 // and tooltips are shown in the catalogue's language, the window's name their context: mark
 // them in the design with QV_TRANSLATE_NOOP(that name, text).
-void buildElements(Window& window, std::span<const ElementSpec> design,
-                   const TextCatalogue& text);
+void buildElements(Window& window, std::span<const ElementSpec> design, const TextCatalogue& text);
 // The design's captions and tooltips again, in the language now in force; what the game
 // writes over them it writes again itself.
 void retranslateElements(Window& window, std::span<const ElementSpec> design,

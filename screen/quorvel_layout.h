@@ -13,8 +13,7 @@ inline constexpr const char* kMainDesignCaption = "Slots_Quorvel";
 // Every element of the main screen in its design state, in drawing order.
 std::span<const platform::ElementSpec> mainScreenDesign();
 // Puts the design on an empty window: caption, background and every element.
-platform::Window& buildMainScreen(platform::Window& window,
-                                  const platform::TextCatalogue& text);
+platform::Window& buildMainScreen(platform::Window& window, const platform::TextCatalogue& text);
 // The main screen's interval timers with their periods.
 std::span<const platform::TimerSpec> mainScreenTimers();
 

@@ -31,8 +31,8 @@ struct Recorder : platform::EventLoop, platform::WindowObserver {
 struct ReelAnimation : ::testing::Test {
     platform::headless::HeadlessPlatform p;
     Recorder rec{p.clock};
-    platform::Services services{p.clock,    rec,       p.sound, p.resources, p.store,
-                                p.messages, p.display, p.links, p.random,    p.windows, *p.text};
+    platform::Services services{p.clock,   rec,     p.sound,  p.resources, p.store, p.messages,
+                                p.display, p.links, p.random, p.windows,   *p.text};
     screen::Quorvel q{services};
     const engine::RunState& run = q.run();
     void arrange(const testing_support::CabinetEdit& edit) {

@@ -27,8 +27,8 @@ HeadlessPlatform::HeadlessPlatform(std::uint64_t seed) : random(clock, seed) {
 }
 
 Services HeadlessPlatform::services() {
-    return Services{clock,    clock,   sound, resources, store,
-                    messages, display, links, random,    windows, *text};
+    return Services{clock,   clock, sound,  resources, store, messages,
+                    display, links, random, windows,   *text};
 }
 
 void HeadlessPlatform::queueElementEvent(Window& window, const std::string& name, int index,

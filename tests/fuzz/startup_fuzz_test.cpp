@@ -93,8 +93,8 @@ void checkStart(int number, const fuzz::CorruptStore& damaged) {
     {
         platform::qt::QtSettingsStore store(organisation);
         platform::headless::HeadlessPlatform p;
-        platform::Services services{p.clock,    p.clock,   p.sound, p.resources, store,
-                                    p.messages, p.display, p.links, p.random,    p.windows, *p.text};
+        platform::Services services{p.clock,   p.clock, p.sound,  p.resources, store,  p.messages,
+                                    p.display, p.links, p.random, p.windows,   *p.text};
         screen::Quorvel game(services);
         game.Form_Load();
         SCOPED_TRACE("case " + std::to_string(number) + " (" + damaged.kind + ")");

@@ -95,8 +95,8 @@ void ScriptRunner::makeGame() {
     }
     platform_->text = &catalogue_;
     platform::Services s = platform_->services();
-    platform::Services withStore{s.timers,   s.events,  s.sound, s.resources, store(),
-                                 s.messages, s.display, s.links, s.random,    s.windows, s.text};
+    platform::Services withStore{s.timers,  s.events, s.sound,  s.resources, store(), s.messages,
+                                 s.display, s.links,  s.random, s.windows,   s.text};
     game_ = std::make_unique<screen::Quorvel>(withStore);
 }
 

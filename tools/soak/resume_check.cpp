@@ -33,8 +33,8 @@ std::string checkResume(const Stored& stored) {
     platform::headless::HeadlessPlatform p(7);
     platform::qt::QtSettingsStore disk("QuorvelSoak");
     platform::Services s = p.services();
-    platform::Services onDisk{s.timers,   s.events,  s.sound, s.resources, disk,
-                              s.messages, s.display, s.links, s.random,    s.windows, s.text};
+    platform::Services onDisk{s.timers,  s.events, s.sound,  s.resources, disk,  s.messages,
+                              s.display, s.links,  s.random, s.windows,   s.text};
     screen::Quorvel game(onDisk);
     game.Form_Load();
     return compareResume(stored, resumedFrom(game, static_cast<int>(p.messages.shown().size())));

@@ -77,8 +77,8 @@ public:
             });
         }
         platform::Services s = platform_.services();
-        platform::Services paced{s.timers,   loop_,     s.sound, s.resources, store_,
-                                 s.messages, s.display, s.links, s.random,    s.windows, s.text};
+        platform::Services paced{s.timers,  loop_,   s.sound,  s.resources, store_, s.messages,
+                                 s.display, s.links, s.random, s.windows,   s.text};
         // The count-up runs step by step, so a kill can land inside it.
         if (store_.read("quorvel", "player1", "winroll").empty())
             store_.write("quorvel", "player1", "winroll", "1");
